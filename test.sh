@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test offscreen.
+# ./test.sh          normal build (build/)
+# ./test.sh asan     AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/)
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+
+mode="${1:-normal}"
+case "$mode" in
+  normal) dir=build; extra=() ;;
+  asan)   dir=build-asan; extra=(-DFENOVERRA_SANITIZE=ON -DFENOVERRA_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug) ;;
+  *) echo "usage: $0 [asan]" >&2; exit 2 ;;
+esac
+
+cmake -S . -B "$dir" "${extra[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+if [ "$mode" = asan ]; then
+  # Qt and fontconfig keep caches alive until exit; only our own faults matter here.
+  export ASAN_OPTIONS=detect_leaks=0
+  export UBSAN_OPTIONS=print_stacktrace=1
+fi
+ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
