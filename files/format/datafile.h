@@ -20,6 +20,8 @@ struct DataFilePeriod {
     std::string start; // dateinizio
     std::string end;   // datefine
     std::string rate;  // tassi
+
+    friend bool operator==(const DataFilePeriod&, const DataFilePeriod&) = default;
 };
 
 struct DataFileContent {
@@ -27,6 +29,8 @@ struct DataFileContent {
     int type = 1;          // tipocalcolo 1..3
     std::string reference; // riferimento
     std::vector<DataFilePeriod> periods; // at most 200
+
+    friend bool operator==(const DataFileContent&, const DataFileContent&) = default;
 };
 
 struct DataFileReadResult {
