@@ -5,7 +5,6 @@
 // such texts into Date values and do the calendar arithmetic of the interest
 // calculation. Nothing here throws: an unreadable text gives std::nullopt.
 
-#include <compare>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +15,13 @@ struct Date {
     int year = 1900; // four digits
     int month = 1;   // 1..12
     int day = 1;     // 1..31
-    friend constexpr auto operator<=>(const Date&, const Date&) = default;
+    // Plain comparisons: moc cannot parse <compare>.
+    friend constexpr bool operator==(const Date&, const Date&) = default;
+    friend constexpr bool operator<(const Date& a, const Date& b) {
+        if (a.year != b.year) return a.year < b.year;
+        if (a.month != b.month) return a.month < b.month;
+        return a.day < b.day;
+    }
 };
 
 // Reads "gg/mm/aa", also with a one-digit day or month and a four-digit year.

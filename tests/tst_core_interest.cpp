@@ -1,0 +1,166 @@
+// The interest pass: worked examples, rounding and the pass's stopping rules.
+#include "core/interest.h"
+#include "core/numbertext.h"
+#include "core/periodderivation.h"
+
+#include <QtTest>
+
+using namespace core;
+
+namespace {
+
+PeriodList listOf(const QString& spec) {
+    PeriodList list;
+    int k = 0;
+    for (const QString& p : spec.split(';', Qt::SkipEmptyParts)) {
+        const auto parts = p.split('=');
+        ++k;
+        list.slot(k).start = parts[0].toStdString();
+        list.slot(k).rate = parts.value(1).toStdString();
+    }
+    list.contaperiodi();
+    return list;
+}
+
+QString column(const PeriodList& list, std::optional<double> PeriodSlot::*field) {
+    QStringList out;
+    for (int k = 1; k <= list.numperiodi; ++k) {
+        const auto v = list.slot(k).*field;
+        out << (v ? QString::fromStdString(numberText(*v)) : "-");
+    }
+    return out.join(' ');
+}
+
+// Runs the window's sequence for a type: split for 2 and 3, then the passes.
+FinalSums calculate(PeriodList& list, int type, const std::string& capital, const std::string& finalDate) {
+    FinalSums sums;
+    if (type > 1) dividianni(list);
+    if (type == Both) {
+        ricalcola(list, {Simple, capital, finalDate}, sums);
+        ricalcola(list, {Compound, capital, finalDate}, sums);
+    } else {
+        ricalcola(list, {type, capital, finalDate}, sums);
+    }
+    return sums;
+}
+
+} // namespace
+
+class TestInterest : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExamples_data() {
+        QTest::addColumn<QString>("periods");
+        QTest::addColumn<QString>("capital");
+        QTest::addColumn<QString>("finalDate");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("interest");
+        QTest::addColumn<QString>("simple");
+        QTest::addColumn<QString>("compound");
+        QTest::addColumn<QString>("difference");
+        QTest::newRow("one year 2001, simple")
+            << "01/01/01=10" << "1000" << "31/12/01" << 1 << "99,73" << "1099,73" << "" << "";
+        QTest::newRow("two years, simple")
+            << "01/01/01=10;01/01/02=10" << "1000" << "31/12/02" << 1 << "99,73 100" << "1199,73" << "" << "";
+        QTest::newRow("two years, compound")
+            << "01/01/01=10;01/01/02=10" << "1000" << "31/12/02" << 2 << "99,73 109,97" << "" << "1209,7" << "";
+        QTest::newRow("two years, both")
+            << "01/01/01=10;01/01/02=10" << "1000" << "31/12/02" << 3 << "99,73 109,97" << "1199,73" << "1209,7" << "9,97";
+        QTest::newRow("mid-year period takes the initial capital")
+            << "01/01/01=10;01/01/02=10;01/07/02=5" << "1000" << "31/12/02" << 2
+            << "99,73 54,53 25,21" << "" << "1179,47" << "";
+        QTest::newRow("last period never split")
+            << "01/06/00=10" << "1000" << "31/12/02" << 2 << "258,36" << "" << "1258,36" << "";
+        QTest::newRow("full leap year")
+            << "01/01/03=10;01/01/04=10" << "1000" << "31/12/04" << 1 << "99,73 100,27" << "1200" << "" << "";
+        // 438 days: 01/01/01 -> 15/03/02; a fused multiply-add would give 343,55.
+        QTest::newRow("half cent rounds as computed step by step")
+            << "01/01/01=9,25" << "3095" << "15/03/02" << 1 << "343,54" << "3438,54" << "" << "";
+        QTest::newRow("thousands period in the capital")
+            << "01/01/01=10" << "1.000" << "31/12/01" << 1 << "99,73" << "1099,73" << "" << "";
+        QTest::newRow("dates out of order give negative interest")
+            << "01/01/02=10" << "1000" << "01/01/01" << 1 << "-100" << "900" << "" << "";
+    }
+    void workedExamples() {
+        QFETCH(QString, periods);
+        QFETCH(QString, capital);
+        QFETCH(QString, finalDate);
+        QFETCH(int, type);
+        QFETCH(QString, interest);
+        QFETCH(QString, simple);
+        QFETCH(QString, compound);
+        QFETCH(QString, difference);
+        PeriodList list = listOf(periods);
+        const FinalSums sums = calculate(list, type, capital.toStdString(), finalDate.toStdString());
+        QCOMPARE(column(list, &PeriodSlot::interest), interest);
+        QCOMPARE(QString::fromStdString(sums.capitales), simple);
+        QCOMPARE(QString::fromStdString(sums.capitalec), compound);
+        QCOMPARE(QString::fromStdString(sums.differ), difference);
+    }
+
+    void periodInterestRounding_data() {
+        QTest::addColumn<double>("capital");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("interest");
+        QTest::newRow("FMA-sensitive half cent") << 3095.0 << 9.25 << 438 << "343,54";
+        QTest::newRow("364 days at 10") << 1000.0 << 10.0 << 364 << "99,73";
+        QTest::newRow("366 days at 10") << 1000.0 << 10.0 << 366 << "100,27";
+        QTest::newRow("zero days") << 1000.0 << 10.0 << 0 << "0";
+        QTest::newRow("negative rounds up at half") << 1000.0 << 10.0 << -1 << "-0,27";
+    }
+    void periodInterestRounding() {
+        QFETCH(double, capital);
+        QFETCH(double, rate);
+        QFETCH(int, days);
+        QFETCH(QString, interest);
+        QCOMPARE(QString::fromStdString(numberText(periodInterest(capital, rate, days))), interest);
+    }
+
+    void passStops_data() {
+        QTest::addColumn<QString>("periods");
+        QTest::addColumn<QString>("capital");
+        QTest::addColumn<QString>("finalDate");
+        QTest::addColumn<int>("computed");
+        QTest::newRow("empty capital") << "01/01/01=10" << "" << "31/12/01" << 0;
+        QTest::newRow("capital not a number") << "01/01/01=10" << "mille" << "31/12/01" << 0;
+        QTest::newRow("rate not a number") << "01/01/01=10;01/01/02=x" << "1000" << "31/12/02" << 1;
+        QTest::newRow("empty final date") << "01/01/01=10" << "1000" << "" << 0;
+        QTest::newRow("final date not a date") << "01/01/01=10" << "1000" << "31/02/01" << 0;
+        QTest::newRow("gap in the start dates") << "01/01/01=10;=10;01/01/03=10" << "1000" << "31/12/03" << 0;
+    }
+    void passStops() {
+        QFETCH(QString, periods);
+        QFETCH(QString, capital);
+        QFETCH(QString, finalDate);
+        QFETCH(int, computed);
+        PeriodList list = listOf(periods);
+        FinalSums sums{"previous", "", ""};
+        QCOMPARE(ricalcola(list, {Simple, capital.toStdString(), finalDate.toStdString()}, sums), computed);
+        if (computed == 0) QCOMPARE(QString::fromStdString(sums.capitales), QString("previous"));
+    }
+
+    // A compound pass with type 3 alone (the capital typed) takes the
+    // difference against the simple sum still shown.
+    void compoundPassUsesTheSimpleSumShown() {
+        PeriodList list = listOf("01/01/01=10;01/01/02=10");
+        FinalSums sums{"1100", "", ""};
+        ricalcola(list, {Both, "1000", "31/12/02"}, sums);
+        QCOMPARE(QString::fromStdString(sums.capitalec), QString("1209,7"));
+        QCOMPARE(QString::fromStdString(sums.differ), QString("109,7"));
+    }
+
+    void hookSeesEveryComputedPeriod() {
+        PeriodList list = listOf("01/01/01=10;01/07/01=10;01/01/02=10");
+        FinalSums sums;
+        QList<int> seen;
+        ricalcola(list, {Simple, "1000", "31/12/02"}, sums, [&](int i) {
+            seen << i;
+            QVERIFY(list.slot(i).days.has_value());
+        });
+        QCOMPARE(seen, (QList<int>{1, 2, 3}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestInterest)
+#include "tst_core_interest.moc"

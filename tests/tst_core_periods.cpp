@@ -1,0 +1,221 @@
+// The period list: insert, delete, end dates, days and the year split.
+#include "core/date.h"
+#include "core/periodderivation.h"
+#include "core/periodlist.h"
+
+#include <QtTest>
+#include <random>
+
+using namespace core;
+
+namespace {
+
+// "01/01/01=10;01/07/01=5" -> periods 1..n with start dates and rates.
+PeriodList listOf(const QString& spec) {
+    PeriodList list;
+    int k = 0;
+    for (const QString& p : spec.split(';', Qt::SkipEmptyParts)) {
+        const auto parts = p.split('=');
+        ++k;
+        list.slot(k).start = parts[0].toStdString();
+        list.slot(k).rate = parts.value(1).toStdString();
+    }
+    list.contaperiodi();
+    return list;
+}
+
+QString describe(const PeriodList& list) {
+    QStringList out;
+    for (int k = 1; k <= list.lastUsedSlot(); ++k)
+        out << QString::fromStdString(list.slot(k).start + "=" + list.slot(k).rate);
+    return out.join(';');
+}
+
+void deriveAll(PeriodList& list, const std::string& finalDate) {
+    for (int k = 1; k <= list.numperiodi; ++k) deriveEndAndDays(list, k, finalDate);
+}
+
+} // namespace
+
+class TestPeriods : public QObject {
+    Q_OBJECT
+private slots:
+    void insertAndRemove_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("count");
+        const QString five = "01/01/01=1;01/01/02=2;01/01/03=3;01/01/04=4;01/01/05=5";
+        QTest::newRow("insert doubles period 3")
+            << five << "insert" << 3
+            << "01/01/01=1;01/01/02=2;01/01/03=3;01/01/03=3;01/01/04=4;01/01/05=5" << 6;
+        QTest::newRow("insert at 1") << "01/01/01=1" << "insert" << 1 << "01/01/01=1;01/01/01=1" << 2;
+        QTest::newRow("insert beyond the last period changes nothing")
+            << "01/01/01=1" << "insert" << 5 << "01/01/01=1" << 1;
+        QTest::newRow("insert keeps a start still waiting for its rate")
+            << "01/01/01=1;01/01/02=" << "insert" << 1 << "01/01/01=1;01/01/01=1;01/01/02=" << 2;
+        QTest::newRow("remove period 2 of 3")
+            << "01/01/01=1;01/01/02=2;01/01/03=3" << "remove" << 2 << "01/01/01=1;01/01/03=3" << 2;
+        QTest::newRow("remove the last") << "01/01/01=1;01/01/02=2" << "remove" << 2 << "01/01/01=1" << 1;
+        QTest::newRow("remove without rate is ignored")
+            << "01/01/01=1;01/01/02=" << "remove" << 2 << "01/01/01=1;01/01/02=" << 1;
+        QTest::newRow("remove an empty slot is ignored") << "01/01/01=1" << "remove" << 7 << "01/01/01=1" << 1;
+        QTest::newRow("remove beyond a gap removes that period")
+            << "01/01/01=1;=;01/01/03=3" << "remove" << 3 << "01/01/01=1" << 1;
+    }
+    void insertAndRemove() {
+        QFETCH(QString, before);
+        QFETCH(QString, operation);
+        QFETCH(int, k);
+        QFETCH(QString, after);
+        QFETCH(int, count);
+        PeriodList list = listOf(before);
+        if (operation == "insert") list.insert(k);
+        else list.remove(k);
+        QCOMPARE(describe(list), after);
+        QCOMPARE(list.numperiodi, count);
+    }
+
+    void removeEmptiesEveryFieldOfTheLastSlot() {
+        PeriodList list = listOf("01/01/01=1;01/01/02=2;01/01/03=3");
+        deriveAll(list, "31/12/03");
+        list.slot(3).interest = 1;
+        list.slot(3).total = 2;
+        list.slot(3).capital = 3;
+        QVERIFY(list.remove(2));
+        const PeriodSlot& s = list.slot(3);
+        QVERIFY(s.start.empty() && s.end.empty() && s.rate.empty());
+        QVERIFY(!s.days && !s.interest && !s.total && !s.capital);
+        QCOMPARE(QString::fromStdString(list.slot(2).end), QString("31/12/03"));
+    }
+
+    void insertAtTwoHundredIsRefused() {
+        PeriodList list;
+        for (int k = 1; k <= kMaxPeriods; ++k) {
+            list.slot(k).start = dateText(addDays(Date{1990, 1, 1}, k));
+            list.slot(k).rate = "1";
+        }
+        list.contaperiodi();
+        const QString before = describe(list);
+        QCOMPARE(list.insert(5), InsertOutcome::ListFull);
+        QCOMPARE(describe(list), before);
+        QCOMPARE(list.numperiodi, 200);
+        QVERIFY(list.start(201).empty());
+    }
+
+    void countsRatesWherever() {
+        PeriodList list = listOf("01/01/01=1");
+        list.slot(7).rate = "3";
+        list.contaperiodi();
+        QCOMPARE(list.numperiodi, 2);
+    }
+
+    void endDatesAndDays_data() {
+        QTest::addColumn<QString>("periods");
+        QTest::addColumn<QString>("finalDate");
+        QTest::addColumn<QString>("ends");
+        QTest::addColumn<QString>("days");
+        QTest::newRow("two periods in 2001")
+            << "01/01/01=10;01/07/01=10" << "31/12/01" << "30/06/01 31/12/01" << "180 184";
+        QTest::newRow("one period across leap 2000") << "15/03/00=10" << "15/03/01" << "15/03/01" << "365";
+        QTest::newRow("leap year as second period")
+            << "01/01/03=10;01/01/04=10" << "31/12/04" << "31/12/03 31/12/04" << "364 366";
+        QTest::newRow("final date before start") << "01/01/05=10" << "01/01/04" << "01/01/04" << "-366";
+        QTest::newRow("final date not a date") << "01/01/05=10" << "31/02/05" << "31/02/05" << "-";
+    }
+    void endDatesAndDays() {
+        QFETCH(QString, periods);
+        QFETCH(QString, finalDate);
+        QFETCH(QString, ends);
+        QFETCH(QString, days);
+        PeriodList list = listOf(periods);
+        deriveAll(list, finalDate.toStdString());
+        QStringList e, d;
+        for (int k = 1; k <= list.numperiodi; ++k) {
+            e << QString::fromStdString(list.slot(k).end);
+            d << (list.slot(k).days ? QString::number(*list.slot(k).days) : "-");
+        }
+        QCOMPARE(e.join(' '), ends);
+        QCOMPARE(d.join(' '), days);
+    }
+
+    void yearSplit_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("two year turns")
+            << "15/06/00=7;15/03/02=3" << "15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3";
+        QTest::newRow("already at 1 January")
+            << "01/01/01=10;01/01/02=10" << "01/01/01=10;01/01/02=10";
+        QTest::newRow("ends on 31 December, next year given")
+            << "15/06/00=7;01/01/02=3" << "15/06/00=7;01/01/01=7;01/01/02=3";
+        QTest::newRow("last period is never cut") << "01/06/00=5" << "01/06/00=5";
+        QTest::newRow("same year") << "01/02/01=1;01/06/01=2" << "01/02/01=1;01/06/01=2";
+        QTest::newRow("out of order") << "01/06/03=1;01/06/01=2" << "01/06/03=1;01/06/01=2";
+        QTest::newRow("each period split")
+            << "15/06/98=1;15/06/99=2;15/06/00=3"
+            << "15/06/98=1;01/01/99=1;15/06/99=2;01/01/00=2;15/06/00=3";
+        QTest::newRow("four-digit year keeps its century")
+            << "15/06/1925=4;15/03/1927=5"
+            << "15/06/1925=4;01/01/1926=4;01/01/1927=4;15/03/1927=5";
+        QTest::newRow("unreadable start is left alone") << "xx=1;15/03/02=3" << "xx=1;15/03/02=3";
+    }
+    void yearSplit() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        PeriodList list = listOf(before);
+        const auto out = dividianni(list);
+        QCOMPARE(describe(list), after);
+        QCOMPARE(list.numperiodi, after.count(';') + 1);
+        QCOMPARE(out.inserted, after.count(';') - before.count(';'));
+        QVERIFY(!out.refused);
+    }
+
+    void splitBeyondTwoHundredChangesNothing() {
+        PeriodList list = listOf("01/06/1900=5;01/06/2026=3"); // needs 126 more, fits
+        QCOMPARE(dividianni(list).inserted, 126);
+        PeriodList crowded;
+        for (int k = 1; k <= 150; ++k) {
+            crowded.slot(k).start = dateText(Date{1800 + k, 6, 1});
+            crowded.slot(k).rate = "1";
+        }
+        crowded.contaperiodi();
+        const QString before = describe(crowded);
+        const auto out = dividianni(crowded);
+        QVERIFY(out.refused);
+        QCOMPARE(out.inserted, 0);
+        QCOMPARE(out.needed, 299);
+        QCOMPARE(describe(crowded), before);
+        QCOMPARE(crowded.numperiodi, 150);
+    }
+
+    // For any ascending start dates the days add up to the whole span, and a
+    // second split finds nothing to do.
+    void daysAddUpAndSplitIsIdempotent() {
+        std::mt19937 rng(20261208);
+        for (int round = 0; round < 300; ++round) {
+            const int n = 1 + static_cast<int>(rng() % 60);
+            PeriodList list;
+            Date d{1935 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 28)};
+            for (int k = 1; k <= n; ++k) {
+                list.slot(k).start = dateText(d);
+                list.slot(k).rate = std::to_string(1 + rng() % 20);
+                d = addDays(d, 1 + static_cast<int>(rng() % 700));
+            }
+            list.contaperiodi();
+            const std::string finalDate = dateText(d);
+            const auto split = dividianni(list);
+            QVERIFY(!split.refused);
+            QCOMPARE(dividianni(list).inserted, 0);
+            deriveAll(list, finalDate);
+            long sum = 0;
+            for (int k = 1; k <= list.numperiodi; ++k) sum += *list.slot(k).days;
+            QCOMPARE(sum, static_cast<long>(difference(*parseDate(list.start(1)), d)));
+            for (int k = 2; k <= list.numperiodi; ++k)
+                QVERIFY(parseDate(list.start(k))->year - parseDate(list.start(k - 1))->year <= 1);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPeriods)
+#include "tst_core_periods.moc"

@@ -1,0 +1,222 @@
+// Date and number texts, calendar arithmetic and the date bars.
+#include "core/clock.h"
+#include "core/date.h"
+#include "core/numbertext.h"
+#include "core/scrollbardate.h"
+
+#include <QtTest>
+#include <clocale>
+
+using namespace core;
+
+namespace {
+QString dateString(std::optional<Date> d) {
+    return d ? QString::asprintf("%04d-%02d-%02d", d->year, d->month, d->day) : QStringLiteral("invalid");
+}
+Date D(const char* text) { return *parseDate(text); }
+} // namespace
+
+class TestTexts : public QObject {
+    Q_OBJECT
+private slots:
+    void readDate_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("two-digit 1942") << "21/04/42" << "1942-04-21";
+        QTest::newRow("two-digit 2010") << "01/01/10" << "2010-01-01";
+        QTest::newRow("window top") << "31/12/29" << "2029-12-31";
+        QTest::newRow("window bottom") << "01/01/30" << "1930-01-01";
+        QTest::newRow("one-digit day") << "7/06/58" << "1958-06-07";
+        QTest::newRow("one-digit day and month") << "7/6/58" << "1958-06-07";
+        QTest::newRow("four-digit year") << "15/03/2031" << "2031-03-15";
+        QTest::newRow("four-digit old year") << "01/01/1925" << "1925-01-01";
+        QTest::newRow("leap day") << "29/02/00" << "2000-02-29";
+        QTest::newRow("blanks around") << " 05/04/71 " << "1971-04-05";
+        QTest::newRow("31 February") << "31/02/01" << "invalid";
+        QTest::newRow("29 February non-leap") << "29/02/01" << "invalid";
+        QTest::newRow("empty") << "" << "invalid";
+        QTest::newRow("letters") << "abc" << "invalid";
+        QTest::newRow("one-digit year") << "1/1/1" << "invalid";
+        QTest::newRow("three-digit year") << "01/01/001" << "invalid";
+        QTest::newRow("zeros") << "00/00/00" << "invalid";
+        QTest::newRow("month 13") << "01/13/01" << "invalid";
+        QTest::newRow("missing part") << "01/01" << "invalid";
+        QTest::newRow("extra part") << "01/01/01/01" << "invalid";
+        QTest::newRow("sign") << "+1/01/01" << "invalid";
+    }
+    void readDate() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(dateString(parseDate(text.toStdString())), expected);
+    }
+
+    void writeDate_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1971") << 1971 << 4 << 5 << "05/04/71";
+        QTest::newRow("2001") << 2001 << 1 << 1 << "01/01/01";
+        QTest::newRow("2029") << 2029 << 12 << 31 << "31/12/29";
+        // Outside the window a two-digit year would read back in another century.
+        QTest::newRow("2030") << 2030 << 1 << 1 << "01/01/2030";
+        QTest::newRow("1929") << 1929 << 12 << 31 << "31/12/1929";
+    }
+    void writeDate() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        QFETCH(QString, text);
+        const std::string written = dateText(Date{year, month, day});
+        QCOMPARE(QString::fromStdString(written), text);
+        QCOMPARE(parseDate(written), (std::optional<Date>{Date{year, month, day}}));
+    }
+
+    void arithmetic_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("days");
+        QTest::newRow("same day") << "01/01/01" << "01/01/01" << 0;
+        QTest::newRow("a year of 2001") << "01/01/01" << "31/12/01" << 364;
+        QTest::newRow("leap 2000 after February") << "15/03/00" << "15/03/01" << 365;
+        QTest::newRow("leap 2004") << "01/01/04" << "31/12/04" << 365;
+        QTest::newRow("backwards") << "31/12/01" << "01/01/01" << -364;
+        QTest::newRow("across the window") << "31/12/29" << "01/01/30" << -36524;
+        QTest::newRow("century 1900 not leap") << "28/02/1900" << "01/03/1900" << 1;
+        QTest::newRow("two centuries") << "01/01/1900" << "01/01/2100" << 73049;
+    }
+    void arithmetic() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, days);
+        const Date a = D(from.toLatin1()), b = D(to.toLatin1());
+        QCOMPARE(difference(a, b), days);
+        QCOMPARE(addDays(a, days), b);
+        QCOMPARE(addDays(b, -days), a);
+    }
+
+    void addYearKeepsFirstOfJanuary() {
+        QCOMPARE(addYear(D("01/01/03")), D("01/01/04"));
+        QCOMPARE(addYear(D("29/02/04")), D("01/03/05"));
+    }
+
+    void readNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("integer") << "1000" << 1000.0 << true;
+        QTest::newRow("decimal comma") << "3,5" << 3.5 << true;
+        QTest::newRow("thousands period") << "1.000,50" << 1000.5 << true;
+        QTest::newRow("period only") << "1.5" << 15.0 << true;
+        QTest::newRow("negative") << "-2,75" << -2.75 << true;
+        QTest::newRow("leading comma") << ",5" << 0.5 << true;
+        QTest::newRow("blanks") << " 12 " << 12.0 << true;
+        QTest::newRow("empty") << "" << 0.0 << false;
+        QTest::newRow("letters") << "abc" << 0.0 << false;
+        QTest::newRow("digits and letters") << "12a" << 0.0 << false;
+        QTest::newRow("two commas") << "1,2,3" << 0.0 << false;
+        QTest::newRow("sign alone") << "-" << 0.0 << false;
+        QTest::newRow("exponent") << "1e3" << 0.0 << false;
+        QTest::newRow("blank inside") << "1 000" << 0.0 << false;
+        QTest::newRow("too large") << QString(400, '9') << 0.0 << false;
+    }
+    void readNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(bool, valid);
+        const auto n = parseNumber(text.toStdString());
+        QCOMPARE(n.has_value(), valid);
+        if (valid) QCOMPARE(*n, value);
+    }
+
+    void writeNumber_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2,5") << 2.5 << "2,5";
+        QTest::newRow("2") << 2.0 << "2";
+        QTest::newRow("1234,56") << 1234.56 << "1234,56";
+        QTest::newRow("no trailing zeros") << 1209.70 << "1209,7";
+        QTest::newRow("sum with binary noise") << 99.73 + 100.0 + 1000.0 << "1199,73";
+        QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0,3";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("negative") << -12.5 << "-12,5";
+        QTest::newRow("large, no thousands separator") << 12345678.9 << "12345678,9";
+        QTest::newRow("small, no exponent") << 0.00001 << "0,00001";
+        QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0,333333333333333";
+    }
+    void writeNumber() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(numberText(value)), text);
+    }
+
+    // An Italian C locale must not turn the written numbers around.
+    void numbersIgnoreTheSystemLocale() {
+        const char* old = std::setlocale(LC_NUMERIC, nullptr);
+        const std::string saved = old ? old : "C";
+        if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8")) std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+        QCOMPARE(QString::fromStdString(numberText(1234.5)), QString("1234,5"));
+        QCOMPARE(*parseNumber("3,5"), 3.5);
+        std::setlocale(LC_NUMERIC, saved.c_str());
+    }
+
+    void rateBar_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("250") << 250 << "2,5";
+        QTest::newRow("7") << 7 << "0,07";
+        QTest::newRow("1") << 1 << "0,01";
+        QTest::newRow("10000") << 10000 << "100";
+        QTest::newRow("1234") << 1234 << "12,34";
+        QTest::newRow("333") << 333 << "3,33";
+        QTest::newRow("9999") << 9999 << "99,99";
+    }
+    void rateBar() {
+        QFETCH(int, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(rateBarText(value)), text);
+        QCOMPARE(rateBarValue(text.toStdString()), std::optional<int>(value));
+    }
+
+    void rateBarValueRoundsHalfToEven() {
+        QCOMPARE(rateBarValue("0,125"), std::optional<int>(12));
+        QCOMPARE(rateBarValue("0,135"), std::optional<int>(14));
+        QCOMPARE(rateBarValue("abc"), std::nullopt);
+    }
+
+    void dateBars() {
+        const Date today = D("08/12/26");
+        QCOMPARE(dateOfBarValue(0, today), today);
+        QCOMPARE(dateOfBarValue(1, today), D("07/12/26"));
+        QCOMPARE(barValueOfDate(today, today, kStartDateBar), std::optional<int>(0));
+        // The final-date bar stops at yesterday; neither bar holds tomorrow.
+        QCOMPARE(barValueOfDate(today, today, kFinalDateBar), std::nullopt);
+        QCOMPARE(barValueOfDate(D("09/12/26"), today, kStartDateBar), std::nullopt);
+        QCOMPARE(barValueOfDate(addDays(today, -32767), today, kStartDateBar), std::optional<int>(32767));
+        QCOMPARE(barValueOfDate(addDays(today, -32768), today, kStartDateBar), std::nullopt);
+    }
+
+    void step365_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("across 29 February") << "01/03/04" << "02/03/03";
+        QTest::newRow("ordinary year") << "15/06/02" << "15/06/01";
+    }
+    void step365() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        const Date today = D("08/12/26");
+        const int v = *barValueOfDate(D(from.toLatin1()), today, kStartDateBar);
+        QCOMPARE(QString::fromStdString(dateText(stepBack365(v, today))), to);
+    }
+
+    void todayCanBeFixed() {
+        setTodayForTesting(D("29/02/24"));
+        QCOMPARE(today(), D("29/02/24"));
+        setTodayForTesting(std::nullopt);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTexts)
+#include "tst_core_texts.moc"
