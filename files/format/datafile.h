@@ -38,9 +38,16 @@ struct DataFileReadResult {
     std::string error; // otherwise: what is wrong, in Italian, e.g. "manca il tasso del periodo 3"
 };
 
-// Reads the bytes of a data file. Accepts LF-only lines too. Fails on: no
-// header, a count that is not 0..200, a type not 1..3, fewer fields than
-// announced, a field that is not of its kind.
+// Reads the bytes of a data file, all or nothing. One record per line; a
+// quoted text runs to the next double quote, line breaks included. Accepts
+// LF-only or CR-only lines, a missing final line end, blanks around fields and
+// blank lines anywhere. Fails on: an empty file, a first field that is not a
+// whole number, a count not 0..200, a type not 1..3, a missing field or
+// period line, a field of the wrong kind (texts must be quoted), a line with
+// more fields than its kind has, and any line after the announced periods
+// (the next save would silently drop it). The reason is Italian, starts in
+// lower case and has no final period:
+// "Il file <nome> non può essere aperto: <reason>."
 DataFileReadResult readDataFile(std::string_view bytes);
 
 struct DataFileWriteResult {
@@ -48,8 +55,12 @@ struct DataFileWriteResult {
     std::string error; // otherwise which field cannot be stored, in Italian
 };
 
-// Writes a data file. Refuses a text holding a double quote (the format has no
-// escape for it) or a character that Windows-1252 cannot hold.
+// Writes a data file, CR LF after every line. Refuses a text holding a double
+// quote (the format has no escape for it), a text that is not valid UTF-8 or
+// holds a character Windows-1252 cannot hold, more than 200 periods, a type
+// not 1..3: whatever it writes reads back equal. Line breaks inside texts are
+// kept, since a quoted text carries them. The reason names the field, in the
+// same style as the reading reasons.
 DataFileWriteResult writeDataFile(const DataFileContent& content);
 
 } // namespace fileformat

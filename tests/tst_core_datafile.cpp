@@ -1,0 +1,318 @@
+// The data-file codec: exact bytes on disk, tolerant reading, whole-file
+// refusals with a reason, Windows-1252 and the round trip.
+#include "files/format/cp1252.h"
+#include "files/format/datafile.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+using namespace fileformat;
+
+Q_DECLARE_METATYPE(fileformat::DataFileContent)
+
+namespace {
+
+std::string bytesOf(const QByteArray& a)
+{
+    return std::string(a.constData(), static_cast<std::size_t>(a.size()));
+}
+
+QString describe(const DataFileContent& c)
+{
+    QString s = QStringLiteral("[%1|%2|%3]").arg(QString::fromStdString(c.capital)).arg(c.type).arg(QString::fromStdString(c.reference));
+    for (const auto& p : c.periods)
+        s += QStringLiteral(" (%1|%2|%3)").arg(QString::fromStdString(p.start), QString::fromStdString(p.end), QString::fromStdString(p.rate));
+    return s;
+}
+
+DataFileContent content(std::string capital, int type, std::string reference, std::vector<DataFilePeriod> periods = {})
+{
+    return DataFileContent{std::move(capital), type, std::move(reference), std::move(periods)};
+}
+
+const DataFileContent kExample = content("10000", 2, "Prestito",
+                                         {{"01/01/01", "31/12/01", "3,5"}, {"01/01/02", "30/06/02", "2,75"}});
+const QByteArray kExampleBytes = "2,\"10000\",2,\"Prestito\"\r\n"
+                                 "\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
+                                 "\"01/01/02\",\"30/06/02\",\"2,75\"\r\n";
+
+// Every character Windows-1252 holds except the double quote, built without the code under test.
+QList<QString> cp1252Repertoire()
+{
+    QList<QString> chars;
+    for (char16_t c = 0; c < 0x80; ++c) {
+        if (c != u'"')
+            chars << QString(QChar(c));
+    }
+    for (char16_t c = 0xA0; c <= 0xFF; ++c)
+        chars << QString(QChar(c));
+    for (const char16_t c : {u'€', u'\u0081', u'‚', u'ƒ', u'„', u'…', u'†', u'‡', u'ˆ', u'‰', u'Š', u'‹', u'Œ',
+                             u'\u008D', u'Ž', u'\u008F', u'\u0090', u'‘', u'’', u'“', u'”', u'•', u'–', u'—',
+                             u'˜', u'™', u'š', u'›', u'œ', u'\u009D', u'ž', u'Ÿ'})
+        chars << QString(QChar(c));
+    return chars;
+}
+
+} // namespace
+
+class TestDataFile : public QObject {
+    Q_OBJECT
+private slots:
+    // Files whose bytes are fixed: writing gives them exactly, reading gives the content back.
+    void knownFiles_data()
+    {
+        QTest::addColumn<DataFileContent>("data");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("two periods, compound") << kExample << kExampleBytes;
+        QTest::newRow("one period is two lines")
+            << content("500", 1, "", {{"15/03/00", "15/03/01", "2"}})
+            << QByteArray("1,\"500\",1,\"\"\r\n\"15/03/00\",\"15/03/01\",\"2\"\r\n");
+        QTest::newRow("no periods") << content("", 1, "") << QByteArray("0,\"\",1,\"\"\r\n");
+        QTest::newRow("both types") << content("1", 3, "x") << QByteArray("0,\"1\",3,\"x\"\r\n");
+        QTest::newRow("comma, è and € in Windows-1252")
+            << content("1.000,50", 1, "Caffè, € 2", {{"01/01/01", "", "3,5"}})
+            << QByteArray("1,\"1.000,50\",1,\"Caff\xE8, \x80 2\"\r\n\"01/01/01\",\"\",\"3,5\"\r\n");
+        QTest::newRow("texts keep their blanks")
+            << content(" 10 ", 2, "  a  b  ") << QByteArray("0,\" 10 \",2,\"  a  b  \"\r\n");
+        QTest::newRow("line break inside a text")
+            << content("1", 1, "riga uno\r\nriga due") << QByteArray("0,\"1\",1,\"riga uno\r\nriga due\"\r\n");
+    }
+    void knownFiles()
+    {
+        QFETCH(DataFileContent, data);
+        QFETCH(QByteArray, bytes);
+        const DataFileWriteResult written = writeDataFile(data);
+        QVERIFY2(written.bytes, written.error.c_str());
+        QCOMPARE(QByteArray::fromStdString(*written.bytes), bytes);
+        const DataFileReadResult read = readDataFile(bytesOf(bytes));
+        QVERIFY2(read.content, read.error.c_str());
+        QVERIFY2(*read.content == data, qPrintable(describe(*read.content)));
+    }
+
+    // Forms the writer never produces but a reader must take.
+    void readsTolerantForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<DataFileContent>("expected");
+        QTest::newRow("LF only") << QByteArray(kExampleBytes).replace("\r\n", "\n") << kExample;
+        QTest::newRow("CR only") << QByteArray(kExampleBytes).replace("\r\n", "\r") << kExample;
+        QTest::newRow("no final line end") << kExampleBytes.chopped(2) << kExample;
+        QTest::newRow("blank lines at the end") << kExampleBytes + "\r\n\r\n  \r\n" << kExample;
+        QTest::newRow("blank line between periods")
+            << QByteArray(kExampleBytes).replace("\"3,5\"\r\n", "\"3,5\"\r\n\r\n") << kExample;
+        QTest::newRow("blanks around fields")
+            << QByteArray(" 2 , \"10000\" ,\t2,\"Prestito\"  \r\n\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
+                          "\"01/01/02\" , \"30/06/02\",\"2,75\"\r\n")
+            << kExample;
+        QTest::newRow("leading zeros") << QByteArray("002,\"10000\",02,\"Prestito\"\r\n\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
+                                                     "\"01/01/02\",\"30/06/02\",\"2,75\"")
+                                       << kExample;
+        QTest::newRow("byte Windows-1252 leaves undefined")
+            << QByteArray("0,\"\x81\",1,\"\"") << content("\xC2\x81", 1, "");
+        QTest::newRow("200 periods") << [] {
+            QByteArray b = "200,\"1\",1,\"r\"\r\n";
+            for (int i = 0; i < 200; ++i)
+                b += "\"01/01/01\",\"\",\"1\"\r\n";
+            return b;
+        }() << content("1", 1, "r", std::vector<DataFilePeriod>(200, {"01/01/01", "", "1"}));
+    }
+    void readsTolerantForms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(DataFileContent, expected);
+        const DataFileReadResult read = readDataFile(bytesOf(bytes));
+        QVERIFY2(read.content, read.error.c_str());
+        QVERIFY2(*read.content == expected, qPrintable(describe(*read.content)));
+    }
+
+    // A faulty file is refused as a whole, with a reason that fits in
+    // "Il file <nome> non può essere aperto: <motivo>."
+    void refusesMalformedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QString notDataFile = "non è un file di dati di Fenoverra";
+        QTest::newRow("empty") << QByteArray() << "il file è vuoto";
+        QTest::newRow("blank lines only") << QByteArray("\r\n \r\n\n") << "il file è vuoto";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << notDataFile;
+        QTest::newRow("first field quoted") << QByteArray("\"01/01/58\",\"4,00\"\r\n") << notDataFile;
+        QTest::newRow("first field unclosed") << QByteArray("\"01/01/58") << notDataFile;
+        QTest::newRow("count is a decimal") << QByteArray("2.5,\"1\",1,\"\"\r\n") << notDataFile;
+        QTest::newRow("rate table") << QByteArray("2\r\n\"01/01/58\",\"4,00\"\r\n\"16/12/90\",\"10,00\"\r\n")
+                                    << "la prima riga contiene solo un numero: sembra un file di tabella dei tassi, non un file di dati";
+        QTest::newRow("count 201") << QByteArray("201,\"1\",1,\"\"\r\n") << "il numero dei periodi (201) non è compreso tra 0 e 200";
+        QTest::newRow("count negative") << QByteArray("-1,\"1\",1,\"\"\r\n") << "il numero dei periodi (-1) non è compreso tra 0 e 200";
+        QTest::newRow("count huge") << QByteArray("99999999999999999999,\"1\",1,\"\"\r\n")
+                                    << "il numero dei periodi non è compreso tra 0 e 200";
+        QTest::newRow("header with only the count") << QByteArray("0\r\n") << "manca il capitale";
+        QTest::newRow("header cut after a comma") << QByteArray("0,") << "il capitale non è un testo tra virgolette";
+        QTest::newRow("capital unquoted") << QByteArray("0,10000,1,\"\"\r\n") << "il capitale non è un testo tra virgolette";
+        QTest::newRow("capital unclosed") << QByteArray("0,\"10000,1,\"\"\r\n") << "il capitale è seguito da altro testo prima della virgola";
+        QTest::newRow("type missing") << QByteArray("0,\"1\"\r\n") << "manca il tipo di calcolo";
+        QTest::newRow("type 0") << QByteArray("0,\"1\",0,\"\"\r\n") << "il tipo di calcolo (0) non è 1, 2 o 3";
+        QTest::newRow("type 4") << QByteArray("0,\"1\",4,\"\"\r\n") << "il tipo di calcolo (4) non è 1, 2 o 3";
+        QTest::newRow("type x") << QByteArray("0,\"1\",x,\"\"\r\n") << "il tipo di calcolo non è un numero";
+        QTest::newRow("type quoted") << QByteArray("0,\"1\",\"1\",\"\"\r\n") << "il tipo di calcolo non è un numero";
+        QTest::newRow("type empty") << QByteArray("0,\"1\",,\"\"\r\n") << "il tipo di calcolo non è un numero";
+        QTest::newRow("reference missing") << QByteArray("0,\"1\",1\r\n") << "manca il riferimento";
+        QTest::newRow("reference unclosed") << QByteArray("0,\"1\",1,\"Prest") << "il riferimento non ha le virgolette di chiusura";
+        QTest::newRow("text after quote") << QByteArray("0,\"1\",1,\"a\"b\r\n") << "il riferimento è seguito da altro testo prima della virgola";
+        QTest::newRow("header with five fields") << QByteArray("0,\"1\",1,\"a\",\"b\"\r\n") << "la prima riga contiene più di quattro campi";
+        QTest::newRow("header with unclosed fifth field") << QByteArray("0,\"1\",1,\"a\",\"b") << "la prima riga contiene più di quattro campi";
+        QTest::newRow("no period lines") << kExampleBytes.left(kExampleBytes.indexOf('\n') + 1)
+                                         << "il file annuncia 2 periodi ma non ne contiene nessuno";
+        QTest::newRow("truncated after a line") << kExampleBytes.left(kExampleBytes.lastIndexOf("\"01/01/02\""))
+                                                << "il file annuncia 2 periodi ma ne contiene solo 1";
+        QTest::newRow("truncated inside a text") << kExampleBytes.left(kExampleBytes.size() - 5)
+                                                 << "il tasso del periodo 2 non ha le virgolette di chiusura";
+        QTest::newRow("rate missing") << QByteArray(kExampleBytes).replace(",\"2,75\"", "")
+                                      << "manca il tasso del periodo 2";
+        QTest::newRow("end date unquoted") << QByteArray(kExampleBytes).replace("\"31/12/01\"", "31/12/01")
+                                           << "la data di fine del periodo 1 non è un testo tra virgolette";
+        QTest::newRow("start date empty field") << QByteArray(kExampleBytes).replace("\"01/01/02\"", "")
+                                                << "la data di inizio del periodo 2 non è un testo tra virgolette";
+        QTest::newRow("period with four fields") << QByteArray(kExampleBytes).replace("\"3,5\"", "\"3,5\",\"x\"")
+                                                 << "la riga del periodo 1 contiene più di tre campi";
+        QTest::newRow("period with a trailing comma") << QByteArray(kExampleBytes).replace("\"3,5\"", "\"3,5\",")
+                                                      << "la riga del periodo 1 contiene più di tre campi";
+        QTest::newRow("header split over two lines")
+            << QByteArray("0,\"1\"\r\n1,\"\"\r\n") << "manca il tipo di calcolo";
+        QTest::newRow("one period more than announced")
+            << QByteArray(kExampleBytes).replace("2,\"10000\"", "1,\"10000\"")
+            << "il file annuncia 1 periodo ma contiene altre righe dopo l'ultimo";
+        QTest::newRow("lines after a 0-period header") << QByteArray("0,\"\",1,\"\"\r\n\"01/01/01\",\"\",\"1\"\r\n")
+                                                      << "il file annuncia 0 periodi ma contiene altre righe";
+        QTest::newRow("count above the lines") << QByteArray(kExampleBytes).replace("2,\"10000\"", "3,\"10000\"")
+                                               << "il file annuncia 3 periodi ma ne contiene solo 2";
+    }
+    void refusesMalformedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const DataFileReadResult read = readDataFile(bytesOf(bytes));
+        QVERIFY2(!read.content, qPrintable(describe(*read.content)));
+        QCOMPARE(QString::fromStdString(read.error), reason);
+    }
+
+    void refusesUnstorableTexts_data()
+    {
+        QTest::addColumn<DataFileContent>("data");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("quote in reference") << content("1", 1, "il \"vecchio\" mutuo")
+                                            << "il riferimento contiene virgolette (\"): il formato dei file non le può conservare";
+        QTest::newRow("quote in capital") << content("1\"", 1, "")
+                                          << "il capitale contiene virgolette (\"): il formato dei file non le può conservare";
+        QTest::newRow("quote in a rate")
+            << content("1", 1, "", {{"01/01/01", "31/12/01", "3,5"}, {"01/01/02", "31/12/02", "\""}})
+            << "il tasso del periodo 2 contiene virgolette (\"): il formato dei file non le può conservare";
+        QTest::newRow("quote in an end date") << content("1", 1, "", {{"01/01/01", "\"", "3"}})
+                                              << "la data di fine del periodo 1 contiene virgolette (\"): il formato dei file non le può conservare";
+        QTest::newRow("character outside Windows-1252") << content("1", 1, "Prestito ☺ casa")
+                                                        << "il riferimento contiene il carattere «☺» (U+263A): il formato dei file non lo può conservare";
+        QTest::newRow("character outside the basic plane") << content("1", 1, "", {{"01/01/01", "", "3 \xF0\x9F\x98\x80"}})
+                                                           << "il tasso del periodo 1 contiene il carattere «\xF0\x9F\x98\x80» (U+1F600): il formato dei file non lo può conservare";
+        QTest::newRow("invalid UTF-8") << content("1\xC3", 1, "") << "il capitale non è un testo UTF-8 valido";
+        QTest::newRow("type 0") << content("1", 0, "") << "il tipo di calcolo (0) non è 1, 2 o 3";
+        QTest::newRow("type 4") << content("1", 4, "") << "il tipo di calcolo (4) non è 1, 2 o 3";
+        QTest::newRow("201 periods") << content("1", 1, "", std::vector<DataFilePeriod>(201, {"01/01/01", "", "1"}))
+                                     << "i periodi sono 201, più dei 200 che il formato dei file ammette";
+    }
+    void refusesUnstorableTexts()
+    {
+        QFETCH(DataFileContent, data);
+        QFETCH(QString, reason);
+        const DataFileWriteResult written = writeDataFile(data);
+        QVERIFY(!written.bytes);
+        QCOMPARE(QString::fromStdString(written.error), reason);
+    }
+
+    // Random content over the whole repertoire the format can carry survives
+    // a write and a read unchanged, one byte per character on disk.
+    void roundTripsRandomContent()
+    {
+        const QList<QString> repertoire = cp1252Repertoire();
+        QCOMPARE(repertoire.size(), 255);
+        QRandomGenerator random(20261208);
+        qsizetype characters = 0;
+        const auto randomText = [&] {
+            QString text;
+            const int length = random.bounded(0, 12);
+            for (int i = 0; i < length; ++i)
+                text += repertoire[random.bounded(repertoire.size())];
+            characters += text.size();
+            return text.toStdString();
+        };
+        for (int round = 0; round < 300; ++round) {
+            characters = 0;
+            DataFileContent data = content(randomText(), random.bounded(1, 4), randomText());
+            data.periods.resize(round == 0 ? 200 : random.bounded(0, 201));
+            for (auto& p : data.periods)
+                p = {randomText(), randomText(), randomText()};
+
+            const DataFileWriteResult written = writeDataFile(data);
+            QVERIFY2(written.bytes, written.error.c_str());
+            const std::size_t frame = std::to_string(data.periods.size()).size() + 10 + 10 * data.periods.size();
+            QCOMPARE(written.bytes->size(), frame + static_cast<std::size_t>(characters));
+            const DataFileReadResult read = readDataFile(*written.bytes);
+            QVERIFY2(read.content, read.error.c_str());
+            QVERIFY2(*read.content == data, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(describe(*read.content))));
+        }
+    }
+
+    void convertsToWindows1252_data()
+    {
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<QByteArray>("cp1252");
+        QTest::newRow("ASCII with NUL") << QByteArray("a\0b", 3) << QByteArray("a\0b", 3);
+        QTest::newRow("è") << QByteArray("è") << QByteArray("\xE8");
+        QTest::newRow("€") << QByteArray("€") << QByteArray("\x80");
+        QTest::newRow("typographic quotes") << QByteArray("‘’“”") << QByteArray("\x91\x92\x93\x94");
+        QTest::newRow("Ÿ and ÿ") << QByteArray("Ÿÿ") << QByteArray("\x9F\xFF");
+        QTest::newRow("non-breaking space") << QByteArray("\xC2\xA0") << QByteArray("\xA0");
+        QTest::newRow("undefined byte as C1 control") << QByteArray("\xC2\x9D") << QByteArray("\x9D");
+    }
+    void convertsToWindows1252()
+    {
+        QFETCH(QByteArray, utf8);
+        QFETCH(QByteArray, cp1252);
+        const auto encoded = utf8ToCp1252(bytesOf(utf8));
+        QVERIFY(encoded);
+        QCOMPARE(QByteArray::fromStdString(*encoded), cp1252);
+        QCOMPARE(QByteArray::fromStdString(cp1252ToUtf8(bytesOf(cp1252))), utf8);
+    }
+
+    void refusesOutsideWindows1252_data()
+    {
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<QByteArray>("misfit"); // empty: not valid UTF-8
+        QTest::newRow("C1 control that is a € byte") << QByteArray("\xC2\x80") << QByteArray("\xC2\x80");
+        QTest::newRow("Greek") << QByteArray("aπb") << QByteArray("π");
+        QTest::newRow("neighbour of €") << QByteArray("€₭") << QByteArray("₭");
+        QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray();
+        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray();
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QByteArray();
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << QByteArray();
+        QTest::newRow("stray continuation byte") << QByteArray("\x80") << QByteArray();
+    }
+    void refusesOutsideWindows1252()
+    {
+        QFETCH(QByteArray, utf8);
+        QFETCH(QByteArray, misfit);
+        QVERIFY(!utf8ToCp1252(bytesOf(utf8)));
+        const auto found = firstUnencodableCharacter(bytesOf(utf8));
+        QCOMPARE(found ? QByteArray::fromStdString(found->utf8) : QByteArray(), misfit);
+    }
+
+    // Every byte read from a file can be written back as the same byte.
+    void everyByteSurvives()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            const auto back = utf8ToCp1252(cp1252ToUtf8(byte));
+            QVERIFY2(back && *back == byte, qPrintable(QString::number(b, 16)));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDataFile)
+#include "tst_core_datafile.moc"
