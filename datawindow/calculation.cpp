@@ -1,0 +1,6 @@
+#include "datawindow/calculation.h"
+
+core::PeriodList& periodi() {
+    static core::PeriodList list;
+    return list;
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The one calculation of the program: its period list is shared by the Data
+// window, the data files, the checks and the copy from the rate tables.
+
+#include "core/periodlist.h"
+
+core::PeriodList& periodi();

@@ -1,0 +1,25 @@
+#pragma once
+// The data check of the Data window: the first thing missing or wrong, or the
+// confirmation that the calculation is complete.
+
+#include "core/periodlist.h"
+
+#include <QString>
+
+namespace DataCheck {
+
+struct Outcome {
+    bool passed = false;
+    QString message; // what to tell the user (also on success)
+    int style = 0;   // MsgStyle icon and buttons
+};
+
+// Tries the rules in order and stops at the first that fires.
+Outcome check(const QString& capital, const QString& finalDate, const QString& reference,
+              const core::PeriodList& list);
+
+// Set by save and print just before they run the check: a passed check then
+// shows nothing and clears it; a failed one leaves it set for the caller.
+extern bool silenzioso;
+
+} // namespace DataCheck

@@ -1,0 +1,455 @@
+#include "datawindow/dati.h"
+
+#include "datawindow/calculation.h"
+#include "datawindow/captionlabel.h"
+#include "datawindow/datacheck.h"
+#include "datawindow/scrollbars.h"
+#include "files/datafilecommands.h"
+
+#include "core/clock.h"
+#include "core/interest.h"
+#include "core/numbertext.h"
+#include "core/periodderivation.h"
+#include "core/scrollbardate.h"
+#include "shell/messagebox.h"
+#include "shell/modfenoverra.h"
+#include "shell/twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+const QString kDateReminder =
+    "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificate le date.";
+const QString kRateReminder =
+    "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificati i tassi.";
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string s(const QString& q) { return q.toStdString(); }
+
+QString numberOrEmpty(const std::optional<double>& v) {
+    return v ? q(core::numberText(*v)) : QString();
+}
+
+// The hourglass for the length of a calculation.
+class Hourglass {
+public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// A pass redraws the rows once per period: paint once, at the end.
+class FrozenPainting {
+public:
+    explicit FrozenPainting(QWidget* w) : w_(w), was_(w->updatesEnabled()) {
+        if (was_) w_->setUpdatesEnabled(false);
+    }
+    ~FrozenPainting() {
+        if (was_) w_->setUpdatesEnabled(true);
+    }
+    FrozenPainting(const FrozenPainting&) = delete;
+    FrozenPainting& operator=(const FrozenPainting&) = delete;
+
+private:
+    QWidget* w_;
+    bool was_;
+};
+
+const QStringList kValute = {"euro", "lire", "dollari", "franchi", "sterline", "yen", "rubli"};
+
+} // namespace
+
+Dati::Dati(QWidget* parent) : QWidget(parent) {
+    setObjectName("dati");
+    setWindowTitle("Fenoverra: dati per il calcolo");
+    setAttribute(Qt::WA_DeleteOnClose);
+    costruisci();
+    collega();
+
+    // Loading, in its order.
+    resize_.setSourceForm(this);
+    resize_.SizeFormToScreen(75);
+    Twips::resizeWindow(this, 9600, 6825);
+    resize_.ResizeControls();
+    ModFenoverra::impostatesti();
+    tipocalcolo_ = 1;
+    aggiornaguida();
+    moneta_->addItems(kValute);
+    moneta_->setCurrentIndex(0);
+    periodi().primoperiodo = 1;
+    for (int r = 1; r <= kRows; ++r)
+        righe_[r].data1->setToolTip("cliccare per andare indietro di 365 giorni");
+    datfin_->setText(q(core::dateText(core::today())));
+}
+
+Dati::~Dati() = default;
+
+void Dati::collega() {
+    connect(capiniz_, &QLineEdit::textChanged, this, [this] { capinizCambiato(); });
+    connect(moneta_, &QComboBox::currentTextChanged, this, [this] { monetaCambiata(); });
+    connect(moneta_, &QComboBox::activated, this, [this] { monetaCambiata(); });
+    connect(riferimento_, &QLineEdit::textChanged, this, [this] { aggiornaguida(); });
+    connect(datfin_, &QLineEdit::textChanged, this, &Dati::datfinCambiato);
+    connect(scrollafinale_, &QScrollBar::valueChanged, this, &Dati::scrollafinaleCambiato);
+    for (int t = 1; t <= 3; ++t)
+        connect(option1_[t], &QRadioButton::clicked, this, [this, t] { tipoScelto(t); });
+    connect(calcolare_, &QPushButton::clicked, this, &Dati::calcola);
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { mostraperiodi(); });
+    for (int r = 1; r <= kRows; ++r) collegaRiga(r);
+}
+
+void Dati::collegaRiga(int r) {
+    const Riga& row = righe_[r];
+    connect(row.num, &CaptionLabel::clicked, this, [this, r] { numCliccato(r); });
+    connect(row.num, &CaptionLabel::mouseMoved, this, [this, r] { numSorvolato(r); });
+    connect(row.delriga, &QPushButton::clicked, this, [this, r] { delrigaCliccato(r); });
+    connect(row.data1, &CaptionLabel::captionChanged, this,
+            [this, r](const QString& c) { data1Cambiato(r, c); });
+    connect(row.data1, &CaptionLabel::clicked, this, [this, r] { data1Cliccato(r); });
+    connect(row.hscroll1, &QScrollBar::valueChanged, this,
+            [this, r](int v) { hscroll1Cambiato(r, v); });
+    connect(row.al, &CaptionLabel::captionChanged, this,
+            [this, r](const QString& c) { alCambiato(r, c); });
+    connect(row.tas, &CaptionLabel::captionChanged, this,
+            [this, r](const QString& c) { tasCambiato(r, c); });
+    connect(row.scrollatassi, &QScrollBar::valueChanged, this,
+            [this, r](int v) { scrollatassiCambiato(r, v); });
+}
+
+void Dati::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    resize_.ResizeControls();
+}
+
+void Dati::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    evidenzianumeri();
+}
+
+// ---------------------------------------------------------------- drawing
+
+int Dati::periodoDellaRiga(int r) const { return periodi().primoperiodo + r - 1; }
+
+void Dati::mostraperiodi() {
+    evidenzianumeri();
+    periodi().primoperiodo = vscroll1_->value();
+    for (int r = 1; r <= kRows; ++r) disegnaRiga(r, periodoDellaRiga(r));
+}
+
+void Dati::disegnaRiga(int r, int k) {
+    // Each caption below may run its reaction, which can redraw every row;
+    // the slot is therefore read afresh at each step.
+    core::PeriodList& list = periodi();
+    const Riga& row = righe_[r];
+    row.num->setCaption(QString::number(k));
+    row.data1->setCaption(q(list.slot(k).start));
+    core::deriveEndAndDays(list, k, s(datfin_->text()));
+    row.al->setCaption(q(list.slot(k).end));
+    row.tas->setCaption(q(list.slot(k).rate));
+    const core::PeriodSlot& slot = list.slot(k);
+    row.giorn->setCaption(slot.days ? QString::number(*slot.days) : QString());
+    row.interes->setCaption(numberOrEmpty(slot.interest));
+    row.totint->setCaption(numberOrEmpty(slot.total));
+    row.capital->setCaption(numberOrEmpty(slot.capital));
+    row.delriga->setToolTip("cliccare per eliminare la riga n. " + QString::number(k));
+    row.num->setToolTip("cliccare per inserire una riga al n. " + QString::number(k));
+    if (!list.slot(k).start.empty())
+        ScrollBars::showDate(row.hscroll1, q(list.slot(k).start), core::today(),
+                             core::kStartDateBar);
+    if (!row.tas->caption().isEmpty()) ScrollBars::showRate(row.scrollatassi, row.tas->caption());
+}
+
+void Dati::aggiornaguida() {
+    QString text;
+    if (capiniz_->text().isEmpty())
+        text = "Scegliere la valuta e digitare il capitale iniziale o aprire un file con i dati "
+               "archiviati.";
+    else if (datfin_->text().isEmpty())
+        text = "Digitare la data finale del calcolo o aprire un file archiviato.";
+    else if (riferimento_->text().isEmpty())
+        text = "Digitare il dato del 'riferimento del calcolo'.";
+    else if (periodi().numperiodi == 0)
+        text = " Scegliere il tipo di calcolo e digitare la data del primo tasso.";
+    else
+        text = "Correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre "
+               "(stampa, altro calcolo).";
+    passo_->setCaption(text);
+}
+
+// ---------------------------------------------------------------- results
+
+void Dati::risultatiattuali() {
+    for (int r = 1; r <= kRows; ++r)
+        for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
+            w->setEnabled(true);
+    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(true);
+}
+
+void Dati::risultatiscaduti() {
+    for (int r = 1; r <= kRows; ++r)
+        for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
+            w->setEnabled(false);
+    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(false);
+}
+
+bool Dati::risultaticorrenti() const { return righe_[1].capital->isEnabled(); }
+
+void Dati::avanzaProgresso() {
+    if (progressBar1_->value() >= progressBar1_->maximum()) progressBar1_->setValue(0);
+    progressBar1_->setValue(progressBar1_->value() + 1);
+}
+
+void Dati::mostraPeriodoInPrima(int k) {
+    const int first = std::min(k, vscroll1_->maximum());
+    if (vscroll1_->value() != first)
+        vscroll1_->setValue(first); // its reaction draws the rows
+    else
+        mostraperiodi();
+}
+
+void Dati::ricalcola(int tipo) {
+    aggiornaguida();
+    core::FinalSums sums{s(capitales_->caption()), s(capitalec_->caption()),
+                         s(differ_->caption())};
+    const core::PassInput input{tipo, s(capiniz_->text()), s(datfin_->text())};
+    {
+        const FrozenPainting frozen(this);
+        core::ricalcola(periodi(), input, sums, [this](int i) {
+            mostraPeriodoInPrima(i);
+            avanzaProgresso();
+        });
+        capitales_->setCaption(q(sums.capitales));
+        capitalec_->setCaption(q(sums.capitalec));
+        differ_->setCaption(q(sums.differ));
+        mostraperiodi();
+    }
+}
+
+void Dati::calcola() {
+    if (risultaticorrenti()) return;
+    const Hourglass hourglass;
+    const int n = periodi().numperiodi;
+    if (n > kRows) progressBar1_->show();
+    avanzaProgresso();
+    if (tipocalcolo_ == 3) {
+        tipocalcolo_ = 1;
+        ricalcola(1);
+        tipocalcolo_ = 2;
+        ricalcola(2);
+        tipocalcolo_ = 3;
+    } else {
+        ricalcola(tipocalcolo_);
+    }
+    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
+    risultatiattuali();
+    progressBar1_->setValue(0);
+    progressBar1_->hide();
+}
+
+void Dati::sceglitipo(int tipo) {
+    if (tipo < 1 || tipo > 3) return;
+    option1_[tipo]->setChecked(true);
+    tipoScelto(tipo);
+}
+
+void Dati::tipoScelto(int tipo) {
+    tipocalcolo_ = tipo;
+    {
+        const Hourglass hourglass;
+        if (tipo == 1) {
+            capitalec_->setCaption(QString());
+            differ_->setCaption(QString());
+        } else {
+            const core::YearSplitOutcome split = core::dividianni(periodi());
+            if (split.refused) avvisaDivisioneRifiutata(split.needed);
+        }
+        if (periodi().numperiodi > kRows) progressBar1_->show();
+        if (tipo == 3) {
+            tipocalcolo_ = 1;
+            ricalcola(1);
+            tipocalcolo_ = 2;
+            ricalcola(2);
+            tipocalcolo_ = 3;
+        } else {
+            ricalcola(tipo);
+            if (tipo == 2) {
+                capitales_->setCaption(QString());
+                differ_->setCaption(QString());
+            }
+        }
+    }
+    progressBar1_->setValue(0);
+    progressBar1_->hide();
+    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
+    risultatiattuali();
+}
+
+void Dati::avvisaDivisioneRifiutata(int needed) {
+    // The list has no room for a period at every 1 January: it is left as it
+    // is, and the user must know that compounding will miss some year starts.
+    MessageBox::show(this,
+                     "Per calcolare gli interessi composti bisognerebbe suddividere i periodi al "
+                     "1° gennaio di ogni anno, ma servirebbero" +
+                         QString(" %1").arg(needed) +
+                         " periodi, oltre il massimo di 200.\rI periodi non sono stati suddivisi: "
+                         "il risultato degli interessi composti non sarà corretto.",
+                     MsgStyle::OkOnly | MsgStyle::Exclamation, ModFenoverra::titolocontrollo);
+}
+
+// ---------------------------------------------------------------- header reactions
+
+void Dati::capinizCambiato() {
+    risultatiattuali();
+    ricalcola(tipocalcolo_);
+}
+
+void Dati::monetaCambiata() {
+    for (int i = 1; i <= 3; ++i) eur_[i]->setCaption(moneta_->currentText());
+}
+
+void Dati::datfinCambiato(const QString& text) {
+    core::PeriodList& list = periodi();
+    if (list.numperiodi > 1) list.slot(list.numperiodi).end = s(text);
+    mostraperiodi();
+}
+
+void Dati::scrollafinaleCambiato(int value) {
+    datfin_->setText(q(core::dateText(core::dateOfBarValue(value, core::today()))));
+    vscroll1_->setValue(1);
+    mostraperiodi();
+    calcola();
+}
+
+// ---------------------------------------------------------------- row reactions
+
+void Dati::data1Cambiato(int r, const QString& caption) {
+    periodi().slot(periodoDellaRiga(r)).start = s(caption);
+    if (caption.isEmpty()) return;
+    mostraperiodi();
+    aggiornaguida();
+}
+
+void Dati::alCambiato(int r, const QString& caption) {
+    periodi().slot(periodoDellaRiga(r)).end = s(caption);
+}
+
+void Dati::tasCambiato(int r, const QString& caption) {
+    periodi().slot(periodoDellaRiga(r)).rate = s(caption);
+    periodi().contaperiodi();
+}
+
+void Dati::hscroll1Cambiato(int r, int value) {
+    righe_[r].data1->setCaption(q(core::dateText(core::dateOfBarValue(value, core::today()))));
+    passo_->setCaption(kDateReminder);
+    risultatiscaduti();
+}
+
+void Dati::data1Cliccato(int r) {
+    const int value = righe_[r].hscroll1->value();
+    righe_[r].data1->setCaption(q(core::dateText(core::stepBack365(value, core::today()))));
+    passo_->setCaption(kDateReminder);
+    risultatiscaduti();
+}
+
+void Dati::scrollatassiCambiato(int r, int value) {
+    righe_[r].tas->setCaption(q(core::rateBarText(value)));
+    passo_->setCaption(kRateReminder);
+    risultatiscaduti();
+}
+
+void Dati::numCliccato(int r) {
+    const int k = righe_[r].num->caption().toInt();
+    if (k < 1 || k > core::kMaxPeriods) return;
+    if (periodi().insert(k) == core::InsertOutcome::ListFull)
+        MessageBox::show(this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
+                         MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
+    righe_[r].data1->setCaption(q(periodi().slot(k).start));
+    mostraperiodi();
+}
+
+void Dati::delrigaCliccato(int r) {
+    const Riga& row = righe_[r];
+    if (row.data1->caption().isEmpty() || row.tas->caption().isEmpty()) return;
+    periodi().remove(row.num->caption().toInt());
+    mostraperiodi();
+}
+
+// ---------------------------------------------------------------- check and clear
+
+bool Dati::controlla() {
+    const DataCheck::Outcome outcome =
+        DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), periodi());
+    if (outcome.passed && DataCheck::silenzioso) {
+        DataCheck::silenzioso = false;
+        return true;
+    }
+    MessageBox::show(this, outcome.message, outcome.style, ModFenoverra::titolocontrollo);
+    return outcome.passed;
+}
+
+void Dati::cancella() {
+    capiniz_->setText(QString());
+    datfin_->setText(QString());
+    riferimento_->setText(QString());
+    for (CaptionLabel* sum : {capitales_, capitalec_, differ_}) sum->setCaption(QString());
+    // Every slot, not only the counted periods: dates left without a rate
+    // would otherwise come back into view later.
+    core::PeriodList& list = periodi();
+    for (int i = core::kMaxPeriods; i >= 1; --i) list.slot(i).clear();
+    list.numperiodi = 0;
+    for (int r = 1; r <= kRows; ++r) {
+        const Riga& row = righe_[r];
+        for (CaptionLabel* c :
+             {row.data1, row.al, row.tas, row.giorn, row.interes, row.totint, row.capital})
+            c->setCaption(QString());
+    }
+    vscroll1_->setValue(1);
+    aggiornaguida();
+}
+
+// ---------------------------------------------------------------- file contents
+
+fileformat::DataFileContent Dati::contenuto() const {
+    fileformat::DataFileContent content;
+    content.capital = s(capiniz_->text());
+    content.type = tipocalcolo_;
+    content.reference = s(riferimento_->text());
+    const core::PeriodList& list = periodi();
+    for (int i = 1; i <= list.numperiodi; ++i) {
+        const core::PeriodSlot& slot = list.slot(i);
+        content.periods.push_back({slot.start, slot.end, slot.rate});
+    }
+    return content;
+}
+
+void Dati::carica(const fileformat::DataFileContent& content) {
+    core::PeriodList& list = periodi();
+    const int n = static_cast<int>(std::min<std::size_t>(content.periods.size(), core::kMaxPeriods));
+    list.numperiodi = n;
+    for (int i = 1; i <= n; ++i) {
+        const fileformat::DataFilePeriod& p = content.periods[static_cast<std::size_t>(i - 1)];
+        list.slot(i).start = p.start;
+        list.slot(i).end = p.end;
+        list.slot(i).rate = p.rate;
+    }
+    datfin_->setText(n > 0 ? q(list.slot(n).end) : QString());
+    capiniz_->setText(q(content.capital));
+    riferimento_->setText(q(content.reference));
+    sceglitipo(std::clamp(content.type, 1, 3));
+    periodi().primoperiodo = 1;
+}
+
+void Dati::apri() { DataFileCommands::apri(*this); }
+void Dati::salva() { DataFileCommands::salva(*this); }
+void Dati::salvanome() { DataFileCommands::salvanome(*this); }
+void Dati::eliminare() { DataFileCommands::eliminare(*this); }

@@ -1,0 +1,133 @@
+#pragma once
+// The Data window `dati`: where a calculation is entered and its results read.
+// Constructing it performs the whole loading of the window.
+
+#include "files/format/datafile.h"
+#include "shell/clsresize.h"
+#include "shell/commondialog.h"
+
+#include <QWidget>
+#include <array>
+
+class CaptionLabel;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+class Dati : public QWidget {
+    Q_OBJECT
+public:
+    explicit Dati(QWidget* parent = nullptr);
+    ~Dati() override;
+
+    static constexpr int kRows = 10;
+
+    // Draws the ten rows from the period list.
+    void mostraperiodi();
+    // Puts the guidance for the next step into the yellow box.
+    void aggiornaguida();
+    void risultatiattuali();
+    void risultatiscaduti();
+    // The results count as current while the first row's capital is enabled.
+    bool risultaticorrenti() const;
+    void evidenzianumeri();
+    // One pass for calculation type `tipo`, drawing the rows as it goes.
+    void ricalcola(int tipo);
+
+    int tipocalcolo() const { return tipocalcolo_; }
+
+    // What a data file holds, taken from the window.
+    fileformat::DataFileContent contenuto() const;
+    // Puts a data file's content into the (cleared) window and computes it.
+    void carica(const fileformat::DataFileContent& content);
+
+    // The window's one common dialog and its current data file name.
+    CommonDialog& dialogo() { return dialogo_; }
+    QString nomefile;
+
+public slots:
+    // The "&calcola" button.
+    void calcola();
+    // Selects Option1(tipo) and runs its reaction, as a click does.
+    void sceglitipo(int tipo);
+    // The data check; returns whether the data passed.
+    bool controlla();
+    // Empties every field, the period list and the results.
+    void cancella();
+    void apri();
+    void salva();
+    void salvanome();
+    void eliminare();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    struct Riga {
+        CaptionLabel* num = nullptr;
+        QPushButton* delriga = nullptr;
+        CaptionLabel* data1 = nullptr;
+        QScrollBar* hscroll1 = nullptr;
+        CaptionLabel* al = nullptr;
+        CaptionLabel* tas = nullptr;
+        QScrollBar* scrollatassi = nullptr;
+        CaptionLabel* giorn = nullptr;
+        CaptionLabel* interes = nullptr;
+        CaptionLabel* totint = nullptr;
+        CaptionLabel* capital = nullptr;
+    };
+
+    void costruisci();
+    void costruisciRighe();
+    void costruisciAzioni();
+    void collega();
+    void collegaRiga(int r);
+
+    // Reactions.
+    void capinizCambiato();
+    void datfinCambiato(const QString& text);
+    void scrollafinaleCambiato(int value);
+    void monetaCambiata();
+    void data1Cambiato(int r, const QString& caption);
+    void data1Cliccato(int r);
+    void alCambiato(int r, const QString& caption);
+    void tasCambiato(int r, const QString& caption);
+    void hscroll1Cambiato(int r, int value);
+    void scrollatassiCambiato(int r, int value);
+    void numCliccato(int r);
+    void numSorvolato(int r);
+    void delrigaCliccato(int r);
+    void tipoScelto(int tipo);
+
+    int periodoDellaRiga(int r) const;
+    void disegnaRiga(int r, int k);
+    void avanzaProgresso();
+    void mostraPeriodoInPrima(int k);
+    void avvisaDivisioneRifiutata(int needed);
+
+    clsResize resize_;
+    CommonDialog dialogo_;
+    int tipocalcolo_ = 1;
+
+    QLineEdit* capiniz_ = nullptr;
+    QComboBox* moneta_ = nullptr;
+    std::array<CaptionLabel*, 4> eur_{};
+    QLineEdit* datfin_ = nullptr;
+    QScrollBar* scrollafinale_ = nullptr;
+    QLineEdit* riferimento_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    std::array<QRadioButton*, 4> option1_{};
+    CaptionLabel* capitales_ = nullptr;
+    CaptionLabel* capitalec_ = nullptr;
+    CaptionLabel* differ_ = nullptr;
+    QPushButton* calcolare_ = nullptr;
+    CaptionLabel* passo_ = nullptr;
+    QProgressBar* progressBar1_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    std::array<Riga, kRows + 1> righe_{};
+};

@@ -1,0 +1,340 @@
+// The controls of the Data window and their designed places, in twips.
+#include "datawindow/captionlabel.h"
+#include "datawindow/dati.h"
+#include "datawindow/scrollbars.h"
+
+#include "core/periodlist.h"
+#include "shell/twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+// Designed client size of the window.
+constexpr int kFormWidth = 9600;
+constexpr int kFormHeight = 6825;
+
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kGreyedText(128, 128, 128);
+
+// Rows of the period table.
+constexpr int kFirstRowTop = 3270;
+constexpr int kRowPitch = 240;
+constexpr int kRowHeight = 240;
+
+// Columns of the period table: left edge and width.
+struct Column {
+    int left;
+    int width;
+};
+constexpr Column kNum{120, 420};
+constexpr Column kDelriga{555, 255};
+constexpr Column kData1{825, 885};
+constexpr Column kHscroll1{1725, 960};
+constexpr Column kAl{2700, 885};
+constexpr Column kTas{3600, 620};
+constexpr Column kScrollatassi{4235, 860};
+constexpr Column kGiorn{5110, 600};
+constexpr Column kInteres{5725, 1100};
+constexpr Column kTotint{6840, 1160};
+constexpr Column kCapital{8015, 1175};
+constexpr Column kVScroll1{9215, 255};
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+void paint(QWidget* w, const QColor& background, const QColor& text) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* heading(QWidget* form, const char* name, const QString& caption, const QString& tip,
+                int left, int top, int width, Qt::Alignment align = Qt::AlignCenter) {
+    auto* label = new QLabel(caption, form);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setToolTip(tip);
+    label->setAlignment(align | Qt::AlignVCenter);
+    place(label, left, top, width, 240);
+    return label;
+}
+
+CaptionLabel* cell(QWidget* form, const QString& name, const Column& c, int top,
+                   const QColor& background, Qt::Alignment align) {
+    auto* label = new CaptionLabel(form);
+    label->setObjectName(name);
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(align | Qt::AlignVCenter);
+    label->setMargin(0);
+    label->setIndent(2);
+    paint(label, background, kBlack);
+    place(label, c.left, top, c.width, kRowHeight);
+    return label;
+}
+
+QIcon crossIcon() {
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 0, 0), 2));
+    painter.drawLine(2, 2, 9, 9);
+    painter.drawLine(9, 2, 2, 9);
+    return QIcon(pixmap);
+}
+
+QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
+
+} // namespace
+
+void Dati::costruisci() {
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setMouseTracking(true);
+
+    // The top band is left to the menu bar and the toolbar.
+    heading(this, "Label26", "Capitale iniziale", "capitale sul quale calcolare gli interessi", 120,
+            790, 1380, Qt::AlignRight);
+    capiniz_ = new QLineEdit(this);
+    capiniz_->setObjectName("capiniz");
+    place(capiniz_, 1560, 760, 1500, 300);
+
+    moneta_ = new QComboBox(this);
+    moneta_->setObjectName("moneta");
+    place(moneta_, 3120, 760, 1100, 300);
+
+    heading(this, "Label27", "data finale di calcolo",
+            "data fino a cui deve giungere il calcolo degli interessi", 4300, 790, 1740, Qt::AlignRight);
+    datfin_ = new QLineEdit(this);
+    datfin_->setObjectName("datfin");
+    datfin_->setAlignment(Qt::AlignCenter);
+    place(datfin_, 6100, 760, 1000, 300);
+    scrollafinale_ = new QScrollBar(this);
+    scrollafinale_->setObjectName("scrollafinale");
+    ScrollBars::setUpDateBar(scrollafinale_, core::kFinalDateBar);
+    place(scrollafinale_, 7160, 782, 2310, 255);
+
+    heading(this, "rifer", "Riferimenti del calcolo:", "utile per l'archivio o per la stampa", 120,
+            1190, 1380, Qt::AlignRight);
+    riferimento_ = new QLineEdit(this);
+    riferimento_->setObjectName("riferimento");
+    place(riferimento_, 1560, 1160, 4540, 300);
+
+    frame1_ = new QGroupBox("Tipo di calcolo:", this);
+    frame1_->setObjectName("Frame1");
+    frame1_->setToolTip("scegliere il tipo di calcolo che interessa");
+    place(frame1_, 6300, 1140, 3170, 1080);
+    const char* tipi[] = {"", " interessi semplici", " interessi composti", " entrambi i tipi"};
+    for (int t = 1; t <= 3; ++t) {
+        option1_[t] = new QRadioButton(tipi[t], frame1_);
+        option1_[t]->setObjectName(indexed("Option1", t));
+        place(option1_[t], 240, 240 + (t - 1) * 255, 2800, 240);
+    }
+    option1_[1]->setChecked(true);
+
+    struct Sum {
+        const char* labelName;
+        const char* caption;
+        const char* tip;
+        const char* name;
+        CaptionLabel** target;
+    };
+    const Sum sums[] = {
+        {"Label1", "Somma finale ad interessi semplici", "somma comprensiva degli interessi",
+         "capitales", &capitales_},
+        {"Label2", "Somma finale ad interessi composti",
+         "somma comprensiva degli interessi composti progressivi", "capitalec", &capitalec_},
+        {"Label12", "Maggiore somma per interessi composti", "differenza tra i due tipi di calcoli",
+         "differ", &differ_},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const int top = 1590 + i * 285;
+        heading(this, sums[i].labelName, sums[i].caption, sums[i].tip, 120, top, 2900,
+                Qt::AlignRight);
+        auto* sum = new CaptionLabel(this);
+        sum->setObjectName(sums[i].name);
+        sum->setFrameShape(QFrame::Box);
+        sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        sum->setIndent(4);
+        QFont bold = sum->font();
+        bold.setBold(true);
+        sum->setFont(bold);
+        paint(sum, kRed, kYellow);
+        place(sum, 3120, top - 10, 1500, 260);
+        *sums[i].target = sum;
+    }
+
+    calcolare_ = new QPushButton("&calcola", this);
+    calcolare_->setObjectName("calcolare");
+    calcolare_->setToolTip("cliccare per aggiornare i risultati");
+    place(calcolare_, 4800, 1650, 1300, 540);
+
+    // Headings of the period table.
+    auto span = [](const Column& a, const Column& b) { return b.left + b.width - a.left; };
+    const int groupTop = 2520;
+    const int captionTop = 2760;
+    const int unitTop = 3000;
+    auto* input = heading(this, "Label28", "dati per ogni singolo periodo",
+                          "digitare i dati relativi o prelevarli dalla finestra Tabelle", kNum.left,
+                          groupTop, span(kNum, kScrollatassi));
+    auto* results = heading(this, "Label29", "risultati del calcolo",
+                            "i risultati per ogni singolo periodo", kGiorn.left, groupTop,
+                            span(kGiorn, kCapital));
+    for (QLabel* group : {input, results}) {
+        group->setFrameShape(QFrame::Box);
+        QFont bold = group->font();
+        bold.setBold(true);
+        group->setFont(bold);
+    }
+    heading(this, "Label3", "n.", "numero d'ordine", kNum.left, captionTop, kNum.width);
+    heading(this, "Label4", "dal", "data da cui parte il singolo tasso", kData1.left, captionTop,
+            kData1.width);
+    heading(this, "label7", "gg/mm/aa", "inserire le date usando le frecce laterali", kData1.left,
+            unitTop, span(kData1, kHscroll1));
+    heading(this, "Label13", "al", "data a cui arriva il singolo tasso", kAl.left, captionTop,
+            kAl.width);
+    heading(this, "Label14", "gg/mm/aa", "queste date vengono calcolate in automatico", kAl.left,
+            unitTop, kAl.width);
+    heading(this, "Label5", "tasso", "tasso di interesse", kTas.left, captionTop, kTas.width);
+    heading(this, "Label8", "%", "immettere il valore usando le freccette laterali", kTas.left,
+            unitTop, span(kTas, kScrollatassi));
+    heading(this, "Label6", "giorni", "numero di giorni ai quali viene riferito il tasso",
+            kGiorn.left, captionTop, kGiorn.width);
+    heading(this, "Label9", "num.", "numero di giorni ai quali viene riferito il tasso",
+            kGiorn.left, unitTop, kGiorn.width);
+    heading(this, "Label20", "interessi", "interessi del singolo periodo", kInteres.left,
+            captionTop, kInteres.width);
+    heading(this, "Label22", "totali interessi", "totale progressivo degli interessi maturati",
+            kTotint.left, captionTop, kTotint.width);
+    heading(this, "Label10", "capitale", "capitale progressivo maturato", kCapital.left,
+            captionTop, kCapital.width);
+    const Column money[] = {{}, kInteres, kTotint, kCapital};
+    for (int i = 1; i <= 3; ++i) {
+        eur_[i] = new CaptionLabel(this);
+        eur_[i]->setObjectName(indexed("eur", i));
+        eur_[i]->setAlignment(Qt::AlignCenter);
+        place(eur_[i], money[i].left, unitTop, money[i].width, 240);
+    }
+
+    costruisciRighe();
+
+    vscroll1_ = new QScrollBar(Qt::Vertical, this);
+    vscroll1_->setObjectName("VScroll1");
+    vscroll1_->setRange(1, core::kMaxPeriods - kRows + 1);
+    vscroll1_->setSingleStep(1);
+    vscroll1_->setPageStep(10);
+    place(vscroll1_, kVScroll1.left, kFirstRowTop, kVScroll1.width, kRows * kRowPitch);
+
+    progressBar1_ = new QProgressBar(this);
+    progressBar1_->setObjectName("ProgressBar1");
+    progressBar1_->setRange(0, 200);
+    progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);
+    progressBar1_->hide();
+    place(progressBar1_, 120, 5700, 9350, 165);
+
+    passo_ = new CaptionLabel(this);
+    passo_->setObjectName("passo");
+    passo_->setToolTip("indicazioni sulla corretta procedura di immissione dei dati");
+    passo_->setFrameShape(QFrame::Box);
+    passo_->setWordWrap(true);
+    passo_->setAlignment(Qt::AlignCenter);
+    QFont bold = passo_->font();
+    bold.setBold(true);
+    passo_->setFont(bold);
+    paint(passo_, kYellow, kBlack);
+    place(passo_, 120, 5910, 9350, 380);
+
+    costruisciAzioni();
+    resize(Twips::toPixelsX(kFormWidth), Twips::toPixelsY(kFormHeight));
+}
+
+void Dati::costruisciRighe() {
+    const QIcon cross = crossIcon();
+    for (int r = 1; r <= kRows; ++r) {
+        const int top = kFirstRowTop + (r - 1) * kRowPitch;
+        Riga& row = righe_[r];
+        row.num = cell(this, indexed("num", r), kNum, top, kCyan, Qt::AlignCenter);
+        row.num->setCursor(Qt::PointingHandCursor);
+
+        row.delriga = new QPushButton(this);
+        row.delriga->setObjectName(indexed("delriga", r));
+        row.delriga->setIcon(cross);
+        row.delriga->setFocusPolicy(Qt::NoFocus);
+        place(row.delriga, kDelriga.left, top, kDelriga.width, kRowHeight);
+
+        row.data1 = cell(this, indexed("data1", r), kData1, top, kWhite, Qt::AlignCenter);
+        row.hscroll1 = new QScrollBar(this);
+        row.hscroll1->setObjectName(indexed("hscroll1", r));
+        ScrollBars::setUpDateBar(row.hscroll1, core::kStartDateBar);
+        place(row.hscroll1, kHscroll1.left, top, kHscroll1.width, kRowHeight);
+
+        row.al = cell(this, indexed("al", r), kAl, top, kYellow, Qt::AlignCenter);
+        row.tas = cell(this, indexed("tas", r), kTas, top, kWhite, Qt::AlignRight);
+        row.scrollatassi = new QScrollBar(this);
+        row.scrollatassi->setObjectName(indexed("scrollatassi", r));
+        ScrollBars::setUpRateBar(row.scrollatassi);
+        place(row.scrollatassi, kScrollatassi.left, top, kScrollatassi.width, kRowHeight);
+
+        row.giorn = cell(this, indexed("giorn", r), kGiorn, top, kCyan, Qt::AlignRight);
+        row.interes = cell(this, indexed("interes", r), kInteres, top, kCyan, Qt::AlignRight);
+        row.totint = cell(this, indexed("totint", r), kTotint, top, kCyan, Qt::AlignRight);
+        row.capital = cell(this, indexed("capital", r), kCapital, top, kCyan, Qt::AlignRight);
+    }
+}
+
+void Dati::costruisciAzioni() {
+    struct Azione {
+        const char* name;
+        const char* caption;
+        void (Dati::*slot)();
+    };
+    const Azione azioni[] = {
+        {"apri", "&Apri...", &Dati::apri},
+        {"salva", "&Salva", &Dati::salva},
+        {"salvanome", "Salva con &nome...", &Dati::salvanome},
+        {"eliminare", "&Elimina...", &Dati::eliminare},
+        {"controlla", "Controllo &dati immessi", nullptr},
+        {"cancella", "C&ancella dati finestra", &Dati::cancella},
+    };
+    for (const Azione& a : azioni) {
+        auto* action = new QAction(a.caption, this);
+        action->setObjectName(a.name);
+        if (a.slot)
+            connect(action, &QAction::triggered, this, a.slot);
+        else
+            connect(action, &QAction::triggered, this, [this] { controlla(); });
+        addAction(action);
+    }
+}
+
+// Highlight of the row numbers.
+void Dati::evidenzianumeri() {
+    for (int r = 1; r <= kRows; ++r) {
+        CaptionLabel* num = righe_[r].num;
+        if (num->palette().color(QPalette::Window) != kCyan) paint(num, kCyan, kBlack);
+    }
+}
+
+void Dati::numSorvolato(int r) {
+    evidenzianumeri();
+    paint(righe_[r].num, kYellow, kBlack);
+}

@@ -1,0 +1,87 @@
+#include "files/datafilecommands.h"
+
+#include "datawindow/datacheck.h"
+#include "datawindow/dati.h"
+#include "files/datafileio.h"
+
+#include "shell/messagebox.h"
+#include "shell/modfenoverra.h"
+
+#include <QFile>
+
+namespace DataFileCommands {
+
+namespace {
+
+const QString kDataFilter = "File Fenoverra-dati- | Fenoverra-dati-*";
+
+void report(Dati& window, const QString& message) {
+    MessageBox::show(&window, message, MsgStyle::OkOnly | MsgStyle::Exclamation,
+                     ModFenoverra::nomeprogramma);
+}
+
+// The save routine shared by Save and Save as; the caller has set the title.
+void salvataggio(Dati& window) {
+    DataCheck::silenzioso = true;
+    window.controlla();
+    const bool passed = !DataCheck::silenzioso;
+    DataCheck::silenzioso = false;
+    if (!passed) return;
+
+    CommonDialog& dialog = window.dialogo();
+    if (window.nomefile.isEmpty()) {
+        dialog.Filter = kDataFilter;
+        dialog.FilterIndex = 1;
+        if (dialog.FileName.isEmpty()) dialog.FileName = "Fenoverra-dati-";
+        if (!dialog.ShowSave(&window)) return;
+        window.nomefile = dialog.FileName;
+    }
+    const QString error = DataFileIO::write(window.nomefile, window.contenuto());
+    if (!error.isEmpty()) report(window, error);
+}
+
+} // namespace
+
+void apri(Dati& window) {
+    window.cancella();
+    CommonDialog& dialog = window.dialogo();
+    dialog.DialogTitle = "Apri file";
+    dialog.FileName.clear();
+    dialog.Filter = "Tutti i file (*.*) | *.*|" + kDataFilter;
+    dialog.FilterIndex = 2;
+    // A cancelled or failed open leaves an empty window; keeping the old name
+    // would let the next Save overwrite that file with other data unasked.
+    window.nomefile.clear();
+    if (!dialog.ShowOpen(&window)) return;
+
+    const DataFileIO::ReadResult result = DataFileIO::read(dialog.FileName);
+    if (!result.content) {
+        report(window, result.error + "\rLa finestra è stata svuotata.");
+        return;
+    }
+    window.nomefile = dialog.FileName;
+    window.carica(*result.content);
+}
+
+void salva(Dati& window) {
+    window.dialogo().DialogTitle = "Salva file";
+    salvataggio(window);
+}
+
+void salvanome(Dati& window) {
+    window.dialogo().DialogTitle = "Salva file con nome";
+    window.nomefile.clear();
+    salvataggio(window);
+}
+
+void eliminare(Dati& window) {
+    CommonDialog& dialog = window.dialogo();
+    dialog.Filter = "Tutti i file (*.*)|*.*|" + kDataFilter;
+    dialog.FilterIndex = 2;
+    dialog.DialogTitle = ModFenoverra::titoloelimina;
+    if (!dialog.ShowOpen(&window)) return;
+    if (!QFile::remove(dialog.FileName))
+        report(window, "Il file \"" + dialog.FileName + "\" non può essere eliminato.");
+}
+
+} // namespace DataFileCommands

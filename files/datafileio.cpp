@@ -1,0 +1,103 @@
+#include "files/datafileio.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace DataFileIO {
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+QString quoted(const QString& path) { return "\"" + path + "\""; }
+
+QString reasonOf(QFileDevice::FileError error) {
+    switch (error) {
+    case QFileDevice::PermissionsError:
+        return "accesso negato";
+    case QFileDevice::ResourceError:
+        return "spazio su disco esaurito o risorse insufficienti";
+    case QFileDevice::OpenError:
+        return "impossibile aprirlo";
+    case QFileDevice::ReadError:
+        return "errore di lettura";
+    case QFileDevice::WriteError:
+        return "errore di scrittura (disco pieno o protetto?)";
+    default:
+        return "errore del sistema";
+    }
+}
+
+QString readFailure(const QString& path, const QString& reason) {
+    return "Il file " + quoted(path) + " non può essere aperto: " + reason + ".";
+}
+
+QString writeFailure(const QString& path, const QString& reason) {
+    return "Il file " + quoted(path) + " non può essere salvato: " + reason + ".";
+}
+
+// Writes straight into something that is not a regular file (a device such
+// as /dev/full): there is nothing to replace, and renaming over it would
+// destroy it.
+QString writeDirectly(const QString& path, const std::string& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return writeFailure(path, reasonOf(file.error()));
+    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    const bool flushed = file.flush();
+    if (written != static_cast<qint64>(bytes.size()) || !flushed)
+        return writeFailure(path, reasonOf(file.error() == QFileDevice::NoError
+                                               ? QFileDevice::WriteError
+                                               : file.error()));
+    return {};
+}
+
+} // namespace
+
+ReadResult read(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {std::nullopt, readFailure(path, "il file non esiste")};
+    if (info.isDir()) return {std::nullopt, readFailure(path, "è una cartella")};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, readFailure(path, reasonOf(file.error()))};
+    // Read at most one byte past the limit: that is enough to know it is too big.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, readFailure(path, reasonOf(file.error()))};
+    if (bytes.size() > kMaxFileSize)
+        return {std::nullopt, readFailure(path, "è troppo grande per essere un file di dati di "
+                                                "Fenoverra")};
+    const fileformat::DataFileReadResult result =
+        fileformat::readDataFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!result.content)
+        return {std::nullopt, "Il file " + quoted(path) + " non è un file di dati valido: " +
+                                  q(result.error) + "."};
+    return {result.content, {}};
+}
+
+QString write(const QString& path, const fileformat::DataFileContent& content) {
+    const fileformat::DataFileWriteResult encoded = fileformat::writeDataFile(content);
+    if (!encoded.bytes) return "Il file non è stato salvato: " + q(encoded.error) + ".";
+    const std::string& bytes = *encoded.bytes;
+
+    const QFileInfo info(path);
+    if (info.isDir()) return writeFailure(path, "è una cartella");
+    if (info.exists() && !info.isFile()) return writeDirectly(path, bytes);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return writeFailure(path, reasonOf(file.error()));
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+        static_cast<qint64>(bytes.size())) {
+        const QFileDevice::FileError error = file.error();
+        file.cancelWriting();
+        return writeFailure(path, reasonOf(error == QFileDevice::NoError ? QFileDevice::WriteError
+                                                                          : error)) +
+               (info.exists() ? " Il file precedente è rimasto invariato." : "");
+    }
+    if (!file.commit())
+        return writeFailure(path, reasonOf(file.error())) +
+               (info.exists() ? " Il file precedente è rimasto invariato." : "");
+    return {};
+}
+
+} // namespace DataFileIO
