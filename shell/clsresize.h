@@ -1,0 +1,70 @@
+#pragma once
+// Keeps a window's controls in proportion when the window changes size.
+//
+// Records, once, the client size and every control's geometry; every later
+// resize sets each control to its recorded geometry times the ratio between
+// the current and the recorded client size (never from the current geometry,
+// so nothing drifts). A control's "Tag" property ("@", "@LT", ...) limits
+// what is scaled. Font sizes never change.
+//
+// The window's controls are its named descendant widgets, parents before
+// their children in creation order: a widget whose objectName is empty or
+// starts with "qt_", a widget placed by a layout, and a separate window are
+// not controls, and neither is anything inside them. A nested control keeps
+// its place relative to its container, which is scaled too. A horizontal
+// line frame keeps its thickness (its height), a vertical one its width,
+// and a combo box its height.
+//
+// The window must have its designed client size when recording happens.
+//
+// Usage in a window:
+//   resize_.setSourceForm(this);
+//   resize_.SizeFormToScreen(75);
+//   Twips::resizeWindow(this, 9600, 6825);   // the window's own size
+//   void resizeEvent(QResizeEvent*) override { resize_.ResizeControls(); }
+
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+class clsResize {
+public:
+    clsResize() = default;
+    ~clsResize();
+
+    QWidget* SourceForm() const { return sourceForm_; }
+    void setSourceForm(QWidget* form) { sourceForm_ = form; }
+
+    void ReInitialise();
+    // Sizes the window to Percent % of the screen, centres it, rearranges.
+    void SizeFormToScreen(unsigned char percent);
+    void ResizeControls();
+
+    // The controls as recorded, in twips (for tests and diagnostics).
+    struct RecordedControl {
+        QWidget* control;
+        int left, top, width, height;
+    };
+    QVector<RecordedControl> recordedLayout() const;
+    QSize recordedClientSize() const { return QSize(OrigWidth, OrigHeight); }
+    bool isRecorded() const { return !NeedsInit; }
+
+    // The controls clsResize manages on a window, in recording order.
+    static QList<QWidget*> controlsOf(QWidget* form);
+
+private:
+    struct ControlLayout {
+        QPointer<QWidget> Ctl;
+        int LeftOrX1 = 0;
+        int TopOrY1 = 0;
+        int WidthOrX2 = 0;
+        int HeightOrY2 = 0;
+    };
+    void Initialise();
+
+    QPointer<QWidget> sourceForm_;
+    int OrigWidth = 0;
+    int OrigHeight = 0;
+    QVector<ControlLayout> Layout;
+    bool NeedsInit = true;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The picture of the closing screen: a capital growing year by year.
+
+#include <QPixmap>
+#include <QSize>
+
+namespace SplashPicture {
+
+QPixmap draw(QSize size);
+
+} // namespace SplashPicture

@@ -1,0 +1,15 @@
+#pragma once
+// Start-up of the program: Qt's own texts in Italian, the rule that ends
+// the program with its last visible window, and the Data window, first and alone.
+
+class QApplication;
+
+namespace Startup {
+
+// Loads Qt's Italian translations (standard buttons "Sì", "No", "Annulla",
+// file and colour dialogs). false when they are not installed.
+bool loadItalianTranslations(QApplication& app);
+
+void start(QApplication& app);
+
+} // namespace Startup
