@@ -41,15 +41,15 @@ struct Column {
 };
 constexpr Column kNum{120, 420};
 constexpr Column kDelriga{555, 255};
-constexpr Column kData1{825, 885};
-constexpr Column kHscroll1{1725, 960};
-constexpr Column kAl{2700, 885};
-constexpr Column kTas{3600, 620};
-constexpr Column kScrollatassi{4235, 860};
-constexpr Column kGiorn{5110, 600};
-constexpr Column kInteres{5725, 1100};
-constexpr Column kTotint{6840, 1160};
-constexpr Column kCapital{8015, 1175};
+constexpr Column kData1{825, 840};
+constexpr Column kHscroll1{1680, 990};
+constexpr Column kAl{2685, 840};
+constexpr Column kTas{3540, 600};
+constexpr Column kScrollatassi{4155, 990};
+constexpr Column kGiorn{5160, 560};
+constexpr Column kInteres{5735, 1000};
+constexpr Column kTotint{6750, 1350};
+constexpr Column kCapital{8115, 1080};
 constexpr Column kVScroll1{9215, 255};
 
 void place(QWidget* w, int left, int top, int width, int height) {
@@ -106,37 +106,38 @@ QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).ar
 
 void Dati::costruisci() {
     QFont small = font();
+    small.setFamilies({"MS Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans"});
     small.setPointSize(8);
     setFont(small);
     setMouseTracking(true);
 
     // The top band is left to the menu bar and the toolbar.
     heading(this, "Label26", "Capitale iniziale", "capitale sul quale calcolare gli interessi", 120,
-            790, 1380, Qt::AlignRight);
+            790, 2040, Qt::AlignRight);
     capiniz_ = new QLineEdit(this);
     capiniz_->setObjectName("capiniz");
-    place(capiniz_, 1560, 760, 1500, 300);
+    place(capiniz_, 2250, 760, 1450, 300);
 
     moneta_ = new QComboBox(this);
     moneta_->setObjectName("moneta");
-    place(moneta_, 3120, 760, 1100, 300);
+    place(moneta_, 3780, 760, 1100, 300);
 
     heading(this, "Label27", "data finale di calcolo",
-            "data fino a cui deve giungere il calcolo degli interessi", 4300, 790, 1740, Qt::AlignRight);
+            "data fino a cui deve giungere il calcolo degli interessi", 4900, 790, 1900, Qt::AlignRight);
     datfin_ = new QLineEdit(this);
     datfin_->setObjectName("datfin");
     datfin_->setAlignment(Qt::AlignCenter);
-    place(datfin_, 6100, 760, 1000, 300);
+    place(datfin_, 6870, 760, 950, 300);
     scrollafinale_ = new QScrollBar(this);
     scrollafinale_->setObjectName("scrollafinale");
     ScrollBars::setUpDateBar(scrollafinale_, core::kFinalDateBar);
-    place(scrollafinale_, 7160, 782, 2310, 255);
+    place(scrollafinale_, 7890, 782, 1580, 255);
 
     heading(this, "rifer", "Riferimenti del calcolo:", "utile per l'archivio o per la stampa", 120,
-            1190, 1380, Qt::AlignRight);
+            1190, 2040, Qt::AlignRight);
     riferimento_ = new QLineEdit(this);
     riferimento_->setObjectName("riferimento");
-    place(riferimento_, 1560, 1160, 4540, 300);
+    place(riferimento_, 2250, 1160, 3950, 300);
 
     frame1_ = new QGroupBox("Tipo di calcolo:", this);
     frame1_->setObjectName("Frame1");
@@ -167,7 +168,7 @@ void Dati::costruisci() {
     };
     for (int i = 0; i < 3; ++i) {
         const int top = 1590 + i * 285;
-        heading(this, sums[i].labelName, sums[i].caption, sums[i].tip, 120, top, 2900,
+        heading(this, sums[i].labelName, sums[i].caption, sums[i].tip, 120, top, 3480,
                 Qt::AlignRight);
         auto* sum = new CaptionLabel(this);
         sum->setObjectName(sums[i].name);
@@ -178,14 +179,14 @@ void Dati::costruisci() {
         bold.setBold(true);
         sum->setFont(bold);
         paint(sum, kRed, kYellow);
-        place(sum, 3120, top - 10, 1500, 260);
+        place(sum, 3690, top - 10, 1500, 260);
         *sums[i].target = sum;
     }
 
     calcolare_ = new QPushButton("&calcola", this);
     calcolare_->setObjectName("calcolare");
     calcolare_->setToolTip("cliccare per aggiornare i risultati");
-    place(calcolare_, 4800, 1650, 1300, 540);
+    place(calcolare_, 5300, 1650, 900, 540);
 
     // Headings of the period table.
     auto span = [](const Column& a, const Column& b) { return b.left + b.width - a.left; };

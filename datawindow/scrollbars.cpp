@@ -2,6 +2,7 @@
 
 #include "core/numbertext.h"
 
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -12,6 +13,22 @@ namespace {
 
 constexpr int kRateMin = 1;
 constexpr int kRateMax = 10000;
+
+// The row bars are short: a small handle leaves room for track clicks on
+// both sides of it, as on the original bars.
+class SmallHandleStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ScrollBarSliderMin) return 8;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* smallHandleStyle() {
+    static QStyle* style = new SmallHandleStyle; // lives as long as the program
+    return style;
+}
 
 void holdQuietly(QScrollBar* bar, int value) {
     const QSignalBlocker quiet(bar);
@@ -24,6 +41,7 @@ void setUpDateBar(QScrollBar* bar, core::DateBarRange range) {
     // Mirroring the bar puts the highest value (the oldest date) at the left
     // and keeps arrows and track clicks moving towards the side they are on.
     bar->setOrientation(Qt::Horizontal);
+    bar->setStyle(smallHandleStyle());
     bar->setLayoutDirection(Qt::RightToLeft);
     bar->setRange(range.newest, range.oldest);
     bar->setSingleStep(core::kDateBarSmallStep);
@@ -33,6 +51,7 @@ void setUpDateBar(QScrollBar* bar, core::DateBarRange range) {
 
 void setUpRateBar(QScrollBar* bar) {
     bar->setOrientation(Qt::Horizontal);
+    bar->setStyle(smallHandleStyle());
     bar->setRange(kRateMin, kRateMax);
     bar->setSingleStep(1);
     bar->setPageStep(100);

@@ -1,0 +1,94 @@
+#include "datisupport.h"
+
+#include "core/clock.h"
+#include "datawindow/calculation.h"
+#include "datawindow/captionlabel.h"
+#include "datawindow/datacheck.h"
+#include "shell/commondialog.h"
+#include "shell/messagebox.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+namespace DatiTest {
+
+std::unique_ptr<Dati> newWindow() {
+    core::setTodayForTesting(kToday);
+    periodi().clear();
+    DataCheck::silenzioso = false;
+    MessageBox::useDouble(true);
+    CommonDialog::useDouble(true);
+    CommonDialog::clearShown();
+    auto window = std::make_unique<Dati>();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    MessageBox::clearShown();
+    return window;
+}
+
+QString text(Dati& w, const QString& name) {
+    if (auto* label = findControl<QLabel>(&w, name)) return label->text();
+    if (auto* edit = findControl<QLineEdit>(&w, name)) return edit->text();
+    if (auto* button = findControl<QAbstractButton>(&w, name)) return button->text();
+    qFatal("no control %s", qPrintable(name));
+}
+
+QScrollBar* bar(Dati& w, const QString& name) {
+    auto* b = findControl<QScrollBar>(&w, name);
+    if (!b) qFatal("no scroll bar %s", qPrintable(name));
+    return b;
+}
+
+QString row(const char* name, int r) { return QString("%1(%2)").arg(name).arg(r); }
+
+int daysBefore(const QString& dateText) {
+    return core::difference(*core::parseDate(dateText.toStdString()), kToday);
+}
+
+void type(Dati& w, const QString& field, const QString& text) {
+    auto* edit = findControl<QLineEdit>(&w, field);
+    if (!edit) qFatal("no field %s", qPrintable(field));
+    edit->clear();
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            edit->insert(QString(c)); // the key simulator knows only ASCII
+    }
+}
+
+void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths) {
+    bar(w, row("hscroll1", r))->setValue(daysBefore(dateText));
+    bar(w, row("scrollatassi", r))->setValue(rateHundredths);
+}
+
+void fillPeriods(Dati& w, const QList<QPair<QString, QString>>& periods) {
+    core::PeriodList& list = periodi();
+    int k = 0;
+    for (const auto& [start, rate] : periods) {
+        ++k;
+        list.slot(k).start = start.toStdString();
+        list.slot(k).rate = rate.toStdString();
+    }
+    list.contaperiodi();
+    w.mostraperiodi();
+}
+
+void chooseType(Dati& w, int type) {
+    auto* option = findControl<QAbstractButton>(&w, row("Option1", type));
+    option->click();
+}
+
+void click(Dati& w, const QString& name) {
+    if (auto* button = findControl<QAbstractButton>(&w, name)) {
+        button->click();
+        return;
+    }
+    auto* label = findControl<CaptionLabel>(&w, name);
+    if (!label) qFatal("nothing to click named %s", qPrintable(name));
+    QTest::mouseClick(label, Qt::LeftButton);
+}
+
+} // namespace DatiTest
