@@ -2,8 +2,9 @@
 // A MIDI file played by FluidSynth with a General MIDI soundfont.
 //
 // Device output plays through the system's sound device, or, without one,
-// renders into /dev/null so that the timing still runs. Offline output
-// opens no device at all: the caller pulls the samples with render().
+// renders into /dev/null so that the timing still runs. Discard output
+// renders into /dev/null in any case, in real time. Offline output opens
+// no device at all: the caller pulls the samples with render().
 // Every failure leaves the player silent; nothing is reported.
 
 #include <QString>
@@ -12,7 +13,7 @@
 
 class FluidSynthPlayer {
 public:
-    enum class Output { Device, Offline };
+    enum class Output { Device, Discard, Offline };
 
     explicit FluidSynthPlayer(Output output);
     ~FluidSynthPlayer();
