@@ -84,19 +84,23 @@ QString write(const QString& path, const fileformat::DataFileContent& content) {
     if (info.isDir()) return writeFailure(path, "è una cartella");
     if (info.exists() && !info.isFile()) return writeDirectly(path, bytes);
 
+    const QString kept = info.exists() ? " Il file precedente è rimasto invariato." : "";
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return writeFailure(path, reasonOf(file.error()));
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
+    // commit() does not notice a flush that fails while closing (a full disk
+    // after a short write) and would rename the truncated file over the old
+    // one: flush first and give up on any failure.
+    const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                             static_cast<qint64>(bytes.size()) &&
+                         file.flush();
+    if (!written) {
         const QFileDevice::FileError error = file.error();
         file.cancelWriting();
         return writeFailure(path, reasonOf(error == QFileDevice::NoError ? QFileDevice::WriteError
                                                                           : error)) +
-               (info.exists() ? " Il file precedente è rimasto invariato." : "");
+               kept;
     }
-    if (!file.commit())
-        return writeFailure(path, reasonOf(file.error())) +
-               (info.exists() ? " Il file precedente è rimasto invariato." : "");
+    if (!file.commit()) return writeFailure(path, reasonOf(file.error())) + kept;
     return {};
 }
 
