@@ -260,6 +260,12 @@ void WordDocument::addParagraphAtEnd() {
 WordTable* WordDocument::addTableAtEnd(int rows, int columns) {
     QTextCursor end(text_);
     end.movePosition(QTextCursor::End);
+    // The table takes the place of the closing empty paragraph, as it does in
+    // a word processor; Qt would keep that paragraph above the table.
+    const QTextBlock last = end.block();
+    const QTextBlock previous = last.previous();
+    if (last.length() <= 1 && previous.isValid() && !QTextCursor(previous).currentTable())
+        end.deletePreviousChar();
     QTextTable* table = end.insertTable(qMax(1, rows), qMax(1, columns), WordTableFormat::tableFormat(0, {}));
     QTextCharFormat cellFormat = selection_.typing_;
     auto* wordTable = new WordTable(this, table, cellFormat);

@@ -22,7 +22,8 @@ QTextTableFormat tableFormat(int format, const QTextTableFormat& base) {
     table.setBorder(1);
     table.setCellSpacing(0);
     table.setCellPadding(3);
-    table.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    // No width: Qt would export a percentage as points, while a table
+    // without one spans the text area in the word processor.
     table.setBorderBrush(format == colourfulFormat ? colourfulGrid : gridColour);
     return table;
 }

@@ -188,8 +188,16 @@ private slots:
         const QTextDocument* text = doc->textDocument();
         const int lastTyped = text->find("Capitale").position();
         QVERIFY(table->textTable()->firstPosition() > lastTyped);
-        // The typed text is untouched by the table.
-        QCOMPARE(textsOf(text).mid(0, 2), (QStringList{"FENOVERRA", "Capitale iniziale: 1.000,00"}));
+        // The typed text is untouched by the table, with one empty line before it.
+        QStringList before;
+        for (QTextBlock b = text->begin(); b.isValid() && !QTextCursor(b).currentTable(); b = b.next())
+            before << b.text();
+        QCOMPARE(before, (QStringList{"FENOVERRA", "Capitale iniziale: 1.000,00", ""}));
+        // A second table also comes last.
+        doc->addParagraphAtEnd();
+        WordTable* second = doc->addTableAtEnd(1, 1);
+        QVERIFY(second->textTable()->firstPosition() > table->textTable()->lastPosition());
+        QCOMPARE(table->Rows(), 4);
     }
 
     void cellTextsAndTableFont() {
