@@ -10,6 +10,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
+  python3
 )
 
 missing=()

@@ -2,8 +2,10 @@
 
 #include "datawindow/dati.h"
 #include "shell/lastwindowquit.h"
+#include "shell/splashpicture.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -21,6 +23,7 @@ bool loadItalianTranslations(QApplication& app) {
 
 void start(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
+    QApplication::setWindowIcon(QIcon(SplashPicture::draw(QSize(64, 64))));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
     auto* dati = new Dati;
