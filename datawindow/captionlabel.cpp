@@ -7,10 +7,33 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
 
+int CaptionLabel::batchDepth_ = 0;
+std::vector<CaptionLabel*> CaptionLabel::behind_;
+
 void CaptionLabel::setCaption(const QString& caption) {
-    if (caption == text()) return;
-    setText(caption);
-    emit captionChanged(caption);
+    if (caption == caption_) return;
+    // A copy: the reaction may change whatever `caption` refers to.
+    const QString shown = caption;
+    caption_ = shown;
+    if (batchDepth_ == 0) {
+        setText(shown);
+    } else if (!displayBehind_) {
+        displayBehind_ = true;
+        behind_.push_back(this);
+    }
+    emit captionChanged(shown);
+}
+
+CaptionLabel::Batch::Batch() { ++batchDepth_; }
+
+CaptionLabel::Batch::~Batch() {
+    if (--batchDepth_ > 0) return;
+    // Labels are owned by their window, which outlives any batch it opens.
+    for (CaptionLabel* label : behind_) {
+        label->displayBehind_ = false;
+        label->setText(label->caption_);
+    }
+    behind_.clear();
 }
 
 // The label takes its own mouse events: a move over it must not also reach

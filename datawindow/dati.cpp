@@ -35,8 +35,9 @@ const QString kRateReminder =
 QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& q) { return q.toStdString(); }
 
-QString numberOrEmpty(const std::optional<double>& v) {
-    return v ? q(core::numberText(*v)) : QString();
+// Setting a tooltip always sends an event; rows are drawn very often.
+void setToolTipIfChanged(QWidget* w, const QString& tip) {
+    if (w->toolTip() != tip) w->setToolTip(tip);
 }
 
 // The hourglass for the length of a calculation.
@@ -141,32 +142,43 @@ void Dati::mouseMoveEvent(QMouseEvent* event) {
 int Dati::periodoDellaRiga(int r) const { return periodi().primoperiodo + r - 1; }
 
 void Dati::mostraperiodi() {
+    const CaptionLabel::Batch batch;
+    ++disegno_;
     evidenzianumeri();
     periodi().primoperiodo = vscroll1_->value();
     for (int r = 1; r <= kRows; ++r) disegnaRiga(r, periodoDellaRiga(r));
+    --disegno_;
+    if (disegno_ == 0 && guidaInSospeso_) {
+        guidaInSospeso_ = false;
+        aggiornaguida();
+    }
 }
 
 void Dati::disegnaRiga(int r, int k) {
-    // Each caption below may run its reaction, which can redraw every row;
-    // the slot is therefore read afresh at each step.
+    // Each caption below may run its reaction, which can redraw every row and
+    // change the slot: the texts are therefore fetched afresh at each step.
     core::PeriodList& list = periodi();
     const Riga& row = righe_[r];
-    row.num->setCaption(QString::number(k));
-    row.data1->setCaption(q(list.slot(k).start));
-    core::deriveEndAndDays(list, k, s(datfin_->text()));
-    row.al->setCaption(q(list.slot(k).end));
-    row.tas->setCaption(q(list.slot(k).rate));
-    const core::PeriodSlot& slot = list.slot(k);
-    row.giorn->setCaption(slot.days ? QString::number(*slot.days) : QString());
-    row.interes->setCaption(numberOrEmpty(slot.interest));
-    row.totint->setCaption(numberOrEmpty(slot.total));
-    row.capital->setCaption(numberOrEmpty(slot.capital));
-    row.delriga->setToolTip("cliccare per eliminare la riga n. " + QString::number(k));
-    row.num->setToolTip("cliccare per inserire una riga al n. " + QString::number(k));
+    row.num->setCaption(testi_.of(list, k).number);
+    row.data1->setCaption(testi_.of(list, k).start);
+    core::deriveEndAndDays(list, k, datfinTesto_);
+    row.al->setCaption(testi_.of(list, k).end);
+    row.tas->setCaption(testi_.of(list, k).rate);
+    const PeriodTexts::Texts& t = testi_.of(list, k);
+    row.giorn->setCaption(t.days);
+    row.interes->setCaption(t.interest);
+    row.totint->setCaption(t.total);
+    row.capital->setCaption(t.capital);
+    setToolTipIfChanged(row.delriga, t.deleteTip);
+    setToolTipIfChanged(row.num, t.insertTip);
     if (!list.slot(k).start.empty())
-        ScrollBars::showDate(row.hscroll1, q(list.slot(k).start), core::today(),
+        ScrollBars::showDate(row.hscroll1, testi_.of(list, k).startDate, core::today(),
                              core::kStartDateBar);
-    if (!row.tas->caption().isEmpty()) ScrollBars::showRate(row.scrollatassi, row.tas->caption());
+    const PeriodTexts::Texts& shown = testi_.of(list, k);
+    const QString rate = row.tas->caption();
+    if (!rate.isEmpty())
+        ScrollBars::showRate(row.scrollatassi,
+                             rate == shown.rate ? shown.rateBar : rateBarPosition(s(rate)));
 }
 
 void Dati::aggiornaguida() {
@@ -188,7 +200,10 @@ void Dati::aggiornaguida() {
 
 // ---------------------------------------------------------------- results
 
+// The 33 labels only ever change together, so the first capital tells
+// whether there is anything to do.
 void Dati::risultatiattuali() {
+    if (risultaticorrenti()) return;
     for (int r = 1; r <= kRows; ++r)
         for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
             w->setEnabled(true);
@@ -196,6 +211,7 @@ void Dati::risultatiattuali() {
 }
 
 void Dati::risultatiscaduti() {
+    if (!risultaticorrenti()) return;
     for (int r = 1; r <= kRows; ++r)
         for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
             w->setEnabled(false);
@@ -224,6 +240,7 @@ void Dati::ricalcola(int tipo) {
     const core::PassInput input{tipo, s(capiniz_->text()), s(datfin_->text())};
     {
         const FrozenPainting frozen(this);
+        const CaptionLabel::Batch batch;
         core::ricalcola(periodi(), input, sums, [this](int i) {
             mostraPeriodoInPrima(i);
             avanzaProgresso();
@@ -318,6 +335,7 @@ void Dati::monetaCambiata() {
 }
 
 void Dati::datfinCambiato(const QString& text) {
+    datfinTesto_ = s(text);
     core::PeriodList& list = periodi();
     if (list.numperiodi > 1) list.slot(list.numperiodi).end = s(text);
     mostraperiodi();
@@ -335,6 +353,13 @@ void Dati::scrollafinaleCambiato(int value) {
 void Dati::data1Cambiato(int r, const QString& caption) {
     periodi().slot(periodoDellaRiga(r)).start = s(caption);
     if (caption.isEmpty()) return;
+    if (disegno_ > 0) {
+        // A drawing is under way and goes on through every row anyway: a
+        // nested drawing would only repeat it. The guidance update comes once
+        // that drawing ends, after every bar it moves, as it would have.
+        guidaInSospeso_ = true;
+        return;
+    }
     mostraperiodi();
     aggiornaguida();
 }
@@ -344,7 +369,10 @@ void Dati::alCambiato(int r, const QString& caption) {
 }
 
 void Dati::tasCambiato(int r, const QString& caption) {
-    periodi().slot(periodoDellaRiga(r)).rate = s(caption);
+    std::string& rate = periodi().slot(periodoDellaRiga(r)).rate;
+    const std::string text = s(caption);
+    if (rate == text) return; // the count cannot change
+    rate = text;
     periodi().contaperiodi();
 }
 

@@ -2,6 +2,7 @@
 // The Data window `dati`: where a calculation is entered and its results read.
 // Constructing it performs the whole loading of the window.
 
+#include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
 #include "shell/clsresize.h"
 #include "shell/commondialog.h"
@@ -110,6 +111,12 @@ private:
     void mostraPeriodoInPrima(int k);
     void avvisaDivisioneRifiutata(int needed);
 
+    // Depth of row drawing under way, and a guidance update it owes.
+    int disegno_ = 0;
+    bool guidaInSospeso_ = false;
+
+    PeriodTexts testi_;
+    std::string datfinTesto_; // the final date as the engine reads it
     clsResize resize_;
     CommonDialog dialogo_;
     int tipocalcolo_ = 1;

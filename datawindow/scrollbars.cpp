@@ -1,11 +1,8 @@
 #include "datawindow/scrollbars.h"
 
-#include "core/numbertext.h"
-
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace ScrollBars {
 
@@ -58,8 +55,8 @@ void setUpRateBar(QScrollBar* bar) {
     bar->setValue(kRateMin);
 }
 
-void showDate(QScrollBar* bar, const QString& dateText, core::Date today, core::DateBarRange range) {
-    const auto date = core::parseDate(dateText.toStdString());
+void showDate(QScrollBar* bar, const std::optional<core::Date>& date, core::Date today,
+              core::DateBarRange range) {
     if (!date) return;
     if (const auto value = core::barValueOfDate(*date, today, range)) {
         bar->setValue(*value);
@@ -68,18 +65,13 @@ void showDate(QScrollBar* bar, const QString& dateText, core::Date today, core::
     holdQuietly(bar, core::difference(*date, today) > range.oldest ? range.oldest : range.newest);
 }
 
-void showRate(QScrollBar* bar, const QString& rateText) {
-    const std::string text = rateText.toStdString();
-    const auto value = core::rateBarValue(text);
-    if (!value) return;
-    const int held = std::clamp(*value, kRateMin, kRateMax);
+void showRate(QScrollBar* bar, const RateBarPosition& position) {
+    if (!position.value) return;
     // Only a rate the bar shows exactly may be rewritten by the bar's reaction.
-    const bool exact = held == *value &&
-                       core::parseNumber(core::rateBarText(held)) == core::parseNumber(text);
-    if (exact)
-        bar->setValue(held);
+    if (position.exact)
+        bar->setValue(*position.value);
     else
-        holdQuietly(bar, held);
+        holdQuietly(bar, *position.value);
 }
 
 } // namespace ScrollBars

@@ -4,8 +4,10 @@
 
 #include "core/date.h"
 #include "core/scrollbardate.h"
+#include "datawindow/periodtexts.h"
 
-#include <QString>
+#include <optional>
+
 
 class QScrollBar;
 
@@ -17,11 +19,12 @@ void setUpDateBar(QScrollBar* bar, core::DateBarRange range);
 // Hundredths of a percent, 0,01 .. 100,00, steps 0,01 and 1,00.
 void setUpRateBar(QScrollBar* bar);
 
-// When the bar can hold the text, it moves as if the user had moved it (its
-// reaction runs). A text it cannot hold is never rewritten: the bar is held at
-// its nearest position without a reaction, or left where it is when the text
-// is not a date / number at all.
-void showDate(QScrollBar* bar, const QString& dateText, core::Date today, core::DateBarRange range);
-void showRate(QScrollBar* bar, const QString& rateText);
+// When the bar can hold the date or rate, it moves as if the user had moved
+// it (its reaction runs). A text it cannot hold is never rewritten: the bar is
+// held at its nearest position without a reaction, or left where it is when
+// the text is not a date / number at all.
+void showDate(QScrollBar* bar, const std::optional<core::Date>& date, core::Date today,
+              core::DateBarRange range);
+void showRate(QScrollBar* bar, const RateBarPosition& position);
 
 } // namespace ScrollBars

@@ -1,0 +1,82 @@
+#include "datawindow/periodtexts.h"
+
+#include "core/numbertext.h"
+
+#include <algorithm>
+
+namespace {
+
+QString numberOrEmpty(const std::optional<double>& v) {
+    return v ? QString::fromStdString(core::numberText(*v)) : QString();
+}
+
+} // namespace
+
+RateBarPosition rateBarPosition(const std::string& rateText) {
+    const auto value = core::rateBarValue(rateText);
+    if (!value) return {};
+    const int held = std::clamp(*value, 1, 10000); // the rate bar's range
+    const bool exact = held == *value &&
+                       core::parseNumber(core::rateBarText(held)) == core::parseNumber(rateText);
+    return {held, exact};
+}
+
+const PeriodTexts::Texts& PeriodTexts::of(const core::PeriodList& list, int k) {
+    Entry& e = entries_[static_cast<std::size_t>(std::clamp(k, 0, core::kMaxPeriods + 1))];
+    const core::PeriodSlot& slot = list.slot(k);
+    Texts& t = e.texts;
+    if (!e.filled) {
+        e.filled = true;
+        t.number = QString::number(k);
+        t.insertTip = "cliccare per inserire una riga al n. " + t.number;
+        t.deleteTip = "cliccare per eliminare la riga n. " + t.number;
+        e.start = slot.start;
+        t.start = QString::fromStdString(slot.start);
+        t.startDate = core::parseDate(slot.start);
+        e.end = slot.end;
+        t.end = QString::fromStdString(slot.end);
+        e.rate = slot.rate;
+        t.rate = QString::fromStdString(slot.rate);
+        t.rateBar = rateBarPosition(slot.rate);
+        e.days = slot.days;
+        t.days = slot.days ? QString::number(*slot.days) : QString();
+        e.interest = slot.interest;
+        t.interest = numberOrEmpty(slot.interest);
+        e.total = slot.total;
+        t.total = numberOrEmpty(slot.total);
+        e.capital = slot.capital;
+        t.capital = numberOrEmpty(slot.capital);
+        return t;
+    }
+    if (e.start != slot.start) {
+        e.start = slot.start;
+        t.start = QString::fromStdString(slot.start);
+        t.startDate = core::parseDate(slot.start);
+    }
+    if (e.end != slot.end) {
+        e.end = slot.end;
+        t.end = QString::fromStdString(slot.end);
+    }
+    if (e.rate != slot.rate) {
+        e.rate = slot.rate;
+        t.rate = QString::fromStdString(slot.rate);
+        t.rateBar = rateBarPosition(slot.rate);
+    }
+    if (e.days != slot.days) {
+        e.days = slot.days;
+        t.days = slot.days ? QString::number(*slot.days) : QString();
+    }
+    if (e.interest != slot.interest) {
+        e.interest = slot.interest;
+        t.interest = numberOrEmpty(slot.interest);
+    }
+    if (e.total != slot.total) {
+        e.total = slot.total;
+        t.total = numberOrEmpty(slot.total);
+    }
+    if (e.capital != slot.capital) {
+        e.capital = slot.capital;
+        t.capital = numberOrEmpty(slot.capital);
+    }
+    return t;
+}
