@@ -218,7 +218,10 @@ void Dati::risultatiscaduti() {
     for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(false);
 }
 
-bool Dati::risultaticorrenti() const { return righe_[1].capital->isEnabled(); }
+bool Dati::risultaticorrenti() const {
+    // Only the label's own state counts, not whether the whole window is enabled.
+    return righe_[1].capital->isEnabledTo(this);
+}
 
 void Dati::avanzaProgresso() {
     if (progressBar1_->value() >= progressBar1_->maximum()) progressBar1_->setValue(0);

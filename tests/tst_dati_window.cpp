@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/date.h"
 #include "datawindow/calculation.h"
+#include "datawindow/captionlabel.h"
 #include "shell/messagebox.h"
 #include "shell/modfenoverra.h"
 
@@ -15,6 +16,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -632,6 +634,46 @@ private slots:
         w->show();
         QVERIFY(w->grab().save(path));
         w->close();
+    }
+
+    // The final date is typed key by key: on the way it is no date at all.
+    void typingTheFinalDate() {
+        auto w = newWindow();
+        type(*w, "capiniz", "1000");
+        fillPeriods(*w, {{"01/01/01", "10"}, {"01/07/01", "10"}});
+        type(*w, "datfin", "31/12/01");
+        QCOMPARE(text(*w, "al(2)"), QString("31/12/01"));
+        QCOMPARE(text(*w, "giorn(2)"), QString("184"));
+        QCOMPARE(text(*w, "giorn(1)"), QString("180"));
+    }
+
+    void capitalThatIsNotANumberComputesNothing() {
+        auto w = newWindow();
+        type(*w, "datfin", "31/12/01");
+        enterPeriod(*w, 1, "01/01/01", 1000);
+        type(*w, "capiniz", "mille");
+        chooseType(*w, 3);
+        QCOMPARE(text(*w, "capitales"), QString());
+        QCOMPARE(text(*w, "capital(1)"), QString());
+        type(*w, "capiniz", "1000");
+        QCOMPARE(text(*w, "capitalec"), QString("1099,73"));
+    }
+
+    // Reactions run only on a real change: that is what ends the chains.
+    void captionChangeIsSignalledOnce() {
+        CaptionLabel label;
+        QSignalSpy spy(&label, &CaptionLabel::captionChanged);
+        label.setCaption("01/01/01");
+        label.setCaption("01/01/01");
+        label.setCaption("");
+        QCOMPARE(spy.count(), 2);
+        {
+            const CaptionLabel::Batch batch;
+            label.setCaption("x");
+            QCOMPARE(label.caption(), QString("x"));
+            QCOMPARE(spy.count(), 3);
+        }
+        QCOMPARE(label.text(), QString("x"));
     }
 
     void longCalculationEndsWithTheLastTenPeriods() {
