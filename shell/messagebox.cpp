@@ -61,8 +61,16 @@ QString titleOrProgramName(const QString& title) {
     return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra") : ModFenoverra::nomeprogramma;
 }
 
+// Prompts end their lines with a carriage return alone, which a Qt label does not break on.
+QString displayedLines(QString prompt) {
+    prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    prompt.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return prompt;
+}
+
 MsgAnswer showReal(QWidget* parent, const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), titleOrProgramName(title), prompt, QMessageBox::NoButton, parent);
+    QMessageBox box(iconOf(style), titleOrProgramName(title), displayedLines(prompt),
+                    QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     const QList<MsgAnswer> buttons = buttonsOf(style);
     for (MsgAnswer answer : buttons) box.addButton(standardButtonOf(answer));
