@@ -9,21 +9,12 @@
 #include <QApplication>
 #include <QWidget>
 
-ShellDoubles::ShellDoubles() { reset(); }
-
-ShellDoubles::~ShellDoubles() {
-    MessageBox::useDouble(false);
-    CommonDialog::useDouble(false);
-    WordApplication::useDouble(false);
-    MMControl::useDouble(false);
-    Twips::setScreenForTesting(std::nullopt);
-}
-
-void ShellDoubles::reset() {
-    MessageBox::useDouble(true);
-    CommonDialog::useDouble(true);
-    WordApplication::useDouble(true);
-    MMControl::useDouble(true);
+void useShellDoubles(bool on) {
+    MessageBox::useDouble(on);
+    CommonDialog::useDouble(on);
+    WordApplication::useDouble(on);
+    MMControl::useDouble(on);
+    if (!on) Twips::setScreenForTesting(std::nullopt);
 }
 
 void closeAllShellWindows() {

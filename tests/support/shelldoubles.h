@@ -1,25 +1,9 @@
 #pragma once
-// Test doubles of the outside world for a whole test: message boxes, file
-// and colour dialogs, the word processor and the music control record
-// instead of showing, and the screen is pretended when asked. Everything is
-// switched back (and the recordings dropped) when the object goes away.
-//
-//   ShellDoubles doubles;               // in initTestCase() or a test
-//   MessageBox::setNextAnswer(MsgAnswer::Yes);
+// The outside world for the shell tests: message boxes, file and colour
+// dialogs, the word processor and the music control record instead of
+// showing. Switching them on drops every recording and scripted answer.
 
-#include <QSize>
-#include <optional>
-
-class ShellDoubles {
-public:
-    ShellDoubles();
-    ~ShellDoubles();
-    ShellDoubles(const ShellDoubles&) = delete;
-    ShellDoubles& operator=(const ShellDoubles&) = delete;
-
-    // Drops every recording and scripted answer, keeping the doubles on.
-    static void reset();
-};
+void useShellDoubles(bool on);
 
 // Unloads every top-level window and lets the deletions happen, so that
 // each test starts with no window of the program.
