@@ -64,8 +64,8 @@ private slots:
 
     void refusedExitChangesNothing() {
         ModFenoverra::mostradati();
-        QWidget* dati = ModFenoverra::loadedWindow("dati");
-        auto* tabella = new StubWindow("tabella");
+        QPointer<QWidget> dati = ModFenoverra::loadedWindow("dati");
+        QPointer<QWidget> tabella = new StubWindow("tabella");
         tabella->show();
         MessageBox::setNextAnswer(MsgAnswer::No);
         ModFenoverra::confermauscita();
@@ -75,10 +75,10 @@ private slots:
         QCOMPARE(question.prompt, QString("Vuoi uscire da Fenoverra?"));
         QCOMPARE(question.title, QString("Attenzione: i dati non archiviati andranno persi !"));
         QCOMPARE(question.style, 292);
-        processDeletions();
-        QCOMPARE(ModFenoverra::loadedWindow("dati"), dati);
-        QVERIFY(dati->isVisible() && tabella->isVisible());
         QVERIFY(closedWindows.isEmpty() && !splash() && MMControl::sent().isEmpty());
+        processDeletions();
+        QVERIFY(dati && ModFenoverra::loadedWindow("dati") == dati);
+        QVERIFY(dati->isVisible() && tabella && tabella->isVisible());
     }
 
     void confirmedExitUnloadsInOrderAndShowsTheSplash() {
@@ -125,6 +125,8 @@ private slots:
         QVERIFY(s->isVisible());
         processDeletions();
         QVERIFY(oldDati.isNull());
+        QTest::keyClick(s.data(), Qt::Key_Shift); // a modifier alone does not close it
+        QVERIFY(s && s->isVisible());
 
         exitWithYes(); // a second exit resumes the music on the same splash
         QCOMPARE(splash(), s.data());
@@ -132,25 +134,17 @@ private slots:
         QVERIFY(!ModFenoverra::loadedWindow("dati"));
     }
 
-    void keyClosesOnlyTheSplash_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("space") << int(Qt::Key_Space) << true;
-        QTest::newRow("shift alone") << int(Qt::Key_Shift) << false;
-    }
     void keyClosesOnlyTheSplash() {
-        QFETCH(int, key);
-        QFETCH(bool, closes);
         ModFenoverra::mostradati();
         exitWithYes();
         QTest::mouseClick(splash(), Qt::LeftButton);
         QPointer<frmSplash> s = splash();
-        QTest::keyClick(s.data(), Qt::Key(key));
+        QTest::keyClick(s.data(), Qt::Key_Space);
 
-        QCOMPARE(MMControl::sentCommands().count("close"), closes ? 1 : 0);
-        QCOMPARE(!splash(), closes);
+        QCOMPARE(MMControl::sentCommands().last(), QString("close"));
+        QVERIFY(!splash());
         processDeletions();
-        QCOMPARE(s.isNull(), closes);
+        QVERIFY(s.isNull());
         QWidget* dati = ModFenoverra::loadedWindow("dati");
         QVERIFY(dati && dati->isVisible());
     }

@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextTable>
 #include <QtTest>
 
 namespace {
@@ -103,22 +102,6 @@ private slots:
         }
         QCOMPARE(texts, paragraphs);
         QCOMPARE(starts, pageStarts);
-    }
-
-    void tablesComeAfterTheTextAndKeepTheirCells() {
-        WordDocument* doc = newDocument();
-        doc->Selection()->TypeText("FENOVERRA\rCapitale: 1.000,00\r");
-        WordTable* table = doc->addTableAtEnd(3, 8);
-        table->setFontSize(10);
-        table->setCellText(3, 4, "2,50");
-        table->setCellText(3, 4, "3,50"); // replaces
-        for (auto [row, column] : {std::pair{0, 1}, {4, 1}, {1, 9}}) table->setCellText(row, column, "fuori");
-        WordTable* second = doc->addTableAtEnd(1, 1);
-        QVERIFY(second->textTable()->firstPosition() > table->textTable()->lastPosition());
-        QCOMPARE(table->cellText(3, 4), QString("3,50"));
-        QCOMPARE(table->textTable()->cellAt(2, 3).firstCursorPosition().charFormat().fontPointSize(), 10.0);
-        QVERIFY(!doc->textDocument()->toPlainText().contains("fuori"));
-        QVERIFY(doc->textDocument()->toPlainText().startsWith("FENOVERRA\nCapitale: 1.000,00\n"));
     }
 
     void exportKeepsFontsShadesAndPages() {
