@@ -14,7 +14,7 @@
 
 namespace {
 
-using Periods = QList<QPair<QString, QString>>;
+using DatiTest::Periods;
 
 QString textOf(core::Date d) { return QString::fromStdString(core::dateText(d)); }
 

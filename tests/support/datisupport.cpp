@@ -2,13 +2,14 @@
 
 #include "core/clock.h"
 #include "datawindow/calculation.h"
-#include "datawindow/captionlabel.h"
 #include "datawindow/datacheck.h"
 #include "shell/commondialog.h"
 #include "shell/messagebox.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -32,6 +33,7 @@ QString text(Dati& w, const QString& name) {
     if (auto* label = findControl<QLabel>(&w, name)) return label->text();
     if (auto* edit = findControl<QLineEdit>(&w, name)) return edit->text();
     if (auto* button = findControl<QAbstractButton>(&w, name)) return button->text();
+    if (auto* frame = findControl<QGroupBox>(&w, name)) return frame->title();
     qFatal("no control %s", qPrintable(name));
 }
 
@@ -41,7 +43,22 @@ QScrollBar* bar(Dati& w, const QString& name) {
     return b;
 }
 
-QString row(const char* name, int r) { return QString("%1(%2)").arg(name).arg(r); }
+QString row(const char* name, int r) {
+    return QString("%1(%2)").arg(name).arg(r);
+}
+
+QString column(Dati& w, const char* name) {
+    QStringList cells;
+    for (int r = 1; r <= Dati::kRows; ++r)
+        cells << text(w, row(name, r));
+    while (!cells.isEmpty() && cells.last().isEmpty())
+        cells.removeLast();
+    return cells.join(' ');
+}
+
+QString dateBefore(int days) {
+    return QString::fromStdString(core::dateText(core::addDays(kToday, -days)));
+}
 
 int daysBefore(const QString& dateText) {
     return core::difference(*core::parseDate(dateText.toStdString()), kToday);
@@ -64,7 +81,7 @@ void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths) {
     bar(w, row("scrollatassi", r))->setValue(rateHundredths);
 }
 
-void fillPeriods(Dati& w, const QList<QPair<QString, QString>>& periods) {
+void fillPeriods(Dati& w, const Periods& periods) {
     core::PeriodList& list = periodi();
     int k = 0;
     for (const auto& [start, rate] : periods) {
@@ -76,19 +93,33 @@ void fillPeriods(Dati& w, const QList<QPair<QString, QString>>& periods) {
     w.mostraperiodi();
 }
 
+Periods periodsOf(const QString& text) {
+    Periods periods;
+    for (const QString& pair : text.split(' ', Qt::SkipEmptyParts))
+        periods.append({pair.section('=', 0, 0), pair.section('=', 1)});
+    return periods;
+}
+
 void chooseType(Dati& w, int type) {
-    auto* option = findControl<QAbstractButton>(&w, row("Option1", type));
-    option->click();
+    findControl<QAbstractButton>(&w, row("Option1", type))->click();
 }
 
 void click(Dati& w, const QString& name) {
-    if (auto* button = findControl<QAbstractButton>(&w, name)) {
-        button->click();
-        return;
-    }
-    auto* label = findControl<CaptionLabel>(&w, name);
-    if (!label) qFatal("nothing to click named %s", qPrintable(name));
-    QTest::mouseClick(label, Qt::LeftButton);
+    auto* control = findControl<QWidget>(&w, name);
+    if (!control) qFatal("nothing to click named %s", qPrintable(name));
+    QTest::mouseClick(control, Qt::LeftButton);
+}
+
+QStringList boxes() {
+    QStringList list;
+    for (const auto& box : MessageBox::shown())
+        list << QString("%1|%2|%3").arg(box.style).arg(box.title, box.prompt);
+    return list;
+}
+
+QString box() {
+    const QStringList all = boxes();
+    return all.size() == 1 ? all[0] : QString("%1 boxes").arg(all.size());
 }
 
 } // namespace DatiTest

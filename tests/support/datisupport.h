@@ -5,35 +5,49 @@
 #include "core/date.h"
 #include "datawindow/dati.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QScrollBar;
-class QLabel;
 
 namespace DatiTest {
 
 // The day the tests run on.
 inline constexpr core::Date kToday{2026, 12, 8};
 
+// Periods as (start date, rate) texts.
+using Periods = QList<QPair<QString, QString>>;
+
 // Empties the shared period list, fixes today, switches the doubles on and
 // loads a new window.
 std::unique_ptr<Dati> newWindow();
 
-QString text(Dati& w, const QString& name);           // caption or field text
+QString text(Dati& w, const QString& name); // caption, field text or frame title
 QScrollBar* bar(Dati& w, const QString& name);
-QString row(const char* name, int r);                 // "data1(3)"
+QString row(const char* name, int r); // "data1(3)"
+// The ten row cells of a column, blank-separated, trailing empties dropped.
+QString column(Dati& w, const char* name);
 
-// Bar value of a date text for the start-date bar.
+QString dateBefore(int days); // the date text `days` before today
 int daysBefore(const QString& dateText);
 
 // Types into a field key by key, after emptying it.
 void type(Dati& w, const QString& field, const QString& text);
 // Moves the start-date bar and then the rate bar of row r, as a user does.
 void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths);
-// Periods written straight into the list (start, rate), then drawn.
-void fillPeriods(Dati& w, const QList<QPair<QString, QString>>& periods);
+// Periods written straight into the list, then drawn.
+void fillPeriods(Dati& w, const Periods& periods);
+// "01/01/01=3 01/07/01=2,5 01/01/02=": blank-separated start=rate pairs.
+Periods periodsOf(const QString& text);
 void chooseType(Dati& w, int type);
-void click(Dati& w, const QString& name);            // a button or a clickable label
+void click(Dati& w, const QString& name); // a button or a clickable label
+
+// The message boxes shown since the last clear, as "style|title|prompt".
+QStringList boxes();
+// The one box shown since the last clear, or how many there were.
+QString box();
 
 } // namespace DatiTest
