@@ -203,19 +203,18 @@ void Dati::aggiornaguida() {
 // The 33 labels only ever change together, so the first capital tells
 // whether there is anything to do.
 void Dati::risultatiattuali() {
-    if (risultaticorrenti()) return;
-    for (int r = 1; r <= kRows; ++r)
-        for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
-            w->setEnabled(true);
-    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(true);
+    if (!risultaticorrenti()) abilitaRisultati(true);
 }
 
 void Dati::risultatiscaduti() {
-    if (!risultaticorrenti()) return;
+    if (risultaticorrenti()) abilitaRisultati(false);
+}
+
+void Dati::abilitaRisultati(bool attuali) {
     for (int r = 1; r <= kRows; ++r)
         for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
-            w->setEnabled(false);
-    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(false);
+            w->setEnabled(attuali);
+    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(attuali);
 }
 
 bool Dati::risultaticorrenti() const {
@@ -261,19 +260,10 @@ void Dati::calcola() {
     const int n = periodi().numperiodi;
     if (n > kRows) progressBar1_->show();
     avanzaProgresso();
-    if (tipocalcolo_ == 3) {
-        tipocalcolo_ = 1;
-        ricalcola(1);
-        tipocalcolo_ = 2;
-        ricalcola(2);
-        tipocalcolo_ = 3;
-    } else {
-        ricalcola(tipocalcolo_);
-    }
-    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
+    ricalcolaTipo(tipocalcolo_);
+    mostraUltimiPeriodi();
     risultatiattuali();
-    progressBar1_->setValue(0);
-    progressBar1_->hide();
+    nascondiProgresso();
 }
 
 void Dati::sceglitipo(int tipo) {
@@ -294,24 +284,38 @@ void Dati::tipoScelto(int tipo) {
             if (split.refused) avvisaDivisioneRifiutata(split.needed);
         }
         if (periodi().numperiodi > kRows) progressBar1_->show();
-        if (tipo == 3) {
-            tipocalcolo_ = 1;
-            ricalcola(1);
-            tipocalcolo_ = 2;
-            ricalcola(2);
-            tipocalcolo_ = 3;
-        } else {
-            ricalcola(tipo);
-            if (tipo == 2) {
-                capitales_->setCaption(QString());
-                differ_->setCaption(QString());
-            }
+        ricalcolaTipo(tipo);
+        if (tipo == 2) {
+            capitales_->setCaption(QString());
+            differ_->setCaption(QString());
         }
     }
+    nascondiProgresso();
+    mostraUltimiPeriodi();
+    risultatiattuali();
+}
+
+// Both types take a simple pass and then a compound one, with the type set
+// to each in turn, as the passes read it.
+void Dati::ricalcolaTipo(int tipo) {
+    if (tipo != 3) {
+        ricalcola(tipo);
+        return;
+    }
+    tipocalcolo_ = 1;
+    ricalcola(1);
+    tipocalcolo_ = 2;
+    ricalcola(2);
+    tipocalcolo_ = 3;
+}
+
+void Dati::mostraUltimiPeriodi() {
+    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
+}
+
+void Dati::nascondiProgresso() {
     progressBar1_->setValue(0);
     progressBar1_->hide();
-    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
-    risultatiattuali();
 }
 
 void Dati::avvisaDivisioneRifiutata(int needed) {
@@ -380,14 +384,15 @@ void Dati::tasCambiato(int r, const QString& caption) {
 }
 
 void Dati::hscroll1Cambiato(int r, int value) {
-    righe_[r].data1->setCaption(q(core::dateText(core::dateOfBarValue(value, core::today()))));
-    passo_->setCaption(kDateReminder);
-    risultatiscaduti();
+    dataInizialeSpostata(r, core::dateOfBarValue(value, core::today()));
 }
 
 void Dati::data1Cliccato(int r) {
-    const int value = righe_[r].hscroll1->value();
-    righe_[r].data1->setCaption(q(core::dateText(core::stepBack365(value, core::today()))));
+    dataInizialeSpostata(r, core::stepBack365(righe_[r].hscroll1->value(), core::today()));
+}
+
+void Dati::dataInizialeSpostata(int r, core::Date date) {
+    righe_[r].data1->setCaption(q(core::dateText(date)));
     passo_->setCaption(kDateReminder);
     risultatiscaduti();
 }

@@ -2,6 +2,7 @@
 // The Data window `dati`: where a calculation is entered and its results read.
 // Constructing it performs the whole loading of the window.
 
+#include "core/date.h"
 #include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
 #include "shell/clsresize.h"
@@ -96,6 +97,8 @@ private:
     void monetaCambiata();
     void data1Cambiato(int r, const QString& caption);
     void data1Cliccato(int r);
+    // A start date moved by its bar or its click: results out of date.
+    void dataInizialeSpostata(int r, core::Date date);
     void alCambiato(int r, const QString& caption);
     void tasCambiato(int r, const QString& caption);
     void hscroll1Cambiato(int r, int value);
@@ -105,9 +108,13 @@ private:
     void delrigaCliccato(int r);
     void tipoScelto(int tipo);
 
+    void abilitaRisultati(bool attuali);
     int periodoDellaRiga(int r) const;
     void disegnaRiga(int r, int k);
+    void ricalcolaTipo(int tipo);
+    void mostraUltimiPeriodi(); // the last ten, when there are more
     void avanzaProgresso();
+    void nascondiProgresso();
     void mostraPeriodoInPrima(int k);
     void avvisaDivisioneRifiutata(int needed);
 

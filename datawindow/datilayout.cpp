@@ -65,6 +65,12 @@ void paint(QWidget* w, const QColor& background, const QColor& text) {
     w->setAutoFillBackground(true);
 }
 
+void makeBold(QWidget* w) {
+    QFont bold = w->font();
+    bold.setBold(true);
+    w->setFont(bold);
+}
+
 QLabel* heading(QWidget* form, const char* name, const QString& caption, const QString& tip,
                 int left, int top, int width, Qt::Alignment align = Qt::AlignCenter) {
     auto* label = new QLabel(caption, form);
@@ -175,9 +181,7 @@ void Dati::costruisci() {
         sum->setFrameShape(QFrame::Box);
         sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         sum->setIndent(4);
-        QFont bold = sum->font();
-        bold.setBold(true);
-        sum->setFont(bold);
+        makeBold(sum);
         paint(sum, kRed, kYellow);
         place(sum, 3690, top - 10, 1500, 260);
         *sums[i].target = sum;
@@ -201,9 +205,7 @@ void Dati::costruisci() {
                             span(kGiorn, kCapital));
     for (QLabel* group : {input, results}) {
         group->setFrameShape(QFrame::Box);
-        QFont bold = group->font();
-        bold.setBold(true);
-        group->setFont(bold);
+        makeBold(group);
     }
     heading(this, "Label3", "n.", "numero d'ordine", kNum.left, captionTop, kNum.width);
     heading(this, "Label4", "dal", "data da cui parte il singolo tasso", kData1.left, captionTop,
@@ -258,9 +260,7 @@ void Dati::costruisci() {
     passo_->setFrameShape(QFrame::Box);
     passo_->setWordWrap(true);
     passo_->setAlignment(Qt::AlignCenter);
-    QFont bold = passo_->font();
-    bold.setBold(true);
-    passo_->setFont(bold);
+    makeBold(passo_);
     paint(passo_, kYellow, kBlack);
     place(passo_, 120, 5910, 9350, 380);
 

@@ -37,19 +37,22 @@ QString writeFailure(const QString& path, const QString& reason) {
     return "Il file " + quoted(path) + " non può essere salvato: " + reason + ".";
 }
 
+// Writes every byte and flushes. A short write the device gave no reason
+// for counts as a write error.
+QFileDevice::FileError writeAll(QFileDevice& file, const std::string& bytes) {
+    const qint64 size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) == size && file.flush()) return QFileDevice::NoError;
+    return file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+}
+
 // Writes straight into something that is not a regular file (a device such
 // as /dev/full): there is nothing to replace, and renaming over it would
 // destroy it.
 QString writeDirectly(const QString& path, const std::string& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return writeFailure(path, reasonOf(file.error()));
-    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    const bool flushed = file.flush();
-    if (written != static_cast<qint64>(bytes.size()) || !flushed)
-        return writeFailure(path, reasonOf(file.error() == QFileDevice::NoError
-                                               ? QFileDevice::WriteError
-                                               : file.error()));
-    return {};
+    const QFileDevice::FileError error = writeAll(file, bytes);
+    return error == QFileDevice::NoError ? QString() : writeFailure(path, reasonOf(error));
 }
 
 } // namespace
@@ -90,15 +93,10 @@ QString write(const QString& path, const fileformat::DataFileContent& content) {
     // commit() does not notice a flush that fails while closing (a full disk
     // after a short write) and would rename the truncated file over the old
     // one: flush first and give up on any failure.
-    const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                             static_cast<qint64>(bytes.size()) &&
-                         file.flush();
-    if (!written) {
-        const QFileDevice::FileError error = file.error();
+    const QFileDevice::FileError error = writeAll(file, bytes);
+    if (error != QFileDevice::NoError) {
         file.cancelWriting();
-        return writeFailure(path, reasonOf(error == QFileDevice::NoError ? QFileDevice::WriteError
-                                                                          : error)) +
-               kept;
+        return writeFailure(path, reasonOf(error)) + kept;
     }
     if (!file.commit()) return writeFailure(path, reasonOf(file.error())) + kept;
     return {};
