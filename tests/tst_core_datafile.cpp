@@ -94,13 +94,6 @@ private slots:
         QTest::newRow("LF only") << QByteArray(kExampleBytes).replace("\r\n", "\n") << kExample;
         QTest::newRow("no final line end") << kExampleBytes.chopped(2) << kExample;
         QTest::newRow("blank lines at the end") << kExampleBytes + "\r\n\r\n  \r\n" << kExample;
-        QTest::newRow("blanks around fields")
-            << QByteArray(" 2 , \"10000\" ,\t2,\"Prestito\"  \r\n\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
-                          "\"01/01/02\" , \"30/06/02\",\"2,75\"\r\n")
-            << kExample;
-        QTest::newRow("leading zeros") << QByteArray("002,\"10000\",02,\"Prestito\"\r\n\"01/01/01\",\"31/12/01\",\"3,5\"\r\n"
-                                                     "\"01/01/02\",\"30/06/02\",\"2,75\"")
-                                       << kExample;
         QTest::newRow("byte Windows-1252 leaves undefined")
             << QByteArray("0,\"\x81\",1,\"\"") << content("\xC2\x81", 1, "");
         QTest::newRow("200 periods") << [] {
@@ -132,25 +125,13 @@ private slots:
         QTest::newRow("rate table") << QByteArray("2\r\n\"01/01/58\",\"4,00\"\r\n\"16/12/90\",\"10,00\"\r\n")
                                     << "la prima riga contiene solo un numero: sembra un file di tabella dei tassi, non un file di dati";
         QTest::newRow("count 201") << QByteArray("201,\"1\",1,\"\"\r\n") << "il numero dei periodi (201) non è compreso tra 0 e 200";
-        QTest::newRow("count huge") << QByteArray("99999999999999999999,\"1\",1,\"\"\r\n")
-                                    << "il numero dei periodi non è compreso tra 0 e 200";
         QTest::newRow("capital unquoted") << QByteArray("0,10000,1,\"\"\r\n") << "il capitale non è un testo tra virgolette";
-        QTest::newRow("type missing") << QByteArray("0,\"1\"\r\n") << "manca il tipo di calcolo";
         QTest::newRow("type 0") << QByteArray("0,\"1\",0,\"\"\r\n") << "il tipo di calcolo (0) non è 1, 2 o 3";
         QTest::newRow("type x") << QByteArray("0,\"1\",x,\"\"\r\n") << "il tipo di calcolo non è un numero";
-        QTest::newRow("reference missing") << QByteArray("0,\"1\",1\r\n") << "manca il riferimento";
-        QTest::newRow("text after quote") << QByteArray("0,\"1\",1,\"a\"b\r\n") << "il riferimento è seguito da altro testo prima della virgola";
-        QTest::newRow("header with five fields") << QByteArray("0,\"1\",1,\"a\",\"b\"\r\n") << "la prima riga contiene più di quattro campi";
         QTest::newRow("no period lines") << kExampleBytes.left(kExampleBytes.indexOf('\n') + 1)
                                          << "il file annuncia 2 periodi ma non ne contiene nessuno";
-        QTest::newRow("truncated inside a text") << kExampleBytes.left(kExampleBytes.size() - 5)
-                                                 << "il tasso del periodo 2 non ha le virgolette di chiusura";
         QTest::newRow("rate missing") << QByteArray(kExampleBytes).replace(",\"2,75\"", "")
                                       << "manca il tasso del periodo 2";
-        QTest::newRow("period with four fields") << QByteArray(kExampleBytes).replace("\"3,5\"", "\"3,5\",\"x\"")
-                                                 << "la riga del periodo 1 contiene più di tre campi";
-        QTest::newRow("header split over two lines")
-            << QByteArray("0,\"1\"\r\n1,\"\"\r\n") << "manca il tipo di calcolo";
         QTest::newRow("one period more than announced")
             << QByteArray(kExampleBytes).replace("2,\"10000\"", "1,\"10000\"")
             << "il file annuncia 1 periodo ma contiene altre righe dopo l'ultimo";
@@ -170,12 +151,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("quote in reference") << content("1", 1, "il \"vecchio\" mutuo")
                                             << "il riferimento contiene virgolette (\"): il formato dei file non le può conservare";
-        QTest::newRow("quote in a rate")
-            << content("1", 1, "", {{"01/01/01", "31/12/01", "3,5"}, {"01/01/02", "31/12/02", "\""}})
-            << "il tasso del periodo 2 contiene virgolette (\"): il formato dei file non le può conservare";
         QTest::newRow("character outside Windows-1252") << content("1", 1, "Prestito ☺ casa")
                                                         << "il riferimento contiene il carattere «☺» (U+263A): il formato dei file non lo può conservare";
-        QTest::newRow("invalid UTF-8") << content("1\xC3", 1, "") << "il capitale non è un testo UTF-8 valido";
         QTest::newRow("type 0") << content("1", 0, "") << "il tipo di calcolo (0) non è 1, 2 o 3";
     }
     void refusesUnstorableTexts()
@@ -224,10 +201,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("utf8");
         QTest::addColumn<QByteArray>("cp1252");
-        QTest::newRow("ASCII with NUL") << QByteArray("a\0b", 3) << QByteArray("a\0b", 3);
         QTest::newRow("è") << QByteArray("è") << QByteArray("\xE8");
         QTest::newRow("€") << QByteArray("€") << QByteArray("\x80");
-        QTest::newRow("Ÿ and ÿ") << QByteArray("Ÿÿ") << QByteArray("\x9F\xFF");
         QTest::newRow("undefined byte as C1 control") << QByteArray("\xC2\x9D") << QByteArray("\x9D");
     }
     void convertsToWindows1252()
@@ -238,25 +213,6 @@ private slots:
         QVERIFY(encoded);
         QCOMPARE(QByteArray::fromStdString(*encoded), cp1252);
         QCOMPARE(QByteArray::fromStdString(cp1252ToUtf8(bytesOf(cp1252))), utf8);
-    }
-
-    void refusesOutsideWindows1252_data()
-    {
-        QTest::addColumn<QByteArray>("utf8");
-        QTest::addColumn<QByteArray>("misfit"); // empty: not valid UTF-8
-        QTest::newRow("C1 control that is a € byte") << QByteArray("\xC2\x80") << QByteArray("\xC2\x80");
-        QTest::newRow("Greek") << QByteArray("aπb") << QByteArray("π");
-        QTest::newRow("cut sequence") << QByteArray("a\xC3") << QByteArray();
-        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << QByteArray();
-        QTest::newRow("stray continuation byte") << QByteArray("\x80") << QByteArray();
-    }
-    void refusesOutsideWindows1252()
-    {
-        QFETCH(QByteArray, utf8);
-        QFETCH(QByteArray, misfit);
-        QVERIFY(!utf8ToCp1252(bytesOf(utf8)));
-        const auto found = firstUnencodableCharacter(bytesOf(utf8));
-        QCOMPARE(found ? QByteArray::fromStdString(found->utf8) : QByteArray(), misfit);
     }
 
     // Every byte read from a file can be written back as the same byte.
