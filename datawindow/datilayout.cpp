@@ -4,6 +4,7 @@
 #include "datawindow/scrollbars.h"
 
 #include "core/periodlist.h"
+#include "shell/modfenoverra.h"
 #include "shell/twips.h"
 
 #include <QAction>
@@ -306,25 +307,29 @@ void Dati::costruisciAzioni() {
     struct Azione {
         const char* name;
         const char* caption;
-        void (Dati::*slot)();
+        void (*run)(Dati&);
     };
     const Azione azioni[] = {
-        {"apri", "&Apri...", &Dati::apri},
-        {"salva", "&Salva", &Dati::salva},
-        {"salvanome", "Salva con &nome...", &Dati::salvanome},
-        {"eliminare", "&Elimina...", &Dati::eliminare},
-        {"controlla", "Controllo &dati immessi", nullptr},
-        {"cancella", "C&ancella dati finestra", &Dati::cancella},
+        {"apri", "&Apri...", [](Dati& d) { d.apri(); }},
+        {"salva", "&Salva", [](Dati& d) { d.salva(); }},
+        {"salvanome", "Salva con &nome...", [](Dati& d) { d.salvanome(); }},
+        {"eliminare", "&Elimina...", [](Dati& d) { d.eliminare(); }},
+        {"controlla", "Controllo &dati immessi", [](Dati& d) { d.controlla(); }},
+        {"cancella", "C&ancella dati finestra", [](Dati& d) { d.cancella(); }},
+        {"usci", "Es&ci", [](Dati&) { ModFenoverra::confermauscita(); }},
     };
     for (const Azione& a : azioni) {
         auto* action = new QAction(a.caption, this);
         action->setObjectName(a.name);
-        if (a.slot)
-            connect(action, &QAction::triggered, this, a.slot);
-        else
-            connect(action, &QAction::triggered, this, [this] { controlla(); });
+        connect(action, &QAction::triggered, this, [this, run = a.run] { run(*this); });
         addAction(action);
     }
+
+    auto* esco = new QPushButton("&USCITA", this);
+    esco->setObjectName("esco");
+    esco->setToolTip("cliccare per uscire da Fenoverra");
+    connect(esco, &QPushButton::clicked, this, [] { ModFenoverra::confermauscita(); });
+    place(esco, 120, 6370, 1500, 360);
 }
 
 // Highlight of the row numbers.

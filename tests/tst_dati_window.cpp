@@ -8,6 +8,7 @@
 #include "shell/messagebox.h"
 #include "shell/modfenoverra.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -68,6 +69,18 @@ private slots:
         QCOMPARE(column(*w, "num"), QString("1 2 3 4 5 6 7 8 9 10"));
         QCOMPARE(toolTip(*w, "num(2)"), QString("cliccare per inserire una riga al n. 2"));
         QCOMPARE(toolTip(*w, "data1(2)"), QString("cliccare per andare indietro di 365 giorni"));
+    }
+
+    // The exit button asks first; No leaves the window and its data alone.
+    void exitButtonAsksFirst() {
+        auto w = newWindow();
+        type(*w, "capiniz", "1000");
+        click(*w, "esco");
+        QCOMPARE(box(), QString("292|Attenzione: i dati non archiviati andranno persi !|"
+                                "Vuoi uscire da Fenoverra?"));
+        QCOMPARE(text(*w, "capiniz"), QString("1000"));
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY(top->objectName() != "frmSplash");
     }
 
     // Arrows and track move every bar towards the side clicked; the date bars
