@@ -93,6 +93,10 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent), music_(new MMControl(th
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     Twips::setFixedWindowSize(this, 8790, 5415);
+    // A closing screen stands in the middle of the screen.
+    const QSize screen = Twips::screenSize();
+    Twips::setWindowLeft(this, (screen.width() - 8790) / 2.0);
+    Twips::setWindowTop(this, (screen.height() - 5415) / 2.0);
     QPalette background = palette();
     background.setColor(QPalette::Window, paper);
     background.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x20));
