@@ -1,5 +1,7 @@
 #include "core/periodlist.h"
 
+#include <algorithm>
+
 namespace core {
 
 const PeriodSlot& PeriodList::slot(int k) const {
@@ -30,9 +32,10 @@ int PeriodList::lastUsedSlot() const {
 
 // Slots above the last period may hold a start date still waiting for its rate;
 // they move up too, so nothing the user entered is overwritten.
+// A start date alone in slot 200 can never become a period and gives way.
 InsertOutcome PeriodList::insert(int k) {
-    const int top = std::max(numperiodi, lastUsedSlot());
-    if (numperiodi >= kMaxPeriods || top >= kMaxPeriods) return InsertOutcome::ListFull;
+    if (numperiodi >= kMaxPeriods || !slots_[kMaxPeriods].rate.empty()) return InsertOutcome::ListFull;
+    const int top = std::min(std::max(numperiodi, lastUsedSlot()), kMaxPeriods - 1);
     if (k < 1 || k > top) return InsertOutcome::NothingThere;
     for (int m = top; m >= k; --m) {
         slots_[m + 1].start = slots_[m].start;

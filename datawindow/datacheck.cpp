@@ -30,6 +30,14 @@ Outcome check(const QString& capital, const QString& finalDate, const QString& r
                     "- il controllo viene effettuato solo sui dati per i quali esiste il tasso.",
                     MsgStyle::Exclamation);
     for (int i = 1; i <= n; ++i) {
+        // A rate further on counts a period here that has no date or no rate:
+        // it would be saved incomplete and the rate beyond it lost.
+        const core::PeriodSlot& slot = list.slot(i);
+        if (slot.start.empty() || slot.rate.empty())
+            return fail("Periodo n." + signedNumber(i) +
+                            ": la data iniziale o il tasso non sono stati immessi;"
+                            "\r- completare il periodo usando le frecce laterali.",
+                        MsgStyle::Exclamation);
         // Days never derived count as none at all.
         const long days = list.slot(i).days.value_or(0);
         if (days > 0) continue;

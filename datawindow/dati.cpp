@@ -274,14 +274,14 @@ void Dati::sceglitipo(int tipo) {
 
 void Dati::tipoScelto(int tipo) {
     tipocalcolo_ = tipo;
+    core::YearSplitOutcome split;
     {
         const Hourglass hourglass;
         if (tipo == 1) {
             capitalec_->setCaption(QString());
             differ_->setCaption(QString());
         } else {
-            const core::YearSplitOutcome split = core::dividianni(periodi());
-            if (split.refused) avvisaDivisioneRifiutata(split.needed);
+            split = core::dividianni(periodi());
         }
         if (periodi().numperiodi > kRows) progressBar1_->show();
         ricalcolaTipo(tipo);
@@ -293,6 +293,8 @@ void Dati::tipoScelto(int tipo) {
     nascondiProgresso();
     mostraUltimiPeriodi();
     risultatiattuali();
+    // Told after the hourglass has gone, so the box does not wait under it.
+    if (split.refused) avvisaDivisioneRifiutata(split.needed);
 }
 
 // Both types take a simple pass and then a compound one, with the type set
@@ -423,6 +425,12 @@ void Dati::delrigaCliccato(int r) {
 // ---------------------------------------------------------------- check and clear
 
 bool Dati::controlla() {
+    // A rate just set with its bar does not redraw the rows, so the last
+    // period may not have its end date and days yet: derive them as the next
+    // drawing would, or a complete calculation reads as "giorni nulli".
+    core::PeriodList& list = periodi();
+    for (int k = 1; k <= list.numperiodi; ++k) core::deriveEndAndDays(list, k, datfinTesto_);
+    mostraperiodi();
     const DataCheck::Outcome outcome =
         DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), periodi());
     if (outcome.passed && DataCheck::silenzioso) {
@@ -482,7 +490,9 @@ void Dati::carica(const fileformat::DataFileContent& content) {
     capiniz_->setText(q(content.capital));
     riferimento_->setText(q(content.reference));
     sceglitipo(std::clamp(content.type, 1, 3));
-    periodi().primoperiodo = 1;
+    // The view stays where the calculation left it. Setting primoperiodo back
+    // to 1 alone would part it from VScroll1, and the rows' reactions, which
+    // find their period through it, would write into periods not shown.
 }
 
 void Dati::apri() { DataFileCommands::apri(*this); }

@@ -80,6 +80,7 @@ void eliminare(Dati& window) {
     dialog.FilterIndex = 2;
     dialog.DialogTitle = ModFenoverra::titoloelimina;
     if (!dialog.ShowOpen(&window)) return;
+    // Said aloud: a file still there after "Elimina" would look deleted.
     if (!QFile::remove(dialog.FileName))
         report(window, "Il file \"" + dialog.FileName + "\" non può essere eliminato.");
 }

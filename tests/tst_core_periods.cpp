@@ -90,6 +90,17 @@ private slots:
     }
 
 
+    // A start date alone in slot 200 is no period: it gives way to an insert.
+    void loneStartInTheLastSlotDoesNotFillTheList() {
+        PeriodList list = listOf("01/01/01=1;01/01/02=2");
+        list.slot(200).start = "01/01/20";
+        QCOMPARE(list.insert(1), InsertOutcome::Inserted);
+        QCOMPARE(list.numperiodi, 3);
+        list.slot(200).rate = "5";
+        list.contaperiodi();
+        QCOMPARE(list.insert(1), InsertOutcome::ListFull);
+    }
+
     void endDatesAndDays_data() {
         QTest::addColumn<QString>("periods");
         QTest::addColumn<QString>("finalDate");

@@ -59,6 +59,7 @@ private slots:
         QTest::newRow("zero days") << "1000|31/12/05|x" << "01/01/01=3 01/01/02=3 01/01/02=3" << days.arg(2).arg("nulli");
         QTest::newRow("first period of no days") << "1000|31/12/05|x" << "01/01/01=3 02/01/01=3" << days.arg(1).arg("nulli");
         QTest::newRow("last period ends before it starts") << "1000|31/12/00|x" << "01/01/01=3" << days.arg(1).arg("negativi");
+        QTest::newRow("period without rate before a rated one") << "1000|31/12/05|x" << "01/01/01=3 01/01/02= 01/01/03=4" << "48|Periodo n. 2: la data iniziale o il tasso non sono stati immessi;\r- completare il periodo usando le frecce laterali.";
         QTest::newRow("three periods") << "1.000,50|31/12/05|x" << kThree << "64|I dati sono stati immessi correttamente (per numero  3 periodi).";
         // clang-format on
     }
@@ -74,6 +75,20 @@ private slots:
         QCOMPARE(boxes(), QStringList(box.replace(
                               "|", "|Fenoverra: controllo dati immessi nella finestra attiva|")));
         QCOMPARE(periodi().slot(2).days, days); // the check changes nothing
+    }
+
+    // Periods just entered with the bars pass, although the rate bar does
+    // not redraw the rows that derive the last end date.
+    void periodsEnteredWithTheBarsPass() {
+        auto w = newWindow();
+        type(*w, "datfin", "31/12/02");
+        enterPeriod(*w, 1, "01/01/01", 300);
+        enterPeriod(*w, 2, "01/01/02", 300);
+        type(*w, "capiniz", "1000");
+        type(*w, "riferimento", "x");
+        MessageBox::clearShown();
+        w->controlla();
+        QVERIFY2(box().contains("correttamente (per numero  2 periodi)"), qPrintable(box()));
     }
 
     void clearEmptiesEverything() {

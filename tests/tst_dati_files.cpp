@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTest>
 
 #include <csignal>
@@ -144,6 +145,21 @@ private slots:
     // The codec's own tests cover every malformed class; here the window's
     // side: a message naming the file and why, and nothing of the old
     // calculation left, not even its name for Save.
+    // After a long file the rows show its last periods; a bar moved there
+    // must change the period it shows, not one scrolled out of sight.
+    void rowsEditWhatTheyShowAfterOpen() {
+        auto w = newWindow();
+        QByteArray bytes = "12,\"1000\",1,\"lungo\"\r\n";
+        for (int k = 1; k <= 12; ++k)
+            bytes += QString("\"01/%1/05\",\"\",\"%2\"\r\n").arg(k, 2, 10, QChar('0')).arg(k).toLatin1();
+        bytes.replace("\"\",\"12\"", "\"31/12/05\",\"12\"");
+        open(*w, "Fenoverra-dati-lungo", bytes);
+        QCOMPARE(text(*w, "num(1)"), QString("3"));
+        bar(*w, "scrollatassi(1)")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(periodi().slot(3).rate, std::string("3,01"));
+        QCOMPARE(periodi().slot(1).rate, std::string("1"));
+    }
+
     void failedOpenLeavesAnEmptyWindow_data() {
         QTest::addColumn<QString>("name"); // empty: the dialog is cancelled
         QTest::addColumn<QByteArray>("bytes");
