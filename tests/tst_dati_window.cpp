@@ -39,10 +39,6 @@ void enterExample(Dati& w, int periods, const QString& finalDate, const QString&
     type(w, "capiniz", capital);
 }
 
-QString sums(Dati& w) {
-    return text(w, "capitales") + "|" + text(w, "capitalec") + "|" + text(w, "differ");
-}
-
 QString toolTip(Dati& w, const QString& name) {
     return findControl<QWidget>(&w, name)->toolTip();
 }
@@ -64,6 +60,9 @@ private slots:
         auto* moneta = findControl<QComboBox>(w.get(), "moneta");
         QCOMPARE(moneta->count(), 7);
         QCOMPARE(moneta->currentText() + text(*w, "eur(3)"), QString("euroeuro"));
+        moneta->setCurrentText("dollari"); // the currency names the money columns
+        QCOMPARE(text(*w, "eur(1)") + text(*w, "eur(2)") + text(*w, "eur(3)"),
+                 QString("dollaridollaridollari"));
         QCOMPARE(w->tipocalcolo(), 1);
         QVERIFY(findControl<QProgressBar>(w.get(), "ProgressBar1")->isHidden());
         QCOMPARE(column(*w, "num"), QString("1 2 3 4 5 6 7 8 9 10"));
@@ -83,8 +82,8 @@ private slots:
             QVERIFY(top->objectName() != "frmSplash");
     }
 
-    // Arrows and track move every bar towards the side clicked; the date bars
-    // have the oldest date at the left.
+    // Arrows and track move every bar towards the side clicked, within its
+    // bounds; the date bars have the oldest date at the left.
     void barsStepTowardsTheSideClicked_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("start");
@@ -93,6 +92,7 @@ private slots:
         QTest::newRow("start date") << "hscroll1(1)" << 16000 << QList<int>{16001, 15999, 16030, 15970};
         QTest::newRow("final date yesterday") << "scrollafinale" << 1 << QList<int>{2, 1, 31, 1};
         QTest::newRow("rate lowest") << "scrollatassi(3)" << 1 << QList<int>{1, 2, 1, 101};
+        QTest::newRow("rate highest") << "scrollatassi(3)" << 10000 << QList<int>{9999, 10000, 9900, 10000};
         // clang-format on
     }
 
@@ -111,24 +111,6 @@ private slots:
         }
     }
 
-    void rateBarTexts_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("highest") << 10000 << "100";
-        QTest::newRow("below the lowest") << -5 << "0,01";
-        QTest::newRow("2,5") << 250 << "2,5";
-        QTest::newRow("0,07") << 7 << "0,07";
-    }
-
-    void rateBarTexts() {
-        QFETCH(int, value);
-        QFETCH(QString, shown);
-        auto w = newWindow();
-        bar(*w, "scrollatassi(1)")->setValue(5000);
-        bar(*w, "scrollatassi(1)")->setValue(value);
-        QCOMPARE(text(*w, "tas(1)"), shown);
-    }
-
     void enteringAPeriodWithTheTwoBars() {
         auto w = newWindow();
         type(*w, "capiniz", "1000");
@@ -143,13 +125,6 @@ private slots:
         QCOMPARE(periodi().numperiodi, 1);
         QCOMPARE(text(*w, "passo"), QString("Cliccare sul tasto 'calcola' per aggiornare i "
                                             "risultati se sono stati modificati i tassi."));
-        // The second period gives the first its end once the rows are drawn again.
-        enterPeriod(*w, 2, "01/07/01", 500);
-        w->mostraperiodi();
-        QCOMPARE(column(*w, "al"), QString("30/06/01 08/12/26"));
-        click(*w, "calcolare");
-        QVERIFY(w->risultaticorrenti());
-        QVERIFY(!text(*w, "capitales").isEmpty());
     }
 
     // The guidance follows the typing. Each row leaves one thing out; the
@@ -182,7 +157,6 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::newRow("5") << 5 << 5;
         QTest::newRow("191") << 191 << 191;
-        QTest::newRow("past the end") << 250 << 191;
     }
 
     void verticalBarShowsLaterPeriods() {
@@ -197,15 +171,6 @@ private slots:
         QCOMPARE(text(*w, "data1(1)"), dateBefore(20000 - first * 30));
         QCOMPARE(text(*w, "al(1)"), dateBefore(20000 - (first + 1) * 30 + 1));
         QCOMPARE(bar(*w, "hscroll1(1)")->value(), 20000 - first * 30);
-    }
-
-    void currencyNamesTheMoneyColumns() {
-        auto w = newWindow();
-        enterExample(*w, 1, "31/12/01", "1000");
-        findControl<QComboBox>(w.get(), "moneta")->setCurrentText("dollari");
-        for (int i = 1; i <= 3; ++i)
-            QCOMPARE(text(*w, row("eur", i)), QString("dollari"));
-        QCOMPARE(sums(*w), QString("1099,73||"));
     }
 
     void clickingTheStartDateGoesBack365Days() {
@@ -228,7 +193,6 @@ private slots:
         QTest::newRow("insert doubles the period") << "1 2 3 4 5" << "num(3)" << "1 2 3 3 4 5";
         QTest::newRow("insert beyond the last") << "1" << "num(5)" << "1";
         QTest::newRow("delete") << "1 2 3" << "delriga(2)" << "1 3";
-        QTest::newRow("delete an empty row") << "1 2 3" << "delriga(4)" << "1 2 3";
         QTest::newRow("delete a row without rate") << "1 2?" << "delriga(2)" << "1 2?";
         // clang-format on
     }
@@ -269,12 +233,9 @@ private slots:
         QTest::addColumn<QString>("period");
         QTest::addColumn<QString>("shown"); // start and rate, in the list and in the row
         // clang-format off
-        QTest::newRow("date too old") << "01/01/1850=5" << "01/01/1850 5";
-        QTest::newRow("date after today") << "01/01/29=5" << "01/01/29 5";
-        QTest::newRow("not a date") << "31/02/10=5" << "31/02/10 5";
-        QTest::newRow("rate zero") << "01/01/10=0,00" << "01/01/10 0,00";
-        QTest::newRow("rate finer than the bar") << "01/01/10=2,555" << "01/01/10 2,555";
-        QTest::newRow("rate not a number") << "01/01/10=tre" << "01/01/10 tre";
+        QTest::newRow("date too old, rate zero") << "01/01/1850=0,00" << "01/01/1850 0,00";
+        QTest::newRow("date after today, rate finer than the bar") << "01/01/29=2,555" << "01/01/29 2,555";
+        QTest::newRow("not a date, not a number") << "31/02/10=tre" << "31/02/10 tre";
         QTest::newRow("exact") << "1/1/2010=4,00" << "01/01/10 4";
         // clang-format on
     }
@@ -312,9 +273,9 @@ private slots:
         MessageBox::clearShown();
         chooseType(*w, 2);
         QCOMPARE(periodi().numperiodi, 160);
-        QCOMPARE(boxes().size(), 1);
-        QVERIFY(boxes()[0].startsWith("48|" + ModFenoverra::titolocontrollo + "|"));
-        QVERIFY(boxes()[0].contains(" 239 ") && boxes()[0].contains("non sarà corretto"));
+        QVERIFY2(box().startsWith("48|" + ModFenoverra::titolocontrollo + "|") &&
+                     box().contains(" 239 ") && box().contains("non sarà corretto"),
+                 qPrintable(box()));
         QVERIFY(w->risultaticorrenti());
         QCOMPARE(text(*w, "num(1)"), QString("151"));
         QVERIFY(!text(*w, "capital(10)").isEmpty());
@@ -347,7 +308,8 @@ private slots:
         auto w = newWindow();
         enterExample(*w, periods, periods == 1 ? "31/12/01" : "31/12/02", capital);
         if (type) chooseType(*w, type);
-        QCOMPARE(::sums(*w), sums);
+        QCOMPARE(text(*w, "capitales") + "|" + text(*w, "capitalec") + "|" + text(*w, "differ"),
+                 sums);
         QCOMPARE(periodi().numperiodi, periods);
         QVERIFY(w->risultaticorrenti());
     }
@@ -384,12 +346,7 @@ private slots:
         auto w = newWindow();
         type(*w, "capiniz", "10000");
         type(*w, "riferimento", "Prestito a Mario, è già scaduto");
-        Periods periods;
-        for (int k = 0; k < 12; ++k)
-            periods.append({QString("01/0%1/%2").arg(k % 2 ? 7 : 1).arg(10 + k / 2),
-                            QString::number(2 + k % 4) + ",5"});
-        fillPeriods(*w, periods);
-        findControl<QComboBox>(w.get(), "moneta")->setCurrentText("dollari");
+        fillPeriods(*w, monthly(12));
         chooseType(*w, 3);
         w->show();
         QVERIFY(w->grab().save(path));

@@ -5,9 +5,7 @@
 #include "core/date.h"
 #include "datawindow/dati.h"
 
-#include <QList>
 #include <QPair>
-#include <QString>
 #include <QStringList>
 #include <memory>
 
@@ -25,7 +23,7 @@ using Periods = QList<QPair<QString, QString>>;
 // loads a new window.
 std::unique_ptr<Dati> newWindow();
 
-QString text(Dati& w, const QString& name); // caption, field text or frame title
+QString text(Dati& w, const QString& name); // caption or field text
 QScrollBar* bar(Dati& w, const QString& name);
 QString row(const char* name, int r); // "data1(3)"
 // The ten row cells of a column, blank-separated, trailing empties dropped.

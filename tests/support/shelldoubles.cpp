@@ -6,21 +6,10 @@
 #include "shell/mmcontrol.h"
 #include "shell/twips.h"
 
-#include <QApplication>
-#include <QWidget>
-
 void useShellDoubles(bool on) {
     MessageBox::useDouble(on);
     CommonDialog::useDouble(on);
     WordApplication::useDouble(on);
     MMControl::useDouble(on);
     if (!on) Twips::setScreenForTesting(std::nullopt);
-}
-
-void closeAllShellWindows() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        window->close();
-        window->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

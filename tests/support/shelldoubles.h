@@ -4,7 +4,3 @@
 // showing. Switching them on drops every recording and scripted answer.
 
 void useShellDoubles(bool on);
-
-// Unloads every top-level window and lets the deletions happen, so that
-// each test starts with no window of the program.
-void closeAllShellWindows();
