@@ -44,12 +44,13 @@ QStringList dialogs() {
     return list;
 }
 
-// What the window holds: capital, reference, final date, sums, periods, file.
+// What the window holds: capital, reference, final date, sums, type, periods, file.
 QString state(Dati& w) {
     QStringList parts;
     for (const char* name : {"capiniz", "riferimento", "datfin", "capitales", "capitalec"})
         parts << text(w, name);
-    return parts.join('|') + QString("|%1|%2").arg(periodi().numperiodi).arg(w.nomefile);
+    return parts.join('|') +
+           QString("|%1|%2|%3").arg(w.tipocalcolo()).arg(periodi().numperiodi).arg(w.nomefile);
 }
 
 // A calculation a user could have entered: half-years from 01/01/00.
@@ -110,7 +111,6 @@ private slots:
                  QStringList("Apri file|Tutti i file (*.*) | *.*|" + kDataFilter + "|2|"));
         QCOMPARE(state(*w), before);
         QCOMPARE(periodi().slot(2).rate, std::string("2,5"));
-        QCOMPARE(w->tipocalcolo(), 3);
         QVERIFY(w->risultaticorrenti());
         QVERIFY(boxes().isEmpty());
     }
@@ -118,8 +118,7 @@ private slots:
     void zeroPeriodFile() {
         auto w = newWindow();
         const QString file = open(*w, "Fenoverra-dati-zero", "0,\"1000\",2,\"niente\"\r\n");
-        QCOMPARE(state(*w), "1000|niente||||0|" + file);
-        QCOMPARE(w->tipocalcolo(), 2);
+        QCOMPARE(state(*w), "1000|niente||||2|0|" + file);
         QVERIFY(boxes().isEmpty());
     }
 
@@ -142,9 +141,6 @@ private slots:
         QVERIFY(contentsOf(file).contains("nuovo"));
     }
 
-    // The codec's own tests cover every malformed class; here the window's
-    // side: a message naming the file and why, and nothing of the old
-    // calculation left, not even its name for Save.
     // After a long file the rows show its last periods; a bar moved there
     // must change the period it shows, not one scrolled out of sight.
     void rowsEditWhatTheyShowAfterOpen() {
@@ -160,6 +156,9 @@ private slots:
         QCOMPARE(periodi().slot(1).rate, std::string("1"));
     }
 
+    // The codec's own tests cover every malformed class; here the window's
+    // side: a message naming the file and why, and nothing of the old
+    // calculation left, not even its name for Save.
     void failedOpenLeavesAnEmptyWindow_data() {
         QTest::addColumn<QString>("name"); // empty: the dialog is cancelled
         QTest::addColumn<QByteArray>("bytes");
@@ -186,7 +185,7 @@ private slots:
             QVERIFY2(box().startsWith("48|Fenoverra|" + QString("Il file \"%1\"").arg(file)) &&
                          box().contains(reason),
                      qPrintable(box()));
-        QCOMPARE(state(*w), QString("|||||0|"));
+        QCOMPARE(state(*w), QString("|||||1|0|"));
         // Saving now checks silently, finds nothing and asks nothing.
         dialogs();
         MessageBox::clearShown();

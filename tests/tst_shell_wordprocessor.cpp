@@ -72,8 +72,8 @@ private slots:
         title.setText("Archivio dati");
         ModFenoverra::stampaguida();
         title.setText("Finestra Dati");
-        QCOMPARE(WordApplication::createdCount(), 2);
-        QVERIFY(firstDoc && firstDoc != ModFenoverra::docword); // the earlier one stays open
+        // The earlier one stays open, and the new one is the only one of a new application.
+        QVERIFY(firstDoc && firstDoc != ModFenoverra::docword);
         QCOMPARE(ModFenoverra::docword->Application()->DocumentsCount(), 1);
         QVERIFY(paragraphsOf(firstDoc->textDocument()).at(4).startsWith("Guida: Finestra Dati|"));
         QVERIFY(paragraphsOf(ModFenoverra::docword->textDocument()).at(4).startsWith("Guida: Archivio dati|"));
