@@ -26,7 +26,6 @@ private slots:
         QTest::addColumn<int>("style");
         QTest::addColumn<int>("scripted"); // -1: none, the default button answers
         QTest::addColumn<int>("answer");
-        QTest::newRow("OK only") << 0 << -1 << int(MsgAnswer::Ok);
         QTest::newRow("exit question 292") << 292 << -1 << int(MsgAnswer::No);
         QTest::newRow("Yes No Cancel, third default") << 3 + 512 << -1 << int(MsgAnswer::Cancel);
         QTest::newRow("scripted Yes") << 292 << int(MsgAnswer::Yes) << int(MsgAnswer::Yes);
@@ -68,7 +67,6 @@ private slots:
             << "Tutti i file (*.*) | *.*|File Fenoverra-dati- | Fenoverra-dati-*"
             << QStringList{"Tutti i file (*)", "File Fenoverra-dati- (Fenoverra-dati-*)"};
         QTest::newRow("several patterns") << "Testi|*.txt;*.csv" << QStringList{"Testi (*.txt *.csv)"};
-        QTest::newRow("empty") << "" << QStringList{};
     }
     void filterList() {
         QFETCH(QString, filter);
