@@ -18,15 +18,6 @@ namespace {
 
 const QString kThree = "01/01/01=3 01/01/02=3 01/01/03=3";
 
-// Fields as "capital|final date|reference".
-void enter(Dati& w, const QString& fields, const QString& periods) {
-    type(w, "datfin", fields.section('|', 1, 1));
-    fillPeriods(w, periodsOf(periods));
-    type(w, "capiniz", fields.section('|', 0, 0));
-    type(w, "riferimento", fields.section('|', 2, 2));
-    MessageBox::clearShown();
-}
-
 } // namespace
 
 class TestDatiCheck : public QObject {

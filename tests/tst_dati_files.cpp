@@ -29,12 +29,6 @@ QByteArray contentsOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // The dialogs shown since the last clear, as "title|filter|index|name field".
 QStringList dialogs() {
     QStringList list;
@@ -53,17 +47,9 @@ QString state(Dati& w) {
            QString("|%1|%2|%3").arg(w.tipocalcolo()).arg(periodi().numperiodi).arg(w.nomefile);
 }
 
-// A calculation a user could have entered: half-years from 01/01/00.
-void enterCalculation(Dati& w, int periods = 3) {
-    type(w, "datfin", "31/12/20");
-    Periods list;
-    for (int k = 0; k < periods; ++k)
-        list.append({QString("01/%1/%2").arg(k % 2 ? "07" : "01").arg(k / 2, 2, 10, QChar('0')),
-                     k % 2 ? "2,5" : "3"});
-    fillPeriods(w, list);
-    type(w, "capiniz", "1.000,50");
-    type(w, "riferimento", "Prestito, per è €");
-}
+// A calculation a user could have entered.
+const QString kFields = "1.000,50|31/12/20|Prestito, per è €";
+const QString kPeriods = "01/01/00=3 01/07/00=2,5 01/01/01=3";
 
 } // namespace
 
@@ -71,17 +57,21 @@ class TestDatiFiles : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-    // Writes the file (unless there are no bytes) and opens it in the window;
-    // no name cancels the dialog.
+    // A file in the temporary folder, written when there are bytes.
+    QString tempFile(const QString& name, const QByteArray& bytes = {}) {
+        QFile f(dir_.filePath(name));
+        if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly)) f.write(bytes);
+        return f.fileName();
+    }
+    // Opens the file in the window; no name cancels the dialog.
     QString open(Dati& w, const QString& name, const QByteArray& bytes) {
-        const QString file = dir_.filePath(name);
-        if (!bytes.isEmpty()) writeBytes(file, bytes);
+        const QString path = tempFile(name, bytes);
         if (name.isEmpty())
             CommonDialog::setNextCancel();
         else
-            CommonDialog::setNextFileName(file);
+            CommonDialog::setNextFileName(path);
         w.apri();
-        return file;
+        return path;
     }
 
 private slots:
@@ -89,9 +79,9 @@ private slots:
 
     void roundTripKeepsTextsAndType() {
         auto w = newWindow();
-        enterCalculation(*w);
+        enter(*w, kFields, kPeriods);
         chooseType(*w, 3);
-        const QString file = dir_.filePath("Fenoverra-dati-prova");
+        const QString file = tempFile("Fenoverra-dati-prova");
         const QString before = state(*w) + file;
         CommonDialog::setNextFileName(file);
         w->findChild<QAction*>("salva")->trigger();
@@ -176,8 +166,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         auto w = newWindow();
-        enterCalculation(*w);
-        w->nomefile = dir_.filePath("Fenoverra-dati-prima");
+        enter(*w, kFields, kPeriods);
+        w->nomefile = tempFile("Fenoverra-dati-prima");
         const QString file = open(*w, name, bytes);
         if (reason.isEmpty())
             QVERIFY(boxes().isEmpty());
@@ -209,10 +199,9 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, named);
         auto w = newWindow();
-        enterCalculation(*w);
+        enter(*w, kFields, kPeriods);
         type(*w, field, value);
-        const QString file = dir_.filePath("Fenoverra-dati-rifiutato");
-        writeBytes(file, "vecchio");
+        const QString file = tempFile("Fenoverra-dati-rifiutato", "vecchio");
         CommonDialog::setNextFileName(file);
         w->salvanome();
         QVERIFY2(box().contains(named), qPrintable(box()));
@@ -222,7 +211,7 @@ private slots:
     // A device is written to, never replaced.
     void unwritableDeviceIsReported() {
         auto w = newWindow();
-        enterCalculation(*w);
+        enter(*w, kFields, kPeriods);
         CommonDialog::setNextFileName("/dev/full");
         w->salvanome();
         QVERIFY(box().contains("\"/dev/full\" non può essere salvato"));
@@ -233,14 +222,13 @@ private slots:
     // that was there before, whole.
     void failedWriteKeepsThePreviousFile() {
         auto w = newWindow();
-        enterCalculation(*w, 40);
-        w->nomefile = dir_.filePath("Fenoverra-dati-limite");
-        writeBytes(w->nomefile, "il file di prima");
+        enter(*w, kFields, kPeriods);
+        w->nomefile = tempFile("Fenoverra-dati-limite", "il file di prima");
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = old;
-        small.rlim_cur = 512;
+        small.rlim_cur = 64;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         w->salva();
         setrlimit(RLIMIT_FSIZE, &old);
@@ -253,9 +241,8 @@ private slots:
 
     void deleteRemovesTheChosenFileOnly() {
         auto w = newWindow();
-        enterCalculation(*w);
-        const QString file = dir_.filePath("Fenoverra-dati-da-eliminare");
-        writeBytes(file, "x");
+        enter(*w, kFields, kPeriods);
+        const QString file = tempFile("Fenoverra-dati-da-eliminare", "x");
         CommonDialog::setNextFileName(file);
         w->findChild<QAction*>("eliminare")->trigger();
         QCOMPARE(dialogs(),

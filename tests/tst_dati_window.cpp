@@ -8,7 +8,6 @@
 #include "shell/messagebox.h"
 #include "shell/modfenoverra.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -78,8 +77,7 @@ private slots:
         QCOMPARE(box(), QString("292|Attenzione: i dati non archiviati andranno persi !|"
                                 "Vuoi uscire da Fenoverra?"));
         QCOMPARE(text(*w, "capiniz"), QString("1000"));
-        for (QWidget* top : QApplication::topLevelWidgets())
-            QVERIFY(top->objectName() != "frmSplash");
+        QVERIFY(!ModFenoverra::loadedWindow("frmSplash"));
     }
 
     // Arrows and track move every bar towards the side clicked, within its

@@ -97,6 +97,14 @@ Periods periodsOf(const QString& text) {
     return periods;
 }
 
+void enter(Dati& w, const QString& fields, const QString& periods) {
+    type(w, "datfin", fields.section('|', 1, 1));
+    fillPeriods(w, periodsOf(periods));
+    type(w, "capiniz", fields.section('|', 0, 0));
+    type(w, "riferimento", fields.section('|', 2, 2));
+    MessageBox::clearShown();
+}
+
 void chooseType(Dati& w, int type) {
     findControl<QAbstractButton>(&w, row("Option1", type))->click();
 }

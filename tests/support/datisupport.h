@@ -40,6 +40,9 @@ void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths);
 void fillPeriods(Dati& w, const Periods& periods);
 // "01/01/01=3 01/07/01=2,5 01/01/02=": blank-separated start=rate pairs.
 Periods periodsOf(const QString& text);
+// Fields as "capital|final date|reference", then the periods; forgets the
+// message boxes shown meanwhile.
+void enter(Dati& w, const QString& fields, const QString& periods);
 void chooseType(Dati& w, int type);
 void click(Dati& w, const QString& name); // a button or a clickable label
 
