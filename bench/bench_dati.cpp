@@ -16,7 +16,9 @@ namespace {
 
 using DatiTest::Periods;
 
-QString textOf(core::Date d) { return QString::fromStdString(core::dateText(d)); }
+QString textOf(core::Date d) {
+    return QString::fromStdString(core::dateText(d));
+}
 
 // n periods a month apart, back from a year before today.
 Periods monthly(int n) {

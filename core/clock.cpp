@@ -16,6 +16,8 @@ Date today() {
     return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-void setTodayForTesting(std::optional<Date> fixed) { fixedToday = fixed; }
+void setTodayForTesting(std::optional<Date> fixed) {
+    fixedToday = fixed;
+}
 
 } // namespace core

@@ -7,8 +7,10 @@ namespace core {
 namespace {
 
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return s;
 }
 
@@ -25,7 +27,9 @@ std::optional<int> readDigits(std::string_view s, std::size_t minLen, std::size_
 
 } // namespace
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 bool isValidDate(int year, int month, int day) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -86,15 +90,21 @@ Date civilFromDays(long z) {
     return Date{year, month, day};
 }
 
-int difference(Date a, Date b) { return static_cast<int>(daysFromCivil(b) - daysFromCivil(a)); }
+int difference(Date a, Date b) {
+    return static_cast<int>(daysFromCivil(b) - daysFromCivil(a));
+}
 
-Date addDays(Date d, int n) { return civilFromDays(daysFromCivil(d) + n); }
+Date addDays(Date d, int n) {
+    return civilFromDays(daysFromCivil(d) + n);
+}
 
 Date addYear(Date d) {
     if (d.month == 2 && d.day == 29 && !isLeapYear(d.year + 1)) return Date{d.year + 1, 3, 1};
     return Date{d.year + 1, d.month, d.day};
 }
 
-int yearOf(Date d) { return d.year; }
+int yearOf(Date d) {
+    return d.year;
+}
 
 } // namespace core

@@ -24,9 +24,9 @@ struct FinalSums {
 };
 
 struct PassInput {
-    int type = Simple;             // T; any T > 1 compounds at 1 January
-    std::string capitalText;       // capiniz as typed
-    std::string finalDateText;     // datfin as typed
+    int type = Simple;         // T; any T > 1 compounds at 1 January
+    std::string capitalText;   // capiniz as typed
+    std::string finalDateText; // datfin as typed
 };
 
 // Called before period i is computed, after its end date and days are derived;

@@ -10,9 +10,12 @@ namespace {
 // Plain output of to_chars -> Italian text: decimal comma, no exponent, no trailing zeros.
 std::string italianFromPlain(std::string s) {
     if (auto dot = s.find('.'); dot != std::string::npos) {
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (s.back() == '.') s.pop_back();
-        else s[dot] = ',';
+        while (!s.empty() && s.back() == '0')
+            s.pop_back();
+        if (s.back() == '.')
+            s.pop_back();
+        else
+            s[dot] = ',';
     }
     if (s == "-0") s = "0";
     return s;
@@ -34,8 +37,10 @@ std::string significant(double v, int digits) {
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     std::string plain;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) plain += text[i++];
@@ -63,7 +68,9 @@ std::optional<double> parseNumber(std::string_view text) {
     return v;
 }
 
-std::string numberText(double value) { return significant(value, 15); }
+std::string numberText(double value) {
+    return significant(value, 15);
+}
 
 std::string rateBarText(int value) {
     const float rate = static_cast<float>(value) / 100.0f;

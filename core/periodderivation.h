@@ -18,9 +18,9 @@ void deriveEndAndDays(PeriodList& list, int k, const std::string& finalDateText)
 std::optional<long> daysOfPeriod(const PeriodList& list, int k);
 
 struct YearSplitOutcome {
-    int inserted = 0;       // periods added
-    bool refused = false;   // the split needs more than 200 slots: nothing changed
-    int needed = 0;         // periods the split would need in all
+    int inserted = 0;     // periods added
+    bool refused = false; // the split needs more than 200 slots: nothing changed
+    int needed = 0;       // periods the split would need in all
 };
 
 // dividianni: starts a new period at each 1 January between two start dates,

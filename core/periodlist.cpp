@@ -34,7 +34,8 @@ int PeriodList::lastUsedSlot() const {
 // they move up too, so nothing the user entered is overwritten.
 // A start date alone in slot 200 can never become a period and gives way.
 InsertOutcome PeriodList::insert(int k) {
-    if (numperiodi >= kMaxPeriods || !slots_[kMaxPeriods].rate.empty()) return InsertOutcome::ListFull;
+    if (numperiodi >= kMaxPeriods || !slots_[kMaxPeriods].rate.empty())
+        return InsertOutcome::ListFull;
     const int top = std::min(std::max(numperiodi, lastUsedSlot()), kMaxPeriods - 1);
     if (k < 1 || k > top) return InsertOutcome::NothingThere;
     for (int m = top; m >= k; --m) {
@@ -60,7 +61,8 @@ bool PeriodList::remove(int k) {
 }
 
 void PeriodList::clear() {
-    for (auto& s : slots_) s.clear();
+    for (auto& s : slots_)
+        s.clear();
     numperiodi = 0;
     primoperiodo = 1;
 }

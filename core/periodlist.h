@@ -14,22 +14,26 @@ namespace core {
 inline constexpr int kMaxPeriods = 200;
 
 struct PeriodSlot {
-    std::string start;  // dateinizio
-    std::string end;    // datefine
-    std::string rate;   // tassi
-    std::optional<long> days;          // giorni
-    std::optional<double> interest;    // intperiodo
-    std::optional<double> total;       // totaleint
-    std::optional<double> capital;     // capitali
+    std::string start;              // dateinizio
+    std::string end;                // datefine
+    std::string rate;               // tassi
+    std::optional<long> days;       // giorni
+    std::optional<double> interest; // intperiodo
+    std::optional<double> total;    // totaleint
+    std::optional<double> capital;  // capitali
 
     void clear() { *this = PeriodSlot{}; }
-    void clearResults() { interest.reset(); total.reset(); capital.reset(); }
+    void clearResults() {
+        interest.reset();
+        total.reset();
+        capital.reset();
+    }
 };
 
 enum class InsertOutcome {
-    Inserted,      // the period at k is doubled
-    ListFull,      // no room: "Siamo già a 200 periodi: ..."
-    NothingThere,  // k lies beyond the last period: nothing to double
+    Inserted,     // the period at k is doubled
+    ListFull,     // no room: "Siamo già a 200 periodi: ..."
+    NothingThere, // k lies beyond the last period: nothing to double
 };
 
 class PeriodList {
@@ -43,8 +47,8 @@ public:
 
     const std::string& start(int k) const { return slot(k).start; }
 
-    int numperiodi = 0;    // slots 1..200 whose rate text is not empty
-    int primoperiodo = 1;  // period shown in the first visible row, 1..191
+    int numperiodi = 0;   // slots 1..200 whose rate text is not empty
+    int primoperiodo = 1; // period shown in the first visible row, 1..191
 
     // Recounts numperiodi.
     void contaperiodi();

@@ -2,7 +2,9 @@
 
 namespace core {
 
-Date dateOfBarValue(int value, Date today) { return addDays(today, -value); }
+Date dateOfBarValue(int value, Date today) {
+    return addDays(today, -value);
+}
 
 std::optional<int> barValueOfDate(Date d, Date today, DateBarRange range) {
     const int v = difference(d, today);
@@ -10,6 +12,8 @@ std::optional<int> barValueOfDate(Date d, Date today, DateBarRange range) {
     return v;
 }
 
-Date stepBack365(int barValue, Date today) { return addDays(dateOfBarValue(barValue, today), -365); }
+Date stepBack365(int barValue, Date today) {
+    return addDays(dateOfBarValue(barValue, today), -365);
+}
 
 } // namespace core

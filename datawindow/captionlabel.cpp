@@ -24,7 +24,9 @@ void CaptionLabel::setCaption(const QString& caption) {
     emit captionChanged(shown);
 }
 
-CaptionLabel::Batch::Batch() { ++batchDepth_; }
+CaptionLabel::Batch::Batch() {
+    ++batchDepth_;
+}
 
 CaptionLabel::Batch::~Batch() {
     if (--batchDepth_ > 0) return;
@@ -38,7 +40,9 @@ CaptionLabel::Batch::~Batch() {
 
 // The label takes its own mouse events: a move over it must not also reach
 // the window, whose free-area move would undo the highlight.
-void CaptionLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();

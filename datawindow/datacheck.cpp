@@ -9,9 +9,13 @@ bool silenzioso = false;
 namespace {
 
 // A number as the program writes it into messages: a blank where a plus sign would go.
-QString signedNumber(long n) { return n < 0 ? QString::number(n) : " " + QString::number(n); }
+QString signedNumber(long n) {
+    return n < 0 ? QString::number(n) : " " + QString::number(n);
+}
 
-Outcome fail(const QString& message, int icon) { return {false, message, MsgStyle::OkOnly | icon}; }
+Outcome fail(const QString& message, int icon) {
+    return {false, message, MsgStyle::OkOnly | icon};
+}
 
 } // namespace
 
@@ -41,11 +45,12 @@ Outcome check(const QString& capital, const QString& finalDate, const QString& r
         // Days never derived count as none at all.
         const long days = list.slot(i).days.value_or(0);
         if (days > 0) continue;
-        const QString what = days < 0 ? "i giorni di calcolo sono negativi;"
-                                      : "i giorni di calcolo sono nulli;";
-        return fail("Periodo n." + signedNumber(i) + ": " + what +
-                        "\r- la data iniziale del periodo deve essere almeno uguale a quella finale.",
-                    MsgStyle::Exclamation);
+        const QString what =
+            days < 0 ? "i giorni di calcolo sono negativi;" : "i giorni di calcolo sono nulli;";
+        return fail(
+            "Periodo n." + signedNumber(i) + ": " + what +
+                "\r- la data iniziale del periodo deve essere almeno uguale a quella finale.",
+            MsgStyle::Exclamation);
     }
     return {true,
             "I dati sono stati immessi correttamente (per numero " + signedNumber(n) + " periodi).",

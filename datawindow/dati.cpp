@@ -32,8 +32,12 @@ const QString kDateReminder =
 const QString kRateReminder =
     "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificati i tassi.";
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-std::string s(const QString& q) { return q.toStdString(); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string s(const QString& q) {
+    return q.toStdString();
+}
 
 // Setting a tooltip always sends an event; rows are drawn very often.
 void setToolTipIfChanged(QWidget* w, const QString& tip) {
@@ -106,7 +110,8 @@ void Dati::collega() {
         connect(option1_[t], &QRadioButton::clicked, this, [this, t] { tipoScelto(t); });
     connect(calcolare_, &QPushButton::clicked, this, &Dati::calcola);
     connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { mostraperiodi(); });
-    for (int r = 1; r <= kRows; ++r) collegaRiga(r);
+    for (int r = 1; r <= kRows; ++r)
+        collegaRiga(r);
 }
 
 void Dati::collegaRiga(int r) {
@@ -139,14 +144,17 @@ void Dati::mouseMoveEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------- drawing
 
-int Dati::periodoDellaRiga(int r) const { return periodi().primoperiodo + r - 1; }
+int Dati::periodoDellaRiga(int r) const {
+    return periodi().primoperiodo + r - 1;
+}
 
 void Dati::mostraperiodi() {
     const CaptionLabel::Batch batch;
     ++disegno_;
     evidenzianumeri();
     periodi().primoperiodo = vscroll1_->value();
-    for (int r = 1; r <= kRows; ++r) disegnaRiga(r, periodoDellaRiga(r));
+    for (int r = 1; r <= kRows; ++r)
+        disegnaRiga(r, periodoDellaRiga(r));
     --disegno_;
     if (disegno_ == 0 && guidaInSospeso_) {
         guidaInSospeso_ = false;
@@ -214,7 +222,8 @@ void Dati::abilitaRisultati(bool attuali) {
     for (int r = 1; r <= kRows; ++r)
         for (QWidget* w : {righe_[r].interes, righe_[r].totint, righe_[r].capital})
             w->setEnabled(attuali);
-    for (QWidget* w : {capitales_, capitalec_, differ_}) w->setEnabled(attuali);
+    for (QWidget* w : {capitales_, capitalec_, differ_})
+        w->setEnabled(attuali);
 }
 
 bool Dati::risultaticorrenti() const {
@@ -237,8 +246,7 @@ void Dati::mostraPeriodoInPrima(int k) {
 
 void Dati::ricalcola(int tipo) {
     aggiornaguida();
-    core::FinalSums sums{s(capitales_->caption()), s(capitalec_->caption()),
-                         s(differ_->caption())};
+    core::FinalSums sums{s(capitales_->caption()), s(capitalec_->caption()), s(differ_->caption())};
     const core::PassInput input{tipo, s(capiniz_->text()), s(datfin_->text())};
     {
         const FrozenPainting frozen(this);
@@ -340,7 +348,8 @@ void Dati::capinizCambiato() {
 }
 
 void Dati::monetaCambiata() {
-    for (int i = 1; i <= 3; ++i) eur_[i]->setCaption(moneta_->currentText());
+    for (int i = 1; i <= 3; ++i)
+        eur_[i]->setCaption(moneta_->currentText());
 }
 
 void Dati::datfinCambiato(const QString& text) {
@@ -429,7 +438,8 @@ bool Dati::controlla() {
     // period may not have its end date and days yet: derive them as the next
     // drawing would, or a complete calculation reads as "giorni nulli".
     core::PeriodList& list = periodi();
-    for (int k = 1; k <= list.numperiodi; ++k) core::deriveEndAndDays(list, k, datfinTesto_);
+    for (int k = 1; k <= list.numperiodi; ++k)
+        core::deriveEndAndDays(list, k, datfinTesto_);
     mostraperiodi();
     const DataCheck::Outcome outcome =
         DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), periodi());
@@ -445,11 +455,13 @@ void Dati::cancella() {
     capiniz_->setText(QString());
     datfin_->setText(QString());
     riferimento_->setText(QString());
-    for (CaptionLabel* sum : {capitales_, capitalec_, differ_}) sum->setCaption(QString());
+    for (CaptionLabel* sum : {capitales_, capitalec_, differ_})
+        sum->setCaption(QString());
     // Every slot, not only the counted periods: dates left without a rate
     // would otherwise come back into view later.
     core::PeriodList& list = periodi();
-    for (int i = core::kMaxPeriods; i >= 1; --i) list.slot(i).clear();
+    for (int i = core::kMaxPeriods; i >= 1; --i)
+        list.slot(i).clear();
     list.numperiodi = 0;
     for (int r = 1; r <= kRows; ++r) {
         const Riga& row = righe_[r];
@@ -478,7 +490,8 @@ fileformat::DataFileContent Dati::contenuto() const {
 
 void Dati::carica(const fileformat::DataFileContent& content) {
     core::PeriodList& list = periodi();
-    const int n = static_cast<int>(std::min<std::size_t>(content.periods.size(), core::kMaxPeriods));
+    const int n =
+        static_cast<int>(std::min<std::size_t>(content.periods.size(), core::kMaxPeriods));
     list.numperiodi = n;
     for (int i = 1; i <= n; ++i) {
         const fileformat::DataFilePeriod& p = content.periods[static_cast<std::size_t>(i - 1)];
@@ -495,7 +508,15 @@ void Dati::carica(const fileformat::DataFileContent& content) {
     // find their period through it, would write into periods not shown.
 }
 
-void Dati::apri() { DataFileCommands::apri(*this); }
-void Dati::salva() { DataFileCommands::salva(*this); }
-void Dati::salvanome() { DataFileCommands::salvanome(*this); }
-void Dati::eliminare() { DataFileCommands::eliminare(*this); }
+void Dati::apri() {
+    DataFileCommands::apri(*this);
+}
+void Dati::salva() {
+    DataFileCommands::salva(*this);
+}
+void Dati::salvanome() {
+    DataFileCommands::salvanome(*this);
+}
+void Dati::eliminare() {
+    DataFileCommands::eliminare(*this);
+}

@@ -107,7 +107,9 @@ QIcon crossIcon() {
     return QIcon(pixmap);
 }
 
-QString indexed(const char* name, int i) { return QString("%1(%2)").arg(name).arg(i); }
+QString indexed(const char* name, int i) {
+    return QString("%1(%2)").arg(name).arg(i);
+}
 
 } // namespace
 
@@ -130,7 +132,8 @@ void Dati::costruisci() {
     place(moneta_, 3780, 760, 1100, 300);
 
     heading(this, "Label27", "data finale di calcolo",
-            "data fino a cui deve giungere il calcolo degli interessi", 4900, 790, 1900, Qt::AlignRight);
+            "data fino a cui deve giungere il calcolo degli interessi", 4900, 790, 1900,
+            Qt::AlignRight);
     datfin_ = new QLineEdit(this);
     datfin_->setObjectName("datfin");
     datfin_->setAlignment(Qt::AlignCenter);
@@ -201,9 +204,9 @@ void Dati::costruisci() {
     auto* input = heading(this, "Label28", "dati per ogni singolo periodo",
                           "digitare i dati relativi o prelevarli dalla finestra Tabelle", kNum.left,
                           groupTop, span(kNum, kScrollatassi));
-    auto* results = heading(this, "Label29", "risultati del calcolo",
-                            "i risultati per ogni singolo periodo", kGiorn.left, groupTop,
-                            span(kGiorn, kCapital));
+    auto* results =
+        heading(this, "Label29", "risultati del calcolo", "i risultati per ogni singolo periodo",
+                kGiorn.left, groupTop, span(kGiorn, kCapital));
     for (QLabel* group : {input, results}) {
         group->setFrameShape(QFrame::Box);
         makeBold(group);
@@ -228,8 +231,8 @@ void Dati::costruisci() {
             captionTop, kInteres.width);
     heading(this, "Label22", "totali interessi", "totale progressivo degli interessi maturati",
             kTotint.left, captionTop, kTotint.width);
-    heading(this, "Label10", "capitale", "capitale progressivo maturato", kCapital.left,
-            captionTop, kCapital.width);
+    heading(this, "Label10", "capitale", "capitale progressivo maturato", kCapital.left, captionTop,
+            kCapital.width);
     const Column money[] = {{}, kInteres, kTotint, kCapital};
     for (int i = 1; i <= 3; ++i) {
         eur_[i] = new CaptionLabel(this);

@@ -16,8 +16,8 @@ RateBarPosition rateBarPosition(const std::string& rateText) {
     const auto value = core::rateBarValue(rateText);
     if (!value) return {};
     const int held = std::clamp(*value, 1, 10000); // the rate bar's range
-    const bool exact = held == *value &&
-                       core::parseNumber(core::rateBarText(held)) == core::parseNumber(rateText);
+    const bool exact =
+        held == *value && core::parseNumber(core::rateBarText(held)) == core::parseNumber(rateText);
     return {held, exact};
 }
 

@@ -8,7 +8,6 @@
 
 #include <optional>
 
-
 class QScrollBar;
 
 namespace ScrollBars {

@@ -8,9 +8,13 @@ namespace DataFileIO {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-QString quoted(const QString& path) { return "\"" + path + "\""; }
+QString quoted(const QString& path) {
+    return "\"" + path + "\"";
+}
 
 QString reasonOf(QFileDevice::FileError error) {
     switch (error) {
@@ -62,7 +66,8 @@ ReadResult read(const QString& path) {
     if (!info.exists()) return {std::nullopt, readFailure(path, "il file non esiste")};
     if (info.isDir()) return {std::nullopt, readFailure(path, "è una cartella")};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, readFailure(path, reasonOf(file.error()))};
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, readFailure(path, reasonOf(file.error()))};
     // Read at most one byte past the limit: that is enough to know it is too big.
     const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
@@ -70,11 +75,11 @@ ReadResult read(const QString& path) {
     if (bytes.size() > kMaxFileSize)
         return {std::nullopt, readFailure(path, "è troppo grande per essere un file di dati di "
                                                 "Fenoverra")};
-    const fileformat::DataFileReadResult result =
-        fileformat::readDataFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const fileformat::DataFileReadResult result = fileformat::readDataFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!result.content)
-        return {std::nullopt, "Il file " + quoted(path) + " non è un file di dati valido: " +
-                                  q(result.error) + "."};
+        return {std::nullopt, "Il file " + quoted(path) +
+                                  " non è un file di dati valido: " + q(result.error) + "."};
     return {result.content, {}};
 }
 

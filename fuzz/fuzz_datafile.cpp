@@ -14,16 +14,14 @@
 
 namespace {
 
-void require(bool condition, const char* what)
-{
+void require(bool condition, const char* what) {
     if (!condition) {
         std::fprintf(stderr, "fuzz_datafile: %s\n", what);
         std::abort();
     }
 }
 
-void checkDataFile(std::string_view bytes)
-{
+void checkDataFile(std::string_view bytes) {
     using namespace fileformat;
     const DataFileReadResult read = readDataFile(bytes);
     if (!read.content) {
@@ -43,23 +41,22 @@ void checkDataFile(std::string_view bytes)
     require(rewritten.bytes == written.bytes, "writing the same content gave other bytes");
 }
 
-void checkConversion(std::string_view text)
-{
+void checkConversion(std::string_view text) {
     using namespace fileformat;
     if (const auto bytes = utf8ToCp1252(text)) {
         require(bytes->size() <= text.size(), "conversion grew the text");
         require(cp1252ToUtf8(*bytes) == text, "Windows-1252 round trip changed the text");
         require(!firstUnencodableCharacter(text).has_value(), "a convertible text has a misfit");
     } else if (const auto misfit = firstUnencodableCharacter(text)) {
-        require(text.find(misfit->utf8) != std::string_view::npos, "misfit is not part of the text");
+        require(text.find(misfit->utf8) != std::string_view::npos,
+                "misfit is not part of the text");
         require(!utf8ToCp1252(misfit->utf8).has_value(), "misfit fits after all");
     }
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     checkDataFile(bytes);
     checkConversion(bytes);

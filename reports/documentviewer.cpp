@@ -12,7 +12,8 @@
 namespace {
 
 QString programTitle() {
-    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra") : ModFenoverra::nomeprogramma;
+    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra")
+                                                 : ModFenoverra::nomeprogramma;
 }
 
 QString writeToTemporaryFile(const WordDocument& document) {
@@ -35,19 +36,22 @@ namespace DocumentViewer {
 void show(const WordDocument& document) {
     const QString path = writeToTemporaryFile(document);
     if (path.isEmpty()) {
-        MessageBox::show(nullptr,
-                         QStringLiteral("Impossibile scrivere il documento nella cartella dei file temporanei (")
-                             + QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral(")."),
-                         MsgStyle::Exclamation, programTitle());
+        MessageBox::show(
+            nullptr,
+            QStringLiteral(
+                "Impossibile scrivere il documento nella cartella dei file temporanei (") +
+                QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral(")."),
+            MsgStyle::Exclamation, programTitle());
         return;
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-    MessageBox::show(nullptr,
-                     QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento.\n"
-                                    "Il documento è stato scritto nel file:\n")
-                         + QDir::toNativeSeparators(path)
-                         + QStringLiteral("\nAprirlo con un programma di videoscrittura per stamparlo."),
-                     MsgStyle::Information, programTitle());
+    MessageBox::show(
+        nullptr,
+        QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento.\n"
+                       "Il documento è stato scritto nel file:\n") +
+            QDir::toNativeSeparators(path) +
+            QStringLiteral("\nAprirlo con un programma di videoscrittura per stamparlo."),
+        MsgStyle::Information, programTitle());
 }
 
 } // namespace DocumentViewer

@@ -25,10 +25,14 @@ void setFamily(QTextCharFormat& format, const QString& family) {
 
 Qt::Alignment qtAlignment(int alignment) {
     switch (alignment) {
-    case WdAlign::Center: return Qt::AlignHCenter;
-    case WdAlign::Right: return Qt::AlignRight;
-    case WdAlign::Justify: return Qt::AlignJustify;
-    default: return Qt::AlignLeft;
+    case WdAlign::Center:
+        return Qt::AlignHCenter;
+    case WdAlign::Right:
+        return Qt::AlignRight;
+    case WdAlign::Justify:
+        return Qt::AlignJustify;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -76,9 +80,13 @@ void WordSelection::setFontSize(double points) {
     }
 }
 
-QString WordSelection::fontName() const { return typing_.property(QTextFormat::FontFamily).toString(); }
+QString WordSelection::fontName() const {
+    return typing_.property(QTextFormat::FontFamily).toString();
+}
 
-double WordSelection::fontSize() const { return typing_.fontPointSize(); }
+double WordSelection::fontSize() const {
+    return typing_.fontPointSize();
+}
 
 void WordSelection::TypeText(const QString& text) {
     if (cursor_.isNull()) cursor_ = QTextCursor(document_->textDocument());
@@ -141,7 +149,8 @@ QList<QTextCursor> WordSelection::selectedRanges() const {
     case Mode::TableColumn: {
         QList<QTextCursor> cells;
         if (!table_ || column_ < 1 || column_ > table_->columns()) return cells;
-        for (int row = 0; row < table_->rows(); ++row) cells.append(cellContent(table_->cellAt(row, column_ - 1)));
+        for (int row = 0; row < table_->rows(); ++row)
+            cells.append(cellContent(table_->cellAt(row, column_ - 1)));
         return cells;
     }
     case Mode::InsertionPoint:
@@ -171,9 +180,13 @@ WordTable::WordTable(WordDocument* document, QTextTable* table, const QTextCharF
     }
 }
 
-int WordTable::Rows() const { return table_ ? table_->rows() : 0; }
+int WordTable::Rows() const {
+    return table_ ? table_->rows() : 0;
+}
 
-int WordTable::Columns() const { return table_ ? table_->columns() : 0; }
+int WordTable::Columns() const {
+    return table_ ? table_->columns() : 0;
+}
 
 void WordTable::setFontSize(double points) {
     if (!table_) return;
@@ -190,14 +203,16 @@ void WordTable::setFontSize(double points) {
 }
 
 void WordTable::setCellText(int row, int column, const QString& text) {
-    if (!table_ || row < 1 || column < 1 || row > table_->rows() || column > table_->columns()) return;
+    if (!table_ || row < 1 || column < 1 || row > table_->rows() || column > table_->columns())
+        return;
     QTextCursor content = cellContent(table_->cellAt(row - 1, column - 1));
     content.insertText(text, cellFormat_);
     if (autoFormat_ != 0) applyCellStyle(row, column);
 }
 
 QString WordTable::cellText(int row, int column) const {
-    if (!table_ || row < 1 || column < 1 || row > table_->rows() || column > table_->columns()) return {};
+    if (!table_ || row < 1 || column < 1 || row > table_->rows() || column > table_->columns())
+        return {};
     return cellContent(table_->cellAt(row - 1, column - 1)).selectedText();
 }
 
@@ -206,7 +221,8 @@ void WordTable::AutoFormat(int format) {
     autoFormat_ = format;
     table_->setFormat(WordTableFormat::tableFormat(format, table_->format()));
     for (int row = 1; row <= table_->rows(); ++row) {
-        for (int column = 1; column <= table_->columns(); ++column) applyCellStyle(row, column);
+        for (int column = 1; column <= table_->columns(); ++column)
+            applyCellStyle(row, column);
     }
 }
 
@@ -249,7 +265,9 @@ WordDocument::WordDocument(WordApplication* application)
 
 WordDocument::~WordDocument() = default;
 
-WordApplication* WordDocument::Application() const { return static_cast<WordApplication*>(parent()); }
+WordApplication* WordDocument::Application() const {
+    return static_cast<WordApplication*>(parent());
+}
 
 void WordDocument::addParagraphAtEnd() {
     QTextCursor end(text_);
@@ -266,7 +284,8 @@ WordTable* WordDocument::addTableAtEnd(int rows, int columns) {
     const QTextBlock previous = last.previous();
     if (last.length() <= 1 && previous.isValid() && !QTextCursor(previous).currentTable())
         end.deletePreviousChar();
-    QTextTable* table = end.insertTable(qMax(1, rows), qMax(1, columns), WordTableFormat::tableFormat(0, {}));
+    QTextTable* table =
+        end.insertTable(qMax(1, rows), qMax(1, columns), WordTableFormat::tableFormat(0, {}));
     QTextCharFormat cellFormat = selection_.typing_;
     auto* wordTable = new WordTable(this, table, cellFormat);
     tables_.append(wordTable);
@@ -347,10 +366,18 @@ void WordApplication::useDouble(bool on) {
     applicationsCreated = 0;
 }
 
-bool WordApplication::doubleInUse() { return doubleOn; }
+bool WordApplication::doubleInUse() {
+    return doubleOn;
+}
 
-QList<QPointer<WordDocument>> WordApplication::shownDocuments() { return shownByDouble; }
+QList<QPointer<WordDocument>> WordApplication::shownDocuments() {
+    return shownByDouble;
+}
 
-int WordApplication::createdCount() { return applicationsCreated; }
+int WordApplication::createdCount() {
+    return applicationsCreated;
+}
 
-void WordApplication::clearShown() { shownByDouble.clear(); }
+void WordApplication::clearShown() {
+    shownByDouble.clear();
+}

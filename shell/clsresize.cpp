@@ -10,7 +10,9 @@
 namespace {
 
 // Rounds to the nearest integer, halves to even.
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 bool isControl(const QWidget* widget) {
     if (widget->isWindow()) return false;
@@ -88,7 +90,9 @@ void clsResize::Initialise() {
     NeedsInit = OrigWidth <= 0 || OrigHeight <= 0;
 }
 
-void clsResize::ReInitialise() { Initialise(); }
+void clsResize::ReInitialise() {
+    Initialise();
+}
 
 void clsResize::SizeFormToScreen(unsigned char percent) {
     QWidget* form = sourceForm_;
@@ -132,8 +136,10 @@ void clsResize::ResizeControls() {
         QRect g = control->geometry();
         if (parts.left) g.moveLeft(Twips::toPixelsX(record.LeftOrX1 * horizontalRatio));
         if (parts.top) g.moveTop(Twips::toPixelsY(record.TopOrY1 * verticalRatio));
-        if (parts.width && !fixedWidth) g.setWidth(Twips::toPixelsX(record.WidthOrX2 * horizontalRatio));
-        if (parts.height && !fixedHeight) g.setHeight(Twips::toPixelsY(record.HeightOrY2 * verticalRatio));
+        if (parts.width && !fixedWidth)
+            g.setWidth(Twips::toPixelsX(record.WidthOrX2 * horizontalRatio));
+        if (parts.height && !fixedHeight)
+            g.setHeight(Twips::toPixelsY(record.HeightOrY2 * verticalRatio));
         control->setGeometry(g);
     }
 
@@ -143,6 +149,7 @@ void clsResize::ResizeControls() {
 QVector<clsResize::RecordedControl> clsResize::recordedLayout() const {
     QVector<RecordedControl> recorded;
     for (const ControlLayout& record : Layout)
-        recorded.append({record.Ctl, record.LeftOrX1, record.TopOrY1, record.WidthOrX2, record.HeightOrY2});
+        recorded.append(
+            {record.Ctl, record.LeftOrX1, record.TopOrY1, record.WidthOrX2, record.HeightOrY2});
     return recorded;
 }

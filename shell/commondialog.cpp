@@ -45,8 +45,8 @@ QStringList nameFilters(const QString& filter) {
 }
 
 bool answerFromScript(CommonDialog& dialog, CommonDialog::Kind kind) {
-    shownDialogs.append(CommonDialog::Shown{kind, dialog.DialogTitle, dialog.Filter, dialog.FilterIndex,
-                                            dialog.FileName});
+    shownDialogs.append(CommonDialog::Shown{kind, dialog.DialogTitle, dialog.Filter,
+                                            dialog.FilterIndex, dialog.FileName});
     if (scriptedAnswers.isEmpty()) return false;
     const ScriptedAnswer answer = scriptedAnswers.dequeue();
     if (answer.cancel) return false;
@@ -64,7 +64,8 @@ bool showFileDialog(CommonDialog& dialog, QWidget* parent, QFileDialog::AcceptMo
     QFileDialog box(parent);
     box.setOption(QFileDialog::DontUseNativeDialog);
     box.setAcceptMode(mode);
-    box.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    box.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
     // The save commands replace an existing file by design.
     box.setOption(QFileDialog::DontConfirmOverwrite);
     if (!dialog.DialogTitle.isEmpty()) box.setWindowTitle(dialog.DialogTitle);
@@ -102,7 +103,9 @@ bool CommonDialog::ShowColor(QWidget* parent) {
     return true;
 }
 
-QStringList CommonDialog::qtNameFilters(const QString& filter) { return nameFilters(filter); }
+QStringList CommonDialog::qtNameFilters(const QString& filter) {
+    return nameFilters(filter);
+}
 
 void CommonDialog::useDouble(bool on) {
     doubleOn = on;
@@ -110,12 +113,22 @@ void CommonDialog::useDouble(bool on) {
     shownDialogs.clear();
 }
 
-void CommonDialog::setNextFileName(const QString& name) { scriptedAnswers.enqueue({false, name, QColor()}); }
+void CommonDialog::setNextFileName(const QString& name) {
+    scriptedAnswers.enqueue({false, name, QColor()});
+}
 
-void CommonDialog::setNextColor(const QColor& c) { scriptedAnswers.enqueue({false, QString(), c}); }
+void CommonDialog::setNextColor(const QColor& c) {
+    scriptedAnswers.enqueue({false, QString(), c});
+}
 
-void CommonDialog::setNextCancel() { scriptedAnswers.enqueue({true, QString(), QColor()}); }
+void CommonDialog::setNextCancel() {
+    scriptedAnswers.enqueue({true, QString(), QColor()});
+}
 
-QList<CommonDialog::Shown> CommonDialog::shown() { return shownDialogs; }
+QList<CommonDialog::Shown> CommonDialog::shown() {
+    return shownDialogs;
+}
 
-void CommonDialog::clearShown() { shownDialogs.clear(); }
+void CommonDialog::clearShown() {
+    shownDialogs.clear();
+}

@@ -9,8 +9,8 @@
 
 #include <QColor>
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 

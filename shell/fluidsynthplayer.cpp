@@ -8,7 +8,8 @@ namespace {
 // The player must never speak to the user; FluidSynth would print to the terminal.
 void silenceFluidSynthLog() {
     static const bool silenced = [] {
-        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, nullptr, nullptr);
+        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
         return true;
     }();
     (void)silenced;
@@ -66,17 +67,24 @@ struct FluidSynthPlayer::Impl {
     }
 };
 
-FluidSynthPlayer::FluidSynthPlayer(Output output) : d(std::make_unique<Impl>(output)) { silenceFluidSynthLog(); }
+FluidSynthPlayer::FluidSynthPlayer(Output output) : d(std::make_unique<Impl>(output)) {
+    silenceFluidSynthLog();
+}
 
-FluidSynthPlayer::~FluidSynthPlayer() { d->release(); }
+FluidSynthPlayer::~FluidSynthPlayer() {
+    d->release();
+}
 
-QString FluidSynthPlayer::defaultSoundFont() { return QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"); }
+QString FluidSynthPlayer::defaultSoundFont() {
+    return QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+}
 
 bool FluidSynthPlayer::open(const QString& midiFile, const QString& soundFont) {
     d->release();
     d->midiFile = QFile::encodeName(midiFile);
     const QByteArray soundFontName = QFile::encodeName(soundFont);
-    if (!QFile::exists(soundFont) || !QFile::exists(midiFile) || !fluid_is_midifile(d->midiFile.constData()))
+    if (!QFile::exists(soundFont) || !QFile::exists(midiFile) ||
+        !fluid_is_midifile(d->midiFile.constData()))
         return false;
 
     d->settings = new_fluid_settings();
@@ -125,17 +133,25 @@ void FluidSynthPlayer::pause() {
     d->paused = true;
 }
 
-void FluidSynthPlayer::close() { d->release(); }
+void FluidSynthPlayer::close() {
+    d->release();
+}
 
-bool FluidSynthPlayer::isOpen() const { return d->player != nullptr; }
+bool FluidSynthPlayer::isOpen() const {
+    return d->player != nullptr;
+}
 
 bool FluidSynthPlayer::isPlaying() const {
     return d->player && fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING;
 }
 
-int FluidSynthPlayer::currentTick() const { return d->player ? fluid_player_get_current_tick(d->player) : 0; }
+int FluidSynthPlayer::currentTick() const {
+    return d->player ? fluid_player_get_current_tick(d->player) : 0;
+}
 
-int FluidSynthPlayer::sampleRate() const { return static_cast<int>(sampleRateHz); }
+int FluidSynthPlayer::sampleRate() const {
+    return static_cast<int>(sampleRateHz);
+}
 
 std::vector<float> FluidSynthPlayer::render(int frames) {
     std::vector<float> samples(static_cast<size_t>(qMax(0, frames)) * 2, 0.0f);

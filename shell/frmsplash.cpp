@@ -43,17 +43,40 @@ struct Bar {
 const QStringList sansSerif{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")};
 
 const std::array<TextLine, 6> textLines{{
-    {1, "Studio Fenoverra",
+    {1,
+     "Studio Fenoverra",
      {QStringLiteral("Monotype Corsiva"), QStringLiteral("URW Chancery L"), QStringLiteral("Z003"),
       QStringLiteral("DejaVu Serif")},
-     21.75, true, true, Qt::AlignCenter, {480, 420, 7830, 660}},
-    {2, "                        presenta", sansSerif, 12, false, false, Qt::AlignLeft | Qt::AlignVCenter,
+     21.75,
+     true,
+     true,
+     Qt::AlignCenter,
+     {480, 420, 7830, 660}},
+    {2,
+     "                        presenta",
+     sansSerif,
+     12,
+     false,
+     false,
+     Qt::AlignLeft | Qt::AlignVCenter,
      {480, 1080, 7830, 400}},
-    {3, "", {QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")}, 27.75, true, false,
-     Qt::AlignLeft | Qt::AlignVCenter, {2880, 1620, 5400, 840}},
+    {3,
+     "",
+     {QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")},
+     27.75,
+     true,
+     false,
+     Qt::AlignLeft | Qt::AlignVCenter,
+     {2880, 1620, 5400, 840}},
     {4, "", sansSerif, 12, false, false, Qt::AlignLeft | Qt::AlignVCenter, {2880, 2520, 5400, 420}},
     {5, "", {}, 0, false, false, Qt::AlignLeft | Qt::AlignVCenter, {2880, 3060, 5400, 320}},
-    {8, "(cliccare sulla finestra per iniziare; premere un tasto per uscire)", {}, 0, false, false, Qt::AlignCenter,
+    {8,
+     "(cliccare sulla finestra per iniziare; premere un tasto per uscire)",
+     {},
+     0,
+     false,
+     false,
+     Qt::AlignCenter,
      {480, 4620, 7830, 320}},
 }};
 
@@ -64,7 +87,9 @@ const std::array<Bar, 4> bars{{
     {11, gold, {0, 0, 150, 5415}},
 }};
 
-QRect pixels(const Rect& r) { return Twips::toPixels(r.left, r.top, r.width, r.height); }
+QRect pixels(const Rect& r) {
+    return Twips::toPixels(r.left, r.top, r.width, r.height);
+}
 
 QString arrayName(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -160,7 +185,8 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent), music_(new MMControl(th
     setWindowTitle(ModFenoverra::nomeprogramma);
     setLabelCaption(3, ModFenoverra::nomeprogramma);
     setLabelCaption(4, ModFenoverra::descrizione);
-    setLabelCaption(5, QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + ModFenoverra::versione);
+    setLabelCaption(5,
+                    QStringLiteral("EDIZIONE PROFESSIONALE - VERSIONE ") + ModFenoverra::versione);
 }
 
 void frmSplash::setLabelCaption(int index, const QString& caption) {
@@ -179,7 +205,8 @@ void frmSplash::mousePressEvent(QMouseEvent* event) {
 }
 
 void frmSplash::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     if (click) Form_Click();

@@ -25,8 +25,8 @@ bool LastWindowQuit::anyWindowVisible() {
 }
 
 bool LastWindowQuit::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->isWindow() && !checkPending_) {
+    if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow() && !checkPending_) {
         checkPending_ = true;
         QMetaObject::invokeMethod(this, &LastWindowQuit::check, Qt::QueuedConnection);
     }

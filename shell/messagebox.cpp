@@ -14,10 +14,14 @@ QList<MessageBox::Shown> shownBoxes;
 // The buttons of a style, in the order the style's default-button bits count them.
 QList<MsgAnswer> buttonsOf(int style) {
     switch (style & 0x0F) {
-    case MsgStyle::OkCancel: return {MsgAnswer::Ok, MsgAnswer::Cancel};
-    case MsgStyle::YesNoCancel: return {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel};
-    case MsgStyle::YesNo: return {MsgAnswer::Yes, MsgAnswer::No};
-    default: return {MsgAnswer::Ok};
+    case MsgStyle::OkCancel:
+        return {MsgAnswer::Ok, MsgAnswer::Cancel};
+    case MsgStyle::YesNoCancel:
+        return {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel};
+    case MsgStyle::YesNo:
+        return {MsgAnswer::Yes, MsgAnswer::No};
+    default:
+        return {MsgAnswer::Ok};
     }
 }
 
@@ -38,27 +42,37 @@ MsgAnswer escapeAnswer(int style) {
 
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
-    case MsgStyle::Critical: return QMessageBox::Critical;
-    case MsgStyle::Question: return QMessageBox::Question;
-    case MsgStyle::Exclamation: return QMessageBox::Warning;
-    case MsgStyle::Information: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MsgStyle::Critical:
+        return QMessageBox::Critical;
+    case MsgStyle::Question:
+        return QMessageBox::Question;
+    case MsgStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MsgStyle::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 QMessageBox::StandardButton standardButtonOf(MsgAnswer answer) {
     switch (answer) {
-    case MsgAnswer::Ok: return QMessageBox::Ok;
-    case MsgAnswer::Cancel: return QMessageBox::Cancel;
-    case MsgAnswer::Yes: return QMessageBox::Yes;
-    case MsgAnswer::No: return QMessageBox::No;
+    case MsgAnswer::Ok:
+        return QMessageBox::Ok;
+    case MsgAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+    case MsgAnswer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 QString titleOrProgramName(const QString& title) {
     if (!title.isEmpty()) return title;
-    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra") : ModFenoverra::nomeprogramma;
+    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra")
+                                                 : ModFenoverra::nomeprogramma;
 }
 
 // Prompts end their lines with a carriage return alone, which a Qt label does not break on.
@@ -73,7 +87,8 @@ MsgAnswer showReal(QWidget* parent, const QString& prompt, int style, const QStr
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
     const QList<MsgAnswer> buttons = buttonsOf(style);
-    for (MsgAnswer answer : buttons) box.addButton(standardButtonOf(answer));
+    for (MsgAnswer answer : buttons)
+        box.addButton(standardButtonOf(answer));
     box.setDefaultButton(standardButtonOf(defaultAnswer(style)));
     box.setEscapeButton(box.button(standardButtonOf(escapeAnswer(style))));
     box.exec();
@@ -86,7 +101,8 @@ MsgAnswer showReal(QWidget* parent, const QString& prompt, int style, const QStr
 
 } // namespace
 
-MsgAnswer MessageBox::show(QWidget* parent, const QString& prompt, int style, const QString& title) {
+MsgAnswer MessageBox::show(QWidget* parent, const QString& prompt, int style,
+                           const QString& title) {
     if (!doubleOn) return showReal(parent, prompt, style, title);
     shownBoxes.append(Shown{prompt, style, titleOrProgramName(title)});
     if (!scriptedAnswers.isEmpty()) return scriptedAnswers.dequeue();
@@ -99,8 +115,14 @@ void MessageBox::useDouble(bool on) {
     shownBoxes.clear();
 }
 
-void MessageBox::setNextAnswer(MsgAnswer a) { scriptedAnswers.enqueue(a); }
+void MessageBox::setNextAnswer(MsgAnswer a) {
+    scriptedAnswers.enqueue(a);
+}
 
-QList<MessageBox::Shown> MessageBox::shown() { return shownBoxes; }
+QList<MessageBox::Shown> MessageBox::shown() {
+    return shownBoxes;
+}
 
-void MessageBox::clearShown() { shownBoxes.clear(); }
+void MessageBox::clearShown() {
+    shownBoxes.clear();
+}

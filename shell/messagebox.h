@@ -36,8 +36,8 @@ public:
         int style = 0;
         QString title;
     };
-    static void useDouble(bool on);          // record and answer instead of showing
-    static void setNextAnswer(MsgAnswer a);  // queued, first in first out
-    static QList<Shown> shown();             // every box since the last clear
+    static void useDouble(bool on);         // record and answer instead of showing
+    static void setNextAnswer(MsgAnswer a); // queued, first in first out
+    static QList<Shown> shown();            // every box since the last clear
     static void clearShown();
 };

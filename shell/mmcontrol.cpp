@@ -41,19 +41,26 @@ void MMControl::setCommand(const QString& command) {
     }
 }
 
-bool MMControl::isPlaying() const { return player_ && player_->isPlaying(); }
+bool MMControl::isPlaying() const {
+    return player_ && player_->isPlaying();
+}
 
 void MMControl::useDouble(bool on) {
     doubleOn = on;
     recorded.clear();
 }
 
-QList<MMControl::Sent> MMControl::sent() { return recorded; }
+QList<MMControl::Sent> MMControl::sent() {
+    return recorded;
+}
 
 QStringList MMControl::sentCommands() {
     QStringList names;
-    for (const Sent& s : recorded) names << s.command;
+    for (const Sent& s : recorded)
+        names << s.command;
     return names;
 }
 
-void MMControl::clearSent() { recorded.clear(); }
+void MMControl::clearSent() {
+    recorded.clear();
+}

@@ -46,23 +46,31 @@ void impostavalori() {
 
 void impostatesti() {
     impostavalori();
-    titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
+    titolocontrollo =
+        nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
     titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
-    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+    titoloelimina =
+        QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
 }
 
 QStringList windowsUnloadedAtExit() {
-    return {QStringLiteral("dati"),          QStringLiteral("tabella"),
-            QStringLiteral("sommario"),      QStringLiteral("manuale"),
-            QStringLiteral("guidafunzionamento"), QStringLiteral("guidaarchivio"),
-            QStringLiteral("guidastampa"),   QStringLiteral("guidadati"),
-            QStringLiteral("guidatabella"),  QStringLiteral("frmTip"),
+    return {QStringLiteral("dati"),
+            QStringLiteral("tabella"),
+            QStringLiteral("sommario"),
+            QStringLiteral("manuale"),
+            QStringLiteral("guidafunzionamento"),
+            QStringLiteral("guidaarchivio"),
+            QStringLiteral("guidastampa"),
+            QStringLiteral("guidadati"),
+            QStringLiteral("guidatabella"),
+            QStringLiteral("frmTip"),
             QStringLiteral("informa")};
 }
 
 QWidget* loadedWindow(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && !widget->property(unloadedProperty).toBool()) return widget;
+        if (widget->objectName() == name && !widget->property(unloadedProperty).toBool())
+            return widget;
     }
     return nullptr;
 }
@@ -85,14 +93,15 @@ void mostradati() {
 }
 
 void confermauscita() {
-    const MsgAnswer answer =
-        MessageBox::show(QApplication::activeWindow(), QStringLiteral("Vuoi uscire da ") + nomeprogramma + u'?',
-                         MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
-                         QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
+    const MsgAnswer answer = MessageBox::show(
+        QApplication::activeWindow(), QStringLiteral("Vuoi uscire da ") + nomeprogramma + u'?',
+        MsgStyle::YesNo + MsgStyle::Question + MsgStyle::DefaultButton2,
+        QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
     if (answer != MsgAnswer::Yes) return;
 
     for (const QString& name : windowsUnloadedAtExit()) {
-        while (QWidget* window = loadedWindow(name)) unload(window);
+        while (QWidget* window = loadedWindow(name))
+            unload(window);
     }
 
     auto* splash = qobject_cast<frmSplash*>(loadedWindow(QStringLiteral("frmSplash")));

@@ -13,7 +13,8 @@ namespace Startup {
 
 bool loadItalianTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!translator->load(QStringLiteral("qtbase_it"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

@@ -15,7 +15,9 @@ std::optional<ScreenOverride> screenOverride;
 
 constexpr double twipsPerInch = 1440.0;
 
-QScreen* primaryScreen() { return QGuiApplication::primaryScreen(); }
+QScreen* primaryScreen() {
+    return QGuiApplication::primaryScreen();
+}
 
 double twipsPerPixel(double logicalDpi) {
     return logicalDpi > 0 ? twipsPerInch / logicalDpi : 15.0;
@@ -37,10 +39,18 @@ double twipsPerPixelY() {
     return screen ? twipsPerPixel(screen->logicalDotsPerInchY()) : 15.0;
 }
 
-int toPixelsX(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelX())); }
-int toPixelsY(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixelY())); }
-double fromPixelsX(double pixels) { return pixels * twipsPerPixelX(); }
-double fromPixelsY(double pixels) { return pixels * twipsPerPixelY(); }
+int toPixelsX(double twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixelX()));
+}
+int toPixelsY(double twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixelY()));
+}
+double fromPixelsX(double pixels) {
+    return pixels * twipsPerPixelX();
+}
+double fromPixelsY(double pixels) {
+    return pixels * twipsPerPixelY();
+}
 
 QRect toPixels(double left, double top, double width, double height) {
     return QRect(toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height));

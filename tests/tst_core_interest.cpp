@@ -21,7 +21,8 @@ QString column(const PeriodList& list, std::optional<double> PeriodSlot::*field)
 }
 
 // Runs the window's sequence for a type: split for 2 and 3, then the passes.
-FinalSums calculate(PeriodList& list, int type, const std::string& capital, const std::string& finalDate) {
+FinalSums calculate(PeriodList& list, int type, const std::string& capital,
+                    const std::string& finalDate) {
     FinalSums sums;
     if (type > 1) dividianni(list);
     if (type == Both) {
@@ -47,22 +48,50 @@ private slots:
         QTest::addColumn<QString>("simple");
         QTest::addColumn<QString>("compound");
         QTest::addColumn<QString>("difference");
-        QTest::newRow("one year 2001, simple")
-            << "01/01/01=10" << "1000" << "31/12/01" << 1 << "99,73" << "1099,73" << "" << "";
-        QTest::newRow("two years, both")
-            << "01/01/01=10;01/01/02=10" << "1000" << "31/12/02" << 3 << "99,73 109,97" << "1199,73" << "1209,7" << "9,97";
+        QTest::newRow("one year 2001, simple") << "01/01/01=10"
+                                               << "1000"
+                                               << "31/12/01" << 1 << "99,73"
+                                               << "1099,73"
+                                               << ""
+                                               << "";
+        QTest::newRow("two years, both") << "01/01/01=10;01/01/02=10"
+                                         << "1000"
+                                         << "31/12/02" << 3 << "99,73 109,97"
+                                         << "1199,73"
+                                         << "1209,7"
+                                         << "9,97";
         QTest::newRow("mid-year period takes the initial capital")
-            << "01/01/01=10;01/01/02=10;01/07/02=5" << "1000" << "31/12/02" << 2
-            << "99,73 54,53 25,21" << "" << "1179,47" << "";
-        QTest::newRow("last period never split")
-            << "01/06/00=10" << "1000" << "31/12/02" << 2 << "258,36" << "" << "1258,36" << "";
-        QTest::newRow("full leap year")
-            << "01/01/03=10;01/01/04=10" << "1000" << "31/12/04" << 1 << "99,73 100,27" << "1200" << "" << "";
+            << "01/01/01=10;01/01/02=10;01/07/02=5"
+            << "1000"
+            << "31/12/02" << 2 << "99,73 54,53 25,21"
+            << ""
+            << "1179,47"
+            << "";
+        QTest::newRow("last period never split") << "01/06/00=10"
+                                                 << "1000"
+                                                 << "31/12/02" << 2 << "258,36"
+                                                 << ""
+                                                 << "1258,36"
+                                                 << "";
+        QTest::newRow("full leap year") << "01/01/03=10;01/01/04=10"
+                                        << "1000"
+                                        << "31/12/04" << 1 << "99,73 100,27"
+                                        << "1200"
+                                        << ""
+                                        << "";
         // 438 days: 01/01/01 -> 15/03/02; a fused multiply-add would give 343,55.
-        QTest::newRow("half cent rounds as computed step by step")
-            << "01/01/01=9,25" << "3095" << "15/03/02" << 1 << "343,54" << "3438,54" << "" << "";
-        QTest::newRow("dates out of order give negative interest")
-            << "01/01/02=10" << "1000" << "01/01/01" << 1 << "-100" << "900" << "" << "";
+        QTest::newRow("half cent rounds as computed step by step") << "01/01/01=9,25"
+                                                                   << "3095"
+                                                                   << "15/03/02" << 1 << "343,54"
+                                                                   << "3438,54"
+                                                                   << ""
+                                                                   << "";
+        QTest::newRow("dates out of order give negative interest") << "01/01/02=10"
+                                                                   << "1000"
+                                                                   << "01/01/01" << 1 << "-100"
+                                                                   << "900"
+                                                                   << ""
+                                                                   << "";
     }
     void workedExamples() {
         QFETCH(QString, periods);
@@ -74,7 +103,8 @@ private slots:
         QFETCH(QString, compound);
         QFETCH(QString, difference);
         PeriodList list = listOf(periods);
-        const FinalSums sums = calculate(list, type, capital.toStdString(), finalDate.toStdString());
+        const FinalSums sums =
+            calculate(list, type, capital.toStdString(), finalDate.toStdString());
         QCOMPARE(column(list, &PeriodSlot::interest), interest);
         QCOMPARE(QString::fromStdString(sums.capitales), simple);
         QCOMPARE(QString::fromStdString(sums.capitalec), compound);
@@ -103,11 +133,21 @@ private slots:
         QTest::addColumn<QString>("capital");
         QTest::addColumn<QString>("finalDate");
         QTest::addColumn<int>("computed");
-        QTest::newRow("empty capital") << "01/01/01=10" << "" << "31/12/01" << 0;
-        QTest::newRow("capital not a number") << "01/01/01=10" << "mille" << "31/12/01" << 0;
-        QTest::newRow("rate not a number") << "01/01/01=10;01/01/02=x" << "1000" << "31/12/02" << 1;
-        QTest::newRow("final date not a date") << "01/01/01=10" << "1000" << "31/02/01" << 0;
-        QTest::newRow("gap in the start dates") << "01/01/01=10;=10;01/01/03=10" << "1000" << "31/12/03" << 0;
+        QTest::newRow("empty capital") << "01/01/01=10"
+                                       << ""
+                                       << "31/12/01" << 0;
+        QTest::newRow("capital not a number") << "01/01/01=10"
+                                              << "mille"
+                                              << "31/12/01" << 0;
+        QTest::newRow("rate not a number") << "01/01/01=10;01/01/02=x"
+                                           << "1000"
+                                           << "31/12/02" << 1;
+        QTest::newRow("final date not a date") << "01/01/01=10"
+                                               << "1000"
+                                               << "31/02/01" << 0;
+        QTest::newRow("gap in the start dates") << "01/01/01=10;=10;01/01/03=10"
+                                                << "1000"
+                                                << "31/12/03" << 0;
     }
     void passStops() {
         QFETCH(QString, periods);
@@ -116,7 +156,8 @@ private slots:
         QFETCH(int, computed);
         PeriodList list = listOf(periods);
         FinalSums sums{"previous", "", ""};
-        QCOMPARE(ricalcola(list, {Simple, capital.toStdString(), finalDate.toStdString()}, sums), computed);
+        QCOMPARE(ricalcola(list, {Simple, capital.toStdString(), finalDate.toStdString()}, sums),
+                 computed);
         if (computed == 0) QCOMPARE(QString::fromStdString(sums.capitales), QString("previous"));
     }
 
@@ -129,7 +170,6 @@ private slots:
         QCOMPARE(QString::fromStdString(sums.capitalec), QString("1209,7"));
         QCOMPARE(QString::fromStdString(sums.differ), QString("109,7"));
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestInterest)

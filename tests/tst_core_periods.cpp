@@ -20,7 +20,8 @@ QString describe(const PeriodList& list) {
 }
 
 void deriveAll(PeriodList& list, const std::string& finalDate) {
-    for (int k = 1; k <= list.numperiodi; ++k) deriveEndAndDays(list, k, finalDate);
+    for (int k = 1; k <= list.numperiodi; ++k)
+        deriveEndAndDays(list, k, finalDate);
 }
 
 } // namespace
@@ -39,15 +40,19 @@ private slots:
             << five << "insert" << 3
             << "01/01/01=1;01/01/02=2;01/01/03=3;01/01/03=3;01/01/04=4;01/01/05=5" << 6;
         QTest::newRow("insert beyond the last period changes nothing")
-            << "01/01/01=1" << "insert" << 5 << "01/01/01=1" << 1;
+            << "01/01/01=1"
+            << "insert" << 5 << "01/01/01=1" << 1;
         QTest::newRow("insert keeps a start still waiting for its rate")
-            << "01/01/01=1;01/01/02=" << "insert" << 1 << "01/01/01=1;01/01/01=1;01/01/02=" << 2;
-        QTest::newRow("remove period 2 of 3")
-            << "01/01/01=1;01/01/02=2;01/01/03=3" << "remove" << 2 << "01/01/01=1;01/01/03=3" << 2;
+            << "01/01/01=1;01/01/02="
+            << "insert" << 1 << "01/01/01=1;01/01/01=1;01/01/02=" << 2;
+        QTest::newRow("remove period 2 of 3") << "01/01/01=1;01/01/02=2;01/01/03=3"
+                                              << "remove" << 2 << "01/01/01=1;01/01/03=3" << 2;
         QTest::newRow("remove without rate is ignored")
-            << "01/01/01=1;01/01/02=" << "remove" << 2 << "01/01/01=1;01/01/02=" << 1;
+            << "01/01/01=1;01/01/02="
+            << "remove" << 2 << "01/01/01=1;01/01/02=" << 1;
         QTest::newRow("remove beyond a gap removes that period")
-            << "01/01/01=1;=;01/01/03=3" << "remove" << 3 << "01/01/01=1" << 1;
+            << "01/01/01=1;=;01/01/03=3"
+            << "remove" << 3 << "01/01/01=1" << 1;
     }
     void insertAndRemove() {
         QFETCH(QString, before);
@@ -56,8 +61,10 @@ private slots:
         QFETCH(QString, after);
         QFETCH(int, count);
         PeriodList list = listOf(before);
-        if (operation == "insert") list.insert(k);
-        else list.remove(k);
+        if (operation == "insert")
+            list.insert(k);
+        else
+            list.remove(k);
         QCOMPARE(describe(list), after);
         QCOMPARE(list.numperiodi, count);
     }
@@ -89,7 +96,6 @@ private slots:
         QVERIFY(list.start(201).empty());
     }
 
-
     // A start date alone in slot 200 is no period: it gives way to an insert.
     void loneStartInTheLastSlotDoesNotFillTheList() {
         PeriodList list = listOf("01/01/01=1;01/01/02=2");
@@ -106,12 +112,22 @@ private slots:
         QTest::addColumn<QString>("finalDate");
         QTest::addColumn<QString>("ends");
         QTest::addColumn<QString>("days");
-        QTest::newRow("two periods in 2001")
-            << "01/01/01=10;01/07/01=10" << "31/12/01" << "30/06/01 31/12/01" << "180 184";
-        QTest::newRow("leap year as second period")
-            << "01/01/03=10;01/01/04=10" << "31/12/04" << "31/12/03 31/12/04" << "364 366";
-        QTest::newRow("final date before start") << "01/01/05=10" << "01/01/04" << "01/01/04" << "-366";
-        QTest::newRow("final date not a date") << "01/01/05=10" << "31/02/05" << "31/02/05" << "-";
+        QTest::newRow("two periods in 2001") << "01/01/01=10;01/07/01=10"
+                                             << "31/12/01"
+                                             << "30/06/01 31/12/01"
+                                             << "180 184";
+        QTest::newRow("leap year as second period") << "01/01/03=10;01/01/04=10"
+                                                    << "31/12/04"
+                                                    << "31/12/03 31/12/04"
+                                                    << "364 366";
+        QTest::newRow("final date before start") << "01/01/05=10"
+                                                 << "01/01/04"
+                                                 << "01/01/04"
+                                                 << "-366";
+        QTest::newRow("final date not a date") << "01/01/05=10"
+                                               << "31/02/05"
+                                               << "31/02/05"
+                                               << "-";
     }
     void endDatesAndDays() {
         QFETCH(QString, periods);
@@ -132,21 +148,24 @@ private slots:
     void yearSplit_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("two year turns")
-            << "15/06/00=7;15/03/02=3" << "15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3";
-        QTest::newRow("already at 1 January")
-            << "01/01/01=10;01/01/02=10" << "01/01/01=10;01/01/02=10";
-        QTest::newRow("ends on 31 December, next year given")
-            << "15/06/00=7;01/01/02=3" << "15/06/00=7;01/01/01=7;01/01/02=3";
-        QTest::newRow("last period is never cut") << "01/06/00=5" << "01/06/00=5";
-        QTest::newRow("out of order") << "01/06/03=1;01/06/01=2" << "01/06/03=1;01/06/01=2";
+        QTest::newRow("two year turns") << "15/06/00=7;15/03/02=3"
+                                        << "15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3";
+        QTest::newRow("already at 1 January") << "01/01/01=10;01/01/02=10"
+                                              << "01/01/01=10;01/01/02=10";
+        QTest::newRow("ends on 31 December, next year given") << "15/06/00=7;01/01/02=3"
+                                                              << "15/06/00=7;01/01/01=7;01/01/02=3";
+        QTest::newRow("last period is never cut") << "01/06/00=5"
+                                                  << "01/06/00=5";
+        QTest::newRow("out of order") << "01/06/03=1;01/06/01=2"
+                                      << "01/06/03=1;01/06/01=2";
         QTest::newRow("each period split")
             << "15/06/98=1;15/06/99=2;15/06/00=3"
             << "15/06/98=1;01/01/99=1;15/06/99=2;01/01/00=2;15/06/00=3";
         QTest::newRow("four-digit year keeps its century")
             << "15/06/1925=4;15/03/1927=5"
             << "15/06/1925=4;01/01/1926=4;01/01/1927=4;15/03/1927=5";
-        QTest::newRow("unreadable start is left alone") << "xx=1;15/03/02=3" << "xx=1;15/03/02=3";
+        QTest::newRow("unreadable start is left alone") << "xx=1;15/03/02=3"
+                                                        << "xx=1;15/03/02=3";
     }
     void yearSplit() {
         QFETCH(QString, before);
@@ -184,7 +203,8 @@ private slots:
         for (int round = 0; round < 300; ++round) {
             const int n = 1 + static_cast<int>(rng() % 60);
             PeriodList list;
-            Date d{1935 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 12), 1 + static_cast<int>(rng() % 28)};
+            Date d{1935 + static_cast<int>(rng() % 40), 1 + static_cast<int>(rng() % 12),
+                   1 + static_cast<int>(rng() % 28)};
             for (int k = 1; k <= n; ++k) {
                 list.slot(k).start = dateText(d);
                 list.slot(k).rate = std::to_string(1 + rng() % 20);
@@ -197,7 +217,8 @@ private slots:
             QCOMPARE(dividianni(list).inserted, 0);
             deriveAll(list, finalDate);
             long sum = 0;
-            for (int k = 1; k <= list.numperiodi; ++k) sum += *list.slot(k).days;
+            for (int k = 1; k <= list.numperiodi; ++k)
+                sum += *list.slot(k).days;
             QCOMPARE(sum, static_cast<long>(difference(*parseDate(list.start(1)), d)));
             for (int k = 2; k <= list.numperiodi; ++k)
                 QVERIFY(parseDate(list.start(k))->year - parseDate(list.start(k - 1))->year <= 1);

@@ -11,9 +11,12 @@ using namespace core;
 
 namespace {
 QString dateString(std::optional<Date> d) {
-    return d ? QString::asprintf("%04d-%02d-%02d", d->year, d->month, d->day) : QStringLiteral("invalid");
+    return d ? QString::asprintf("%04d-%02d-%02d", d->year, d->month, d->day)
+             : QStringLiteral("invalid");
 }
-Date D(const char* text) { return *parseDate(text); }
+Date D(const char* text) {
+    return *parseDate(text);
+}
 } // namespace
 
 class TestTexts : public QObject {
@@ -22,19 +25,32 @@ private slots:
     void readDate_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("two-digit 1942") << "21/04/42" << "1942-04-21";
-        QTest::newRow("two-digit 2010") << "01/01/10" << "2010-01-01";
-        QTest::newRow("window top") << "31/12/29" << "2029-12-31";
-        QTest::newRow("window bottom") << "01/01/30" << "1930-01-01";
-        QTest::newRow("one-digit day") << "7/06/58" << "1958-06-07";
-        QTest::newRow("four-digit year") << "15/03/2031" << "2031-03-15";
-        QTest::newRow("leap day") << "29/02/00" << "2000-02-29";
-        QTest::newRow("31 February") << "31/02/01" << "invalid";
-        QTest::newRow("empty") << "" << "invalid";
-        QTest::newRow("letters") << "abc" << "invalid";
-        QTest::newRow("one-digit year") << "1/1/1" << "invalid";
-        QTest::newRow("zeros") << "00/00/00" << "invalid";
-        QTest::newRow("missing part") << "01/01" << "invalid";
+        QTest::newRow("two-digit 1942") << "21/04/42"
+                                        << "1942-04-21";
+        QTest::newRow("two-digit 2010") << "01/01/10"
+                                        << "2010-01-01";
+        QTest::newRow("window top") << "31/12/29"
+                                    << "2029-12-31";
+        QTest::newRow("window bottom") << "01/01/30"
+                                       << "1930-01-01";
+        QTest::newRow("one-digit day") << "7/06/58"
+                                       << "1958-06-07";
+        QTest::newRow("four-digit year") << "15/03/2031"
+                                         << "2031-03-15";
+        QTest::newRow("leap day") << "29/02/00"
+                                  << "2000-02-29";
+        QTest::newRow("31 February") << "31/02/01"
+                                     << "invalid";
+        QTest::newRow("empty") << ""
+                               << "invalid";
+        QTest::newRow("letters") << "abc"
+                                 << "invalid";
+        QTest::newRow("one-digit year") << "1/1/1"
+                                        << "invalid";
+        QTest::newRow("zeros") << "00/00/00"
+                               << "invalid";
+        QTest::newRow("missing part") << "01/01"
+                                      << "invalid";
     }
     void readDate() {
         QFETCH(QString, text);
@@ -67,12 +83,18 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<int>("days");
-        QTest::newRow("same day") << "01/01/01" << "01/01/01" << 0;
-        QTest::newRow("a year of 2001") << "01/01/01" << "31/12/01" << 364;
-        QTest::newRow("leap 2000 after February") << "15/03/00" << "15/03/01" << 365;
-        QTest::newRow("leap 2004") << "01/01/04" << "31/12/04" << 365;
-        QTest::newRow("across the window") << "31/12/29" << "01/01/30" << -36524;
-        QTest::newRow("two centuries") << "01/01/1900" << "01/01/2100" << 73049;
+        QTest::newRow("same day") << "01/01/01"
+                                  << "01/01/01" << 0;
+        QTest::newRow("a year of 2001") << "01/01/01"
+                                        << "31/12/01" << 364;
+        QTest::newRow("leap 2000 after February") << "15/03/00"
+                                                  << "15/03/01" << 365;
+        QTest::newRow("leap 2004") << "01/01/04"
+                                   << "31/12/04" << 365;
+        QTest::newRow("across the window") << "31/12/29"
+                                           << "01/01/30" << -36524;
+        QTest::newRow("two centuries") << "01/01/1900"
+                                       << "01/01/2100" << 73049;
     }
     void arithmetic() {
         QFETCH(QString, from);
@@ -169,15 +191,18 @@ private slots:
         // The final-date bar stops at yesterday; neither bar holds tomorrow.
         QCOMPARE(barValueOfDate(today, today, kFinalDateBar), std::nullopt);
         QCOMPARE(barValueOfDate(D("09/12/26"), today, kStartDateBar), std::nullopt);
-        QCOMPARE(barValueOfDate(addDays(today, -32767), today, kStartDateBar), std::optional<int>(32767));
+        QCOMPARE(barValueOfDate(addDays(today, -32767), today, kStartDateBar),
+                 std::optional<int>(32767));
         QCOMPARE(barValueOfDate(addDays(today, -32768), today, kStartDateBar), std::nullopt);
     }
 
     void step365_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("across 29 February") << "01/03/04" << "02/03/03";
-        QTest::newRow("ordinary year") << "15/06/02" << "15/06/01";
+        QTest::newRow("across 29 February") << "01/03/04"
+                                            << "02/03/03";
+        QTest::newRow("ordinary year") << "15/06/02"
+                                       << "15/06/01";
     }
     void step365() {
         QFETCH(QString, from);
@@ -186,7 +211,6 @@ private slots:
         const int v = *barValueOfDate(D(from.toLatin1()), today, kStartDateBar);
         QCOMPARE(QString::fromStdString(dateText(stepBack365(v, today))), to);
     }
-
 };
 
 QTEST_APPLESS_MAIN(TestTexts)

@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -137,7 +137,8 @@ private slots:
         auto w = newWindow();
         QByteArray bytes = "12,\"1000\",1,\"lungo\"\r\n";
         for (int k = 1; k <= 12; ++k)
-            bytes += QString("\"01/%1/05\",\"\",\"%2\"\r\n").arg(k, 2, 10, QChar('0')).arg(k).toLatin1();
+            bytes +=
+                QString("\"01/%1/05\",\"\",\"%2\"\r\n").arg(k, 2, 10, QChar('0')).arg(k).toLatin1();
         bytes.replace("\"\",\"12\"", "\"31/12/05\",\"12\"");
         open(*w, "Fenoverra-dati-lungo", bytes);
         QCOMPARE(text(*w, "num(1)"), QString("3"));

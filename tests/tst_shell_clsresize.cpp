@@ -33,8 +33,7 @@ struct TestForm {
         resize.setSourceForm(form.get());
     }
 
-    template <typename T>
-    T* add(const QString& name, QRect geometry) {
+    template <typename T> T* add(const QString& name, QRect geometry) {
         auto* w = new T(form.get());
         w->setObjectName(name);
         w->setGeometry(designed[name] = geometry);
@@ -50,7 +49,8 @@ struct TestForm {
 
 QRect scaled(QRect r, double sx, double sy, bool position, bool width, bool height) {
     return QRect(position ? qRound(r.x() * sx) : r.x(), position ? qRound(r.y() * sy) : r.y(),
-                 width ? qRound(r.width() * sx) : r.width(), height ? qRound(r.height() * sy) : r.height());
+                 width ? qRound(r.width() * sx) : r.width(),
+                 height ? qRound(r.height() * sy) : r.height());
 }
 
 } // namespace
@@ -85,7 +85,8 @@ private slots:
         t.resizeTo(QSize(1200, 800));
         QCOMPARE(t.at(name), scaled(t.designed[name], 2, 2, position, width, height));
         // Odd sizes on the way must not leave any drift behind.
-        for (const QSize size : {QSize(777, 333), QSize(1001, 999), QSize(600, 400)}) t.resizeTo(size);
+        for (const QSize size : {QSize(777, 333), QSize(1001, 999), QSize(600, 400)})
+            t.resizeTo(size);
         QCOMPARE(t.at(name), t.designed[name]);
     }
 

@@ -32,14 +32,18 @@ protected:
     }
 };
 
-frmSplash* splash() { return qobject_cast<frmSplash*>(ModFenoverra::loadedWindow("frmSplash")); }
+frmSplash* splash() {
+    return qobject_cast<frmSplash*>(ModFenoverra::loadedWindow("frmSplash"));
+}
 
 void exitWithYes() {
     MessageBox::setNextAnswer(MsgAnswer::Yes);
     ModFenoverra::confermauscita();
 }
 
-void processDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void processDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 } // namespace
 
@@ -92,7 +96,8 @@ private slots:
         exitWithYes();
 
         QCOMPARE(closedWindows, ModFenoverra::windowsUnloadedAtExit());
-        for (const QString& name : names) QVERIFY(!ModFenoverra::loadedWindow(name));
+        for (const QString& name : names)
+            QVERIFY(!ModFenoverra::loadedWindow(name));
         QVERIFY(splash() && splash()->isVisible());
         QCOMPARE(splash()->label(2)->text(), QString("          elaborazione eseguita con"));
         QCOMPARE(MMControl::sentCommands(), (QStringList{"open", "play", "play"}));
@@ -140,7 +145,8 @@ private slots:
         QVERIFY(!splash());
         processDeletions();
         QVERIFY(s.isNull());
-        QVERIFY(ModFenoverra::loadedWindow("dati") && ModFenoverra::loadedWindow("dati")->isVisible());
+        QVERIFY(ModFenoverra::loadedWindow("dati") &&
+                ModFenoverra::loadedWindow("dati")->isVisible());
     }
 
     void endsWithTheLastVisibleWindow_data() {

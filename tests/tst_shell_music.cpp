@@ -18,7 +18,8 @@ QString sourceFile(const QString& relative) {
 float peakOf(FluidSynthPlayer& player, double seconds) {
     float peak = 0;
     for (int done = 0; done < int(seconds * player.sampleRate()); done += 4410)
-        for (float s : player.render(4410)) peak = std::max(peak, std::fabs(s));
+        for (float s : player.render(4410))
+            peak = std::max(peak, std::fabs(s));
     return peak;
 }
 
@@ -30,7 +31,8 @@ class TestMusic : public QObject {
 
 private slots:
     void tuneSoundsAndPausesWhereItStopped() {
-        if (!QFile::exists(FluidSynthPlayer::defaultSoundFont())) QSKIP("the General MIDI soundfont is not installed");
+        if (!QFile::exists(FluidSynthPlayer::defaultSoundFont()))
+            QSKIP("the General MIDI soundfont is not installed");
         FluidSynthPlayer player(FluidSynthPlayer::Output::Offline);
         QVERIFY(player.open(tune));
         player.play();
@@ -45,13 +47,15 @@ private slots:
         player.play();
         QVERIFY(peakOf(player, 2) > 0.02f);
         QVERIFY(player.currentTick() > stoppedAt);
-        QVERIFY(player.currentTick() < stoppedAt + 3 * 480 * 96 / 60); // not restarted, not skipped ahead
+        QVERIFY(player.currentTick() <
+                stoppedAt + 3 * 480 * 96 / 60); // not restarted, not skipped ahead
     }
 
     void whatCannotPlayStaysSilent_data() {
         QTest::addColumn<QString>("midi");
         QTest::addColumn<QString>("soundFont");
-        QTest::newRow("no music file") << "/nonexistent/Internet.mid" << FluidSynthPlayer::defaultSoundFont();
+        QTest::newRow("no music file")
+            << "/nonexistent/Internet.mid" << FluidSynthPlayer::defaultSoundFont();
         QTest::newRow("no soundfont") << tune << "/nonexistent/none.sf2";
     }
     void whatCannotPlayStaysSilent() {
@@ -67,7 +71,8 @@ private slots:
     void controlWithoutItsFileNeverFails() {
         MMControl control;
         control.FileName = "nessun-file-Internet.mid";
-        for (const char* command : {"open", "play", "pause", "play", "Close", "play", "sconosciuto"})
+        for (const char* command :
+             {"open", "play", "pause", "play", "Close", "play", "sconosciuto"})
             control.setCommand(command);
         QVERIFY(!control.isPlaying());
     }

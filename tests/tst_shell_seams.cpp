@@ -38,7 +38,8 @@ private slots:
         QCOMPARE(int(MessageBox::show(nullptr, "domanda", style, QString())), answer);
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().first().style, style);
-        QCOMPARE(MessageBox::shown().first().title, QString("Fenoverra")); // no title: the program's name
+        QCOMPARE(MessageBox::shown().first().title,
+                 QString("Fenoverra")); // no title: the program's name
     }
 
     void realExitQuestionSpeaksItalianAndDefaultsToNo() {
@@ -48,14 +49,16 @@ private slots:
         QTimer::singleShot(0, [&] {
             for (int attempt = 0; attempt < 200; ++attempt) {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                    for (QAbstractButton* b : box->buttons()) texts += b->text() + ";";
+                    for (QAbstractButton* b : box->buttons())
+                        texts += b->text() + ";";
                     defaultText = box->defaultButton()->text().remove('&');
                     return box->defaultButton()->click();
                 }
                 QTest::qWait(10);
             }
         });
-        QCOMPARE(MessageBox::show(nullptr, "Vuoi uscire da Fenoverra?", 292, "Attenzione"), MsgAnswer::No);
+        QCOMPARE(MessageBox::show(nullptr, "Vuoi uscire da Fenoverra?", 292, "Attenzione"),
+                 MsgAnswer::No);
         QVERIFY2(texts.contains("Sì"), qPrintable(texts));
         QCOMPARE(defaultText, QString("No"));
     }
@@ -66,7 +69,8 @@ private slots:
         QTest::newRow("blanks around the bars")
             << "Tutti i file (*.*) | *.*|File Fenoverra-dati- | Fenoverra-dati-*"
             << QStringList{"Tutti i file (*)", "File Fenoverra-dati- (Fenoverra-dati-*)"};
-        QTest::newRow("several patterns") << "Testi|*.txt;*.csv" << QStringList{"Testi (*.txt *.csv)"};
+        QTest::newRow("several patterns")
+            << "Testi|*.txt;*.csv" << QStringList{"Testi (*.txt *.csv)"};
     }
     void filterList() {
         QFETCH(QString, filter);

@@ -15,11 +15,13 @@
 
 namespace {
 
-// Each paragraph as "text|family|size", the family and size of its text or, when empty, of its mark.
+// Each paragraph as "text|family|size", the family and size of its text or, when empty, of its
+// mark.
 QStringList paragraphsOf(const QTextDocument* document) {
     QStringList paragraphs;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const QTextCharFormat f = block.text().isEmpty() ? block.charFormat() : block.begin().fragment().charFormat();
+        const QTextCharFormat f =
+            block.text().isEmpty() ? block.charFormat() : block.begin().fragment().charFormat();
         paragraphs << block.text() + "|" + f.property(QTextFormat::FontFamily).toString() + "|" +
                           QString::number(f.fontPointSize());
     }
@@ -56,8 +58,9 @@ private slots:
         QCOMPARE(ModFenoverra::appword.data(), doc->Application());
         const QString font = "|Century Gothic|";
         QCOMPARE(paragraphsOf(doc->textDocument()),
-                 (QStringList{"Fenoverra" + font + "20", "calcolo di interessi semplici e composti" + font + "16",
-                              font + "16", font + "16", "Guida: Finestra Dati" + font + "16", font + "16",
+                 (QStringList{"Fenoverra" + font + "20",
+                              "calcolo di interessi semplici e composti" + font + "16", font + "16",
+                              font + "16", "Guida: Finestra Dati" + font + "16", font + "16",
                               "Il testo della guida." + font + "12", font + "12"}));
         for (QTextBlock b = doc->textDocument()->begin(); b.isValid(); b = b.next()) {
             QCOMPARE(b.blockFormat().alignment(), Qt::AlignJustify);
@@ -76,15 +79,19 @@ private slots:
         QVERIFY(firstDoc && firstDoc != ModFenoverra::docword);
         QCOMPARE(ModFenoverra::docword->Application()->DocumentsCount(), 1);
         QVERIFY(paragraphsOf(firstDoc->textDocument()).at(4).startsWith("Guida: Finestra Dati|"));
-        QVERIFY(paragraphsOf(ModFenoverra::docword->textDocument()).at(4).startsWith("Guida: Archivio dati|"));
+        QVERIFY(paragraphsOf(ModFenoverra::docword->textDocument())
+                    .at(4)
+                    .startsWith("Guida: Archivio dati|"));
     }
 
     void typingSplitsParagraphsAndPages_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("paragraphs");
         QTest::addColumn<QList<int>>("pageStarts");
-        QTest::newRow("CR LF counts once, lone LF, trailing CR") << "a\r\nb\nc\r" << QStringList{"a", "b", "c", ""} << QList<int>{};
-        QTest::newRow("CR then FF, FF inside a paragraph") << "a\r\fb\fc" << QStringList{"a", "b", "c"} << QList<int>{1, 2};
+        QTest::newRow("CR LF counts once, lone LF, trailing CR")
+            << "a\r\nb\nc\r" << QStringList{"a", "b", "c", ""} << QList<int>{};
+        QTest::newRow("CR then FF, FF inside a paragraph")
+            << "a\r\fb\fc" << QStringList{"a", "b", "c"} << QList<int>{1, 2};
     }
     void typingSplitsParagraphsAndPages() {
         QFETCH(QString, typed);
@@ -95,7 +102,8 @@ private slots:
         QStringList texts;
         QList<int> starts;
         for (QTextBlock b = doc->textDocument()->begin(); b.isValid(); b = b.next()) {
-            if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) starts << texts.size();
+            if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+                starts << texts.size();
             texts << b.text();
         }
         QCOMPARE(texts, paragraphs);
@@ -114,13 +122,16 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(doc->SaveAs(dir.filePath("Fenoverra-guida.doc")));
         QProcess unzip;
-        unzip.start(python, {"-c", "import sys, zipfile; print(zipfile.ZipFile(sys.argv[1]).read('content.xml').decode())",
+        unzip.start(python, {"-c",
+                             "import sys, zipfile; "
+                             "print(zipfile.ZipFile(sys.argv[1]).read('content.xml').decode())",
                              dir.filePath("Fenoverra-guida.doc")});
         QVERIFY(unzip.waitForFinished(30000));
         const QString xml = QString::fromUtf8(unzip.readAllStandardOutput());
         QVERIFY2(xml.contains("Century Gothic"), "font family lost on export");
         QVERIFY(xml.contains("break-before=\"page\"") && xml.contains("justify"));
-        QVERIFY(xml.contains(WordTableFormat::cellStyle(9, 1).background.name(), Qt::CaseInsensitive));
+        QVERIFY(
+            xml.contains(WordTableFormat::cellStyle(9, 1).background.name(), Qt::CaseInsensitive));
     }
 };
 

@@ -14,7 +14,7 @@ std::string cp1252ToUtf8(std::string_view bytes);
 std::optional<std::string> utf8ToCp1252(std::string_view text);
 
 struct UnencodableCharacter {
-    std::string utf8;     // the character as it appears in the text
+    std::string utf8; // the character as it appears in the text
     char32_t codePoint;
 };
 // Why utf8ToCp1252 refuses a valid UTF-8 text: its first character that

@@ -13,103 +13,88 @@ constexpr long kMaxPeriods = 200;
 constexpr std::size_t kHeaderFields = 4;
 constexpr std::size_t kPeriodFields = 3;
 
-std::string periodFieldName(std::size_t field, std::size_t period)
-{
-    static constexpr std::array<const char*, kPeriodFields> names = {
-        "la data di inizio", "la data di fine", "il tasso"};
+std::string periodFieldName(std::size_t field, std::size_t period) {
+    static constexpr std::array<const char*, kPeriodFields> names = {"la data di inizio",
+                                                                     "la data di fine", "il tasso"};
     return std::string(names[field]) + " del periodo " + std::to_string(period);
 }
 
-std::string headerFieldName(std::size_t field)
-{
+std::string headerFieldName(std::size_t field) {
     static constexpr std::array<const char*, kHeaderFields> names = {
         "il numero dei periodi", "il capitale", "il tipo di calcolo", "il riferimento"};
     return names[field];
 }
 
-std::string periodsText(long n)
-{
+std::string periodsText(long n) {
     return std::to_string(n) + (n == 1 ? " periodo" : " periodi");
 }
 
 // A number from the file, shown only when short enough to be worth reading.
-std::string shownNumber(const RecordField& field)
-{
+std::string shownNumber(const RecordField& field) {
     return field.text.size() <= 9 ? " (" + std::string(field.text) + ")" : std::string();
 }
 
-std::string faultText(const Record& record, const std::string& fieldName)
-{
+std::string faultText(const Record& record, const std::string& fieldName) {
     if (record.fault == RecordFault::UnclosedQuote)
         return fieldName + " non ha le virgolette di chiusura";
     return fieldName + " è seguito da altro testo prima della virgola";
 }
 
 // Checks that field i of a record exists, is whole and is a quoted text.
-std::optional<std::string> textFieldError(const Record& record, std::size_t i, const std::string& name)
-{
-    if (record.fault != RecordFault::None && record.faultField == i)
-        return faultText(record, name);
-    if (i >= record.fields.size())
-        return "manca " + name;
-    if (!record.fields[i].quoted)
-        return name + " non è un testo tra virgolette";
+std::optional<std::string> textFieldError(const Record& record, std::size_t i,
+                                          const std::string& name) {
+    if (record.fault != RecordFault::None && record.faultField == i) return faultText(record, name);
+    if (i >= record.fields.size()) return "manca " + name;
+    if (!record.fields[i].quoted) return name + " non è un testo tra virgolette";
     return std::nullopt;
 }
 
 // Counts a fault past the expected fields as a field too: it is one.
-bool hasExtraFields(const Record& record, std::size_t expected)
-{
-    return record.fields.size() > expected || (record.fault != RecordFault::None && record.faultField >= expected);
+bool hasExtraFields(const Record& record, std::size_t expected) {
+    return record.fields.size() > expected ||
+           (record.fault != RecordFault::None && record.faultField >= expected);
 }
 
-DataFileReadResult failed(std::string reason)
-{
+DataFileReadResult failed(std::string reason) {
     return DataFileReadResult{std::nullopt, std::move(reason)};
 }
 
-std::string decodedText(const Record& record, std::size_t i)
-{
+std::string decodedText(const Record& record, std::size_t i) {
     return cp1252ToUtf8(record.fields[i].text);
 }
 
 } // namespace
 
-DataFileReadResult readDataFile(std::string_view bytes)
-{
+DataFileReadResult readDataFile(std::string_view bytes) {
     RecordReader reader(bytes);
-    if (!reader.hasMore())
-        return failed("il file è vuoto");
+    if (!reader.hasMore()) return failed("il file è vuoto");
 
     const Record header = reader.next();
     if (header.fault != RecordFault::None && header.faultField == 0)
         return failed("non è un file di dati di Fenoverra");
     const auto count = wholeNumberOf(header.fields.front());
-    if (!count)
-        return failed("non è un file di dati di Fenoverra");
+    if (!count) return failed("non è un file di dati di Fenoverra");
     if (*count < 0 || *count > kMaxPeriods)
-        return failed("il numero dei periodi" + shownNumber(header.fields[0]) + " non è compreso tra 0 e 200");
+        return failed("il numero dei periodi" + shownNumber(header.fields[0]) +
+                      " non è compreso tra 0 e 200");
     if (header.fields.size() == 1 && header.fault == RecordFault::None && reader.hasMore())
-        return failed("la prima riga contiene solo un numero: sembra un file di tabella dei tassi, non un file di dati");
+        return failed("la prima riga contiene solo un numero: sembra un file di tabella dei tassi, "
+                      "non un file di dati");
 
     DataFileContent content;
-    if (auto error = textFieldError(header, 1, headerFieldName(1)))
-        return failed(*error);
+    if (auto error = textFieldError(header, 1, headerFieldName(1))) return failed(*error);
     content.capital = decodedText(header, 1);
 
     if (header.fault != RecordFault::None && header.faultField == 2)
         return failed(faultText(header, headerFieldName(2)));
-    if (header.fields.size() <= 2)
-        return failed("manca " + headerFieldName(2));
+    if (header.fields.size() <= 2) return failed("manca " + headerFieldName(2));
     const auto type = wholeNumberOf(header.fields[2]);
-    if (!type)
-        return failed(headerFieldName(2) + " non è un numero");
+    if (!type) return failed(headerFieldName(2) + " non è un numero");
     if (*type < 1 || *type > 3)
         return failed(headerFieldName(2) + shownNumber(header.fields[2]) + " non è 1, 2 o 3");
     content.type = static_cast<int>(*type);
 
-    if (auto error = textFieldError(header, 3, headerFieldName(3)))
-        return failed(*error);
+    if (auto error = textFieldError(header, 3, headerFieldName(3))) return failed(*error);
     content.reference = decodedText(header, 3);
     if (hasExtraFields(header, kHeaderFields))
         return failed("la prima riga contiene più di quattro campi");
@@ -118,39 +103,44 @@ DataFileReadResult readDataFile(std::string_view bytes)
     for (long period = 1; period <= *count; ++period) {
         if (!reader.hasMore()) {
             const long found = period - 1;
-            return failed("il file annuncia " + periodsText(*count) + " ma "
-                          + (found == 0 ? "non ne contiene nessuno" : "ne contiene solo " + std::to_string(found)));
+            return failed("il file annuncia " + periodsText(*count) + " ma " +
+                          (found == 0 ? "non ne contiene nessuno"
+                                      : "ne contiene solo " + std::to_string(found)));
         }
         const Record line = reader.next();
         for (std::size_t i = 0; i < kPeriodFields; ++i) {
-            if (auto error = textFieldError(line, i, periodFieldName(i, static_cast<std::size_t>(period))))
+            if (auto error =
+                    textFieldError(line, i, periodFieldName(i, static_cast<std::size_t>(period))))
                 return failed(*error);
         }
         if (hasExtraFields(line, kPeriodFields))
-            return failed("la riga del periodo " + std::to_string(period) + " contiene più di tre campi");
-        content.periods.push_back({decodedText(line, 0), decodedText(line, 1), decodedText(line, 2)});
+            return failed("la riga del periodo " + std::to_string(period) +
+                          " contiene più di tre campi");
+        content.periods.push_back(
+            {decodedText(line, 0), decodedText(line, 1), decodedText(line, 2)});
     }
 
     // Content past the announced periods would be lost without a word on the next save.
     if (reader.hasMore()) {
-        return failed(*count == 0 ? std::string("il file annuncia 0 periodi ma contiene altre righe")
-                                  : "il file annuncia " + periodsText(*count) + " ma contiene altre righe dopo l'ultimo");
+        return failed(*count == 0
+                          ? std::string("il file annuncia 0 periodi ma contiene altre righe")
+                          : "il file annuncia " + periodsText(*count) +
+                                " ma contiene altre righe dopo l'ultimo");
     }
     return DataFileReadResult{std::move(content), {}};
 }
 
 namespace {
 
-std::string codePointText(char32_t cp)
-{
+std::string codePointText(char32_t cp) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
     return buffer;
 }
 
 // The quoted Windows-1252 form of a text, or why it cannot be stored.
-std::optional<std::string> quotedField(const std::string& text, const std::string& name, std::string& error)
-{
+std::optional<std::string> quotedField(const std::string& text, const std::string& name,
+                                       std::string& error) {
     if (text.find('"') != std::string::npos) {
         error = name + " contiene virgolette (\"): il formato dei file non le può conservare";
         return std::nullopt;
@@ -158,45 +148,43 @@ std::optional<std::string> quotedField(const std::string& text, const std::strin
     auto bytes = utf8ToCp1252(text);
     if (!bytes) {
         const auto misfit = firstUnencodableCharacter(text);
-        error = misfit ? name + " contiene il carattere «" + misfit->utf8 + "» (" + codePointText(misfit->codePoint)
-                             + "): il formato dei file non lo può conservare"
+        error = misfit ? name + " contiene il carattere «" + misfit->utf8 + "» (" +
+                             codePointText(misfit->codePoint) +
+                             "): il formato dei file non lo può conservare"
                        : name + " non è un testo UTF-8 valido";
         return std::nullopt;
     }
     return '"' + *bytes + '"';
 }
 
-DataFileWriteResult refused(std::string reason)
-{
+DataFileWriteResult refused(std::string reason) {
     return DataFileWriteResult{std::nullopt, std::move(reason)};
 }
 
 } // namespace
 
-DataFileWriteResult writeDataFile(const DataFileContent& content)
-{
+DataFileWriteResult writeDataFile(const DataFileContent& content) {
     if (content.periods.size() > static_cast<std::size_t>(kMaxPeriods))
-        return refused("i periodi sono " + std::to_string(content.periods.size()) + ", più dei 200 che il formato dei file ammette");
+        return refused("i periodi sono " + std::to_string(content.periods.size()) +
+                       ", più dei 200 che il formato dei file ammette");
     if (content.type < 1 || content.type > 3)
         return refused("il tipo di calcolo (" + std::to_string(content.type) + ") non è 1, 2 o 3");
 
     std::string error;
     const auto capital = quotedField(content.capital, headerFieldName(1), error);
-    if (!capital)
-        return refused(error);
+    if (!capital) return refused(error);
     const auto reference = quotedField(content.reference, headerFieldName(3), error);
-    if (!reference)
-        return refused(error);
+    if (!reference) return refused(error);
 
-    std::string out = std::to_string(content.periods.size()) + ',' + *capital + ',' + std::to_string(content.type)
-                      + ',' + *reference + "\r\n";
+    std::string out = std::to_string(content.periods.size()) + ',' + *capital + ',' +
+                      std::to_string(content.type) + ',' + *reference + "\r\n";
     for (std::size_t k = 0; k < content.periods.size(); ++k) {
         const DataFilePeriod& period = content.periods[k];
-        const std::array<const std::string*, kPeriodFields> texts = {&period.start, &period.end, &period.rate};
+        const std::array<const std::string*, kPeriodFields> texts = {&period.start, &period.end,
+                                                                     &period.rate};
         for (std::size_t i = 0; i < kPeriodFields; ++i) {
             const auto field = quotedField(*texts[i], periodFieldName(i, k + 1), error);
-            if (!field)
-                return refused(error);
+            if (!field) return refused(error);
             out += *field;
             out += i + 1 < kPeriodFields ? "," : "\r\n";
         }

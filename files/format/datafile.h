@@ -25,9 +25,9 @@ struct DataFilePeriod {
 };
 
 struct DataFileContent {
-    std::string capital;   // capiniz as typed
-    int type = 1;          // tipocalcolo 1..3
-    std::string reference; // riferimento
+    std::string capital;                 // capiniz as typed
+    int type = 1;                        // tipocalcolo 1..3
+    std::string reference;               // riferimento
     std::vector<DataFilePeriod> periods; // at most 200
 
     friend bool operator==(const DataFileContent&, const DataFileContent&) = default;
@@ -52,7 +52,7 @@ DataFileReadResult readDataFile(std::string_view bytes);
 
 struct DataFileWriteResult {
     std::optional<std::string> bytes; // the file's bytes when it can be written
-    std::string error; // otherwise which field cannot be stored, in Italian
+    std::string error;                // otherwise which field cannot be stored, in Italian
 };
 
 // Writes a data file, CR LF after every line. Refuses a text holding a double

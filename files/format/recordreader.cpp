@@ -3,51 +3,40 @@
 namespace fileformat {
 namespace {
 
-bool isBlank(char c)
-{
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool isLineBreak(char c)
-{
+bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
 
 } // namespace
 
-void RecordReader::skipBlanks()
-{
+void RecordReader::skipBlanks() {
     while (pos_ < bytes_.size() && isBlank(bytes_[pos_]))
         ++pos_;
 }
 
-bool RecordReader::atLineEnd() const
-{
+bool RecordReader::atLineEnd() const {
     return pos_ >= bytes_.size() || isLineBreak(bytes_[pos_]);
 }
 
-void RecordReader::skipLineEnd()
-{
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\r')
-        ++pos_;
-    if (pos_ < bytes_.size() && bytes_[pos_] == '\n')
-        ++pos_;
+void RecordReader::skipLineEnd() {
+    if (pos_ < bytes_.size() && bytes_[pos_] == '\r') ++pos_;
+    if (pos_ < bytes_.size() && bytes_[pos_] == '\n') ++pos_;
 }
 
-bool RecordReader::hasMore()
-{
+bool RecordReader::hasMore() {
     for (;;) {
         skipBlanks();
-        if (pos_ >= bytes_.size())
-            return false;
-        if (!isLineBreak(bytes_[pos_]))
-            return true;
+        if (pos_ >= bytes_.size()) return false;
+        if (!isLineBreak(bytes_[pos_])) return true;
         skipLineEnd();
     }
 }
 
-Record RecordReader::next()
-{
+Record RecordReader::next() {
     Record record;
     for (;;) {
         skipBlanks();
@@ -89,24 +78,18 @@ Record RecordReader::next()
     }
 }
 
-std::optional<long> wholeNumberOf(const RecordField& field)
-{
-    if (field.quoted)
-        return std::nullopt;
+std::optional<long> wholeNumberOf(const RecordField& field) {
+    if (field.quoted) return std::nullopt;
     std::string_view digits = field.text;
     const bool negative = !digits.empty() && digits.front() == '-';
-    if (negative)
-        digits.remove_prefix(1);
-    if (digits.empty())
-        return std::nullopt;
+    if (negative) digits.remove_prefix(1);
+    if (digits.empty()) return std::nullopt;
     constexpr long kClamp = 10'000'000;
     long value = 0;
     for (const char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > kClamp)
-            value = kClamp;
+        if (value > kClamp) value = kClamp;
     }
     return negative ? -value : value;
 }

@@ -20,8 +20,8 @@ struct RecordField {
 
 enum class RecordFault {
     None,
-    UnclosedQuote,    // the file ends inside a quoted field
-    TextAfterQuote,   // a quoted field is followed by something other than a comma or line end
+    UnclosedQuote,  // the file ends inside a quoted field
+    TextAfterQuote, // a quoted field is followed by something other than a comma or line end
 };
 
 struct Record {

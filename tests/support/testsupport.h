@@ -4,8 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-template <typename T = QWidget>
-T* findControl(QWidget* form, const QString& name) {
+template <typename T = QWidget> T* findControl(QWidget* form, const QString& name) {
     if (form->objectName() == name) return qobject_cast<T*>(form);
     return form->findChild<T*>(name);
 }
