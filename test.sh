@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+./scripts/check-layers.sh
+./scripts/check-format.sh
 
 mode="${1:-normal}"
 case "$mode" in

@@ -2,11 +2,11 @@
 #include "support/datisupport.h"
 
 #include "core/date.h"
-#include "datawindow/calculation.h"
+#include "core/sharedcalculation.h"
 #include "datawindow/dati.h"
 #include "files/datafileio.h"
-#include "shell/commondialog.h"
-#include "shell/messagebox.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -47,7 +47,7 @@ Periods overSixtyYears() {
 }
 
 void prepare(Dati& w, const Periods& periods) {
-    periodi().clear();
+    core::periodi().clear();
     DatiTest::fillPeriods(w, periods);
     DatiTest::type(w, "datfin", "31/12/20");
     DatiTest::type(w, "capiniz", "10000");
@@ -75,7 +75,8 @@ void BM_BothTypesSixtyYears(benchmark::State& state) {
         state.ResumeTiming();
         w->sceglitipo(3);
     }
-    if (periodi().numperiodi != 200) state.SkipWithError("the split did not give 200 periods");
+    if (core::periodi().numperiodi != 200)
+        state.SkipWithError("the split did not give 200 periods");
 }
 
 void BM_Open200PeriodFile(benchmark::State& state) {
@@ -91,7 +92,7 @@ void BM_Open200PeriodFile(benchmark::State& state) {
         state.ResumeTiming();
         w->apri();
     }
-    if (periodi().numperiodi != 200) state.SkipWithError("file not loaded");
+    if (core::periodi().numperiodi != 200) state.SkipWithError("file not loaded");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "datawindow/datacheck.h"
 
-#include "shell/messagebox.h"
+#include "platform/messagebox.h"
 
 namespace DataCheck {
 

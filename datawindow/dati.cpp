@@ -1,19 +1,19 @@
 #include "datawindow/dati.h"
 
-#include "datawindow/calculation.h"
+#include "core/sharedcalculation.h"
 #include "datawindow/captionlabel.h"
 #include "datawindow/datacheck.h"
+#include "datawindow/datafilecommands.h"
 #include "datawindow/scrollbars.h"
-#include "files/datafilecommands.h"
 
-#include "core/clock.h"
 #include "core/interest.h"
 #include "core/numbertext.h"
 #include "core/periodderivation.h"
 #include "core/scrollbardate.h"
-#include "shell/messagebox.h"
-#include "shell/modfenoverra.h"
-#include "shell/twips.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -91,10 +91,10 @@ Dati::Dati(QWidget* parent) : QWidget(parent) {
     aggiornaguida();
     moneta_->addItems(kValute);
     moneta_->setCurrentIndex(0);
-    periodi().primoperiodo = 1;
+    core::periodi().primoperiodo = 1;
     for (int r = 1; r <= kRows; ++r)
         righe_[r].data1->setToolTip("cliccare per andare indietro di 365 giorni");
-    datfin_->setText(q(core::dateText(core::today())));
+    datfin_->setText(q(core::dateText(Clock::today())));
 }
 
 Dati::~Dati() = default;
@@ -145,14 +145,14 @@ void Dati::mouseMoveEvent(QMouseEvent* event) {
 // ---------------------------------------------------------------- drawing
 
 int Dati::periodoDellaRiga(int r) const {
-    return periodi().primoperiodo + r - 1;
+    return core::periodi().primoperiodo + r - 1;
 }
 
 void Dati::mostraperiodi() {
     const CaptionLabel::Batch batch;
     ++disegno_;
     evidenzianumeri();
-    periodi().primoperiodo = vscroll1_->value();
+    core::periodi().primoperiodo = vscroll1_->value();
     for (int r = 1; r <= kRows; ++r)
         disegnaRiga(r, periodoDellaRiga(r));
     --disegno_;
@@ -165,7 +165,7 @@ void Dati::mostraperiodi() {
 void Dati::disegnaRiga(int r, int k) {
     // Each caption below may run its reaction, which can redraw every row and
     // change the slot: the texts are therefore fetched afresh at each step.
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     const Riga& row = righe_[r];
     row.num->setCaption(testi_.of(list, k).number);
     row.data1->setCaption(testi_.of(list, k).start);
@@ -180,7 +180,7 @@ void Dati::disegnaRiga(int r, int k) {
     setToolTipIfChanged(row.delriga, t.deleteTip);
     setToolTipIfChanged(row.num, t.insertTip);
     if (!list.slot(k).start.empty())
-        ScrollBars::showDate(row.hscroll1, testi_.of(list, k).startDate, core::today(),
+        ScrollBars::showDate(row.hscroll1, testi_.of(list, k).startDate, Clock::today(),
                              core::kStartDateBar);
     const PeriodTexts::Texts& shown = testi_.of(list, k);
     const QString rate = row.tas->caption();
@@ -198,7 +198,7 @@ void Dati::aggiornaguida() {
         text = "Digitare la data finale del calcolo o aprire un file archiviato.";
     else if (riferimento_->text().isEmpty())
         text = "Digitare il dato del 'riferimento del calcolo'.";
-    else if (periodi().numperiodi == 0)
+    else if (core::periodi().numperiodi == 0)
         text = " Scegliere il tipo di calcolo e digitare la data del primo tasso.";
     else
         text = "Correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre "
@@ -251,7 +251,7 @@ void Dati::ricalcola(int tipo) {
     {
         const FrozenPainting frozen(this);
         const CaptionLabel::Batch batch;
-        core::ricalcola(periodi(), input, sums, [this](int i) {
+        core::ricalcola(core::periodi(), input, sums, [this](int i) {
             mostraPeriodoInPrima(i);
             avanzaProgresso();
         });
@@ -265,7 +265,7 @@ void Dati::ricalcola(int tipo) {
 void Dati::calcola() {
     if (risultaticorrenti()) return;
     const Hourglass hourglass;
-    const int n = periodi().numperiodi;
+    const int n = core::periodi().numperiodi;
     if (n > kRows) progressBar1_->show();
     avanzaProgresso();
     ricalcolaTipo(tipocalcolo_);
@@ -289,9 +289,9 @@ void Dati::tipoScelto(int tipo) {
             capitalec_->setCaption(QString());
             differ_->setCaption(QString());
         } else {
-            split = core::dividianni(periodi());
+            split = core::dividianni(core::periodi());
         }
-        if (periodi().numperiodi > kRows) progressBar1_->show();
+        if (core::periodi().numperiodi > kRows) progressBar1_->show();
         ricalcolaTipo(tipo);
         if (tipo == 2) {
             capitales_->setCaption(QString());
@@ -320,7 +320,7 @@ void Dati::ricalcolaTipo(int tipo) {
 }
 
 void Dati::mostraUltimiPeriodi() {
-    if (periodi().numperiodi > kRows) vscroll1_->setValue(periodi().numperiodi - 9);
+    if (core::periodi().numperiodi > kRows) vscroll1_->setValue(core::periodi().numperiodi - 9);
 }
 
 void Dati::nascondiProgresso() {
@@ -354,13 +354,13 @@ void Dati::monetaCambiata() {
 
 void Dati::datfinCambiato(const QString& text) {
     datfinTesto_ = s(text);
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     if (list.numperiodi > 1) list.slot(list.numperiodi).end = s(text);
     mostraperiodi();
 }
 
 void Dati::scrollafinaleCambiato(int value) {
-    datfin_->setText(q(core::dateText(core::dateOfBarValue(value, core::today()))));
+    datfin_->setText(q(core::dateText(core::dateOfBarValue(value, Clock::today()))));
     vscroll1_->setValue(1);
     mostraperiodi();
     calcola();
@@ -369,7 +369,7 @@ void Dati::scrollafinaleCambiato(int value) {
 // ---------------------------------------------------------------- row reactions
 
 void Dati::data1Cambiato(int r, const QString& caption) {
-    periodi().slot(periodoDellaRiga(r)).start = s(caption);
+    core::periodi().slot(periodoDellaRiga(r)).start = s(caption);
     if (caption.isEmpty()) return;
     if (disegno_ > 0) {
         // A drawing is under way and goes on through every row anyway: a
@@ -383,23 +383,23 @@ void Dati::data1Cambiato(int r, const QString& caption) {
 }
 
 void Dati::alCambiato(int r, const QString& caption) {
-    periodi().slot(periodoDellaRiga(r)).end = s(caption);
+    core::periodi().slot(periodoDellaRiga(r)).end = s(caption);
 }
 
 void Dati::tasCambiato(int r, const QString& caption) {
-    std::string& rate = periodi().slot(periodoDellaRiga(r)).rate;
+    std::string& rate = core::periodi().slot(periodoDellaRiga(r)).rate;
     const std::string text = s(caption);
     if (rate == text) return; // the count cannot change
     rate = text;
-    periodi().contaperiodi();
+    core::periodi().contaperiodi();
 }
 
 void Dati::hscroll1Cambiato(int r, int value) {
-    dataInizialeSpostata(r, core::dateOfBarValue(value, core::today()));
+    dataInizialeSpostata(r, core::dateOfBarValue(value, Clock::today()));
 }
 
 void Dati::data1Cliccato(int r) {
-    dataInizialeSpostata(r, core::stepBack365(righe_[r].hscroll1->value(), core::today()));
+    dataInizialeSpostata(r, core::stepBack365(righe_[r].hscroll1->value(), Clock::today()));
 }
 
 void Dati::dataInizialeSpostata(int r, core::Date date) {
@@ -417,17 +417,17 @@ void Dati::scrollatassiCambiato(int r, int value) {
 void Dati::numCliccato(int r) {
     const int k = righe_[r].num->caption().toInt();
     if (k < 1 || k > core::kMaxPeriods) return;
-    if (periodi().insert(k) == core::InsertOutcome::ListFull)
+    if (core::periodi().insert(k) == core::InsertOutcome::ListFull)
         MessageBox::show(this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
                          MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
-    righe_[r].data1->setCaption(q(periodi().slot(k).start));
+    righe_[r].data1->setCaption(q(core::periodi().slot(k).start));
     mostraperiodi();
 }
 
 void Dati::delrigaCliccato(int r) {
     const Riga& row = righe_[r];
     if (row.data1->caption().isEmpty() || row.tas->caption().isEmpty()) return;
-    periodi().remove(row.num->caption().toInt());
+    core::periodi().remove(row.num->caption().toInt());
     mostraperiodi();
 }
 
@@ -437,12 +437,12 @@ bool Dati::controlla() {
     // A rate just set with its bar does not redraw the rows, so the last
     // period may not have its end date and days yet: derive them as the next
     // drawing would, or a complete calculation reads as "giorni nulli".
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     for (int k = 1; k <= list.numperiodi; ++k)
         core::deriveEndAndDays(list, k, datfinTesto_);
     mostraperiodi();
     const DataCheck::Outcome outcome =
-        DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), periodi());
+        DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), core::periodi());
     if (outcome.passed && DataCheck::silenzioso) {
         DataCheck::silenzioso = false;
         return true;
@@ -459,7 +459,7 @@ void Dati::cancella() {
         sum->setCaption(QString());
     // Every slot, not only the counted periods: dates left without a rate
     // would otherwise come back into view later.
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     for (int i = core::kMaxPeriods; i >= 1; --i)
         list.slot(i).clear();
     list.numperiodi = 0;
@@ -480,7 +480,7 @@ fileformat::DataFileContent Dati::contenuto() const {
     content.capital = s(capiniz_->text());
     content.type = tipocalcolo_;
     content.reference = s(riferimento_->text());
-    const core::PeriodList& list = periodi();
+    const core::PeriodList& list = core::periodi();
     for (int i = 1; i <= list.numperiodi; ++i) {
         const core::PeriodSlot& slot = list.slot(i);
         content.periods.push_back({slot.start, slot.end, slot.rate});
@@ -489,7 +489,7 @@ fileformat::DataFileContent Dati::contenuto() const {
 }
 
 void Dati::carica(const fileformat::DataFileContent& content) {
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     const int n =
         static_cast<int>(std::min<std::size_t>(content.periods.size(), core::kMaxPeriods));
     list.numperiodi = n;

@@ -5,8 +5,8 @@
 #include "core/date.h"
 #include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
-#include "shell/clsresize.h"
-#include "shell/commondialog.h"
+#include "platform/clsresize.h"
+#include "platform/commondialog.h"
 
 #include <QWidget>
 #include <array>

@@ -4,8 +4,8 @@
 #include "datawindow/scrollbars.h"
 
 #include "core/periodlist.h"
-#include "shell/modfenoverra.h"
-#include "shell/twips.h"
+#include "platform/modfenoverra.h"
+#include "platform/twips.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "reports/documentviewer.h"
 
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
 #include "reports/wordprocessor.h"
-#include "shell/messagebox.h"
-#include "shell/modfenoverra.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -10,11 +10,6 @@
 #include <QUrl>
 
 namespace {
-
-QString programTitle() {
-    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra")
-                                                 : ModFenoverra::nomeprogramma;
-}
 
 QString writeToTemporaryFile(const WordDocument& document) {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/Fenoverra-XXXXXX.odt"));
@@ -41,7 +36,7 @@ void show(const WordDocument& document) {
             QStringLiteral(
                 "Impossibile scrivere il documento nella cartella dei file temporanei (") +
                 QDir::toNativeSeparators(QDir::tempPath()) + QStringLiteral(")."),
-            MsgStyle::Exclamation, programTitle());
+            MsgStyle::Exclamation, ModFenoverra::programTitle());
         return;
     }
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
@@ -51,7 +46,7 @@ void show(const WordDocument& document) {
                        "Il documento è stato scritto nel file:\n") +
             QDir::toNativeSeparators(path) +
             QStringLiteral("\nAprirlo con un programma di videoscrittura per stamparlo."),
-        MsgStyle::Information, programTitle());
+        MsgStyle::Information, ModFenoverra::programTitle());
 }
 
 } // namespace DocumentViewer

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-translations-l10n libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   libbenchmark-dev

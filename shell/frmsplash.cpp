@@ -1,9 +1,11 @@
 #include "shell/frmsplash.h"
 
-#include "shell/mmcontrol.h"
-#include "shell/modfenoverra.h"
+#include "platform/mmcontrol.h"
+#include "platform/modfenoverra.h"
+#include "platform/twips.h"
+#include "platform/windowregistry.h"
+#include "shell/exit.h"
 #include "shell/splashpicture.h"
-#include "shell/twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -195,7 +197,7 @@ void frmSplash::setLabelCaption(int index, const QString& caption) {
 
 void frmSplash::Form_Click() {
     music_->setCommand(QStringLiteral("pause"));
-    ModFenoverra::mostradati();
+    Exit::mostradati();
 }
 
 // Clicks on the labels and the picture reach the window too: they ignore the mouse.
@@ -221,7 +223,7 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     closeMusic();
-    ModFenoverra::unload(this);
+    WindowRegistry::unload(this);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {

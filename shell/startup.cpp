@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
 #include "datawindow/dati.h"
+#include "platform/windowregistry.h"
+#include "shell/exit.h"
 #include "shell/lastwindowquit.h"
 #include "shell/splashpicture.h"
 
@@ -22,13 +24,18 @@ bool loadItalianTranslations(QApplication& app) {
     return true;
 }
 
+void wireWindows() {
+    WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
+    Exit::install();
+}
+
 void start(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     QApplication::setWindowIcon(QIcon(SplashPicture::draw(QSize(64, 64))));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
-    auto* dati = new Dati;
-    dati->show();
+    wireWindows();
+    WindowRegistry::show(QStringLiteral("dati"));
 }
 
 } // namespace Startup

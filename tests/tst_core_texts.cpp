@@ -1,5 +1,4 @@
 // Date and number texts, calendar arithmetic and the date bars.
-#include "core/clock.h"
 #include "core/date.h"
 #include "core/numbertext.h"
 #include "core/scrollbardate.h"

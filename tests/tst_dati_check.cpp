@@ -2,10 +2,10 @@
 #include "support/datisupport.h"
 #include "support/testsupport.h"
 
-#include "core/clock.h"
-#include "datawindow/calculation.h"
+#include "core/sharedcalculation.h"
 #include "datawindow/datacheck.h"
-#include "shell/messagebox.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,7 +25,7 @@ class TestDatiCheck : public QObject {
 
 private slots:
     void cleanup() {
-        core::setTodayForTesting(std::nullopt);
+        Clock::setTodayForTesting(std::nullopt);
         DataCheck::silenzioso = false;
     }
 
@@ -60,11 +60,11 @@ private slots:
         QFETCH(QString, box);
         auto w = newWindow();
         enter(*w, fields, periods);
-        const auto days = periodi().slot(2).days;
+        const auto days = core::periodi().slot(2).days;
         w->findChild<QAction*>("controlla")->trigger();
         QCOMPARE(boxes(), QStringList(box.replace(
                               "|", "|Fenoverra: controllo dati immessi nella finestra attiva|")));
-        QCOMPARE(periodi().slot(2).days, days); // the check changes nothing
+        QCOMPARE(core::periodi().slot(2).days, days); // the check changes nothing
     }
 
     // Periods just entered with the bars pass, although the rate bar does
@@ -83,7 +83,7 @@ private slots:
         enter(*w, "1000|31/12/05|x",
               kThree + " 01/01/04=2 01/01/05=2 01/01/06=2 01/01/07=2 "
                        "01/01/08=2 01/01/09=2 01/01/10=2 01/01/11=2");
-        periodi().slot(30).start = "01/01/20"; // a date without rate, far down the list
+        core::periodi().slot(30).start = "01/01/20"; // a date without rate, far down the list
         findControl<QComboBox>(w.get(), "moneta")->setCurrentText("yen");
         chooseType(*w, 3);
         w->nomefile = "/tmp/qualcosa";
@@ -96,9 +96,9 @@ private slots:
         for (const char* cell : {"data1", "al", "tas", "giorn", "interes", "totint", "capital"})
             fields += column(*w, cell);
         QCOMPARE(fields, QString());
-        QCOMPARE(periodi().numperiodi, 0);
+        QCOMPARE(core::periodi().numperiodi, 0);
         for (int k = 1; k <= 200; ++k) {
-            const auto& slot = periodi().slot(k);
+            const auto& slot = core::periodi().slot(k);
             QVERIFY(slot.start.empty() && slot.end.empty() && slot.rate.empty() && !slot.days &&
                     !slot.interest && !slot.total && !slot.capital);
         }

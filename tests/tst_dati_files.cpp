@@ -2,10 +2,10 @@
 #include "support/datisupport.h"
 #include "support/testsupport.h"
 
-#include "core/clock.h"
-#include "datawindow/calculation.h"
-#include "shell/commondialog.h"
-#include "shell/messagebox.h"
+#include "core/sharedcalculation.h"
+#include "platform/clock.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
 
 #include <QAction>
 #include <QDir>
@@ -43,8 +43,10 @@ QString state(Dati& w) {
     QStringList parts;
     for (const char* name : {"capiniz", "riferimento", "datfin", "capitales", "capitalec"})
         parts << text(w, name);
-    return parts.join('|') +
-           QString("|%1|%2|%3").arg(w.tipocalcolo()).arg(periodi().numperiodi).arg(w.nomefile);
+    return parts.join('|') + QString("|%1|%2|%3")
+                                 .arg(w.tipocalcolo())
+                                 .arg(core::periodi().numperiodi)
+                                 .arg(w.nomefile);
 }
 
 // A calculation a user could have entered.
@@ -75,7 +77,7 @@ class TestDatiFiles : public QObject {
     }
 
 private slots:
-    void cleanup() { core::setTodayForTesting(std::nullopt); }
+    void cleanup() { Clock::setTodayForTesting(std::nullopt); }
 
     void roundTripKeepsTextsAndType() {
         auto w = newWindow();
@@ -100,7 +102,7 @@ private slots:
         QCOMPARE(dialogs(),
                  QStringList("Apri file|Tutti i file (*.*) | *.*|" + kDataFilter + "|2|"));
         QCOMPARE(state(*w), before);
-        QCOMPARE(periodi().slot(2).rate, std::string("2,5"));
+        QCOMPARE(core::periodi().slot(2).rate, std::string("2,5"));
         QVERIFY(w->risultaticorrenti());
         QVERIFY(boxes().isEmpty());
     }
@@ -143,8 +145,8 @@ private slots:
         open(*w, "Fenoverra-dati-lungo", bytes);
         QCOMPARE(text(*w, "num(1)"), QString("3"));
         bar(*w, "scrollatassi(1)")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(periodi().slot(3).rate, std::string("3,01"));
-        QCOMPARE(periodi().slot(1).rate, std::string("1"));
+        QCOMPARE(core::periodi().slot(3).rate, std::string("3,01"));
+        QCOMPARE(core::periodi().slot(1).rate, std::string("1"));
     }
 
     // The codec's own tests cover every malformed class; here the window's
@@ -251,7 +253,7 @@ private slots:
                              "cancellarlo|Tutti i file (*.*)|*.*|" +
                              kDataFilter + "|2|"));
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(periodi().numperiodi, 3); // the window keeps its calculation
+        QCOMPARE(core::periodi().numperiodi, 3); // the window keeps its calculation
     }
 };
 

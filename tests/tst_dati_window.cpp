@@ -2,11 +2,11 @@
 #include "support/datisupport.h"
 #include "support/testsupport.h"
 
-#include "core/clock.h"
-#include "datawindow/calculation.h"
+#include "core/sharedcalculation.h"
 #include "datawindow/captionlabel.h"
-#include "shell/messagebox.h"
-#include "shell/modfenoverra.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -48,7 +48,7 @@ class TestDatiWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { core::setTodayForTesting(std::nullopt); }
+    void cleanup() { Clock::setTodayForTesting(std::nullopt); }
 
     void startUp() {
         auto w = newWindow();
@@ -69,15 +69,14 @@ private slots:
         QCOMPARE(toolTip(*w, "data1(2)"), QString("cliccare per andare indietro di 365 giorni"));
     }
 
-    // The exit button asks first; No leaves the window and its data alone.
-    void exitButtonAsksFirst() {
+    // The exit button leads to the program's exit command.
+    void exitButtonRunsTheExit() {
         auto w = newWindow();
-        type(*w, "capiniz", "1000");
+        int exits = 0;
+        ModFenoverra::setExitHandler([&] { ++exits; });
         click(*w, "esco");
-        QCOMPARE(box(), QString("292|Attenzione: i dati non archiviati andranno persi !|"
-                                "Vuoi uscire da Fenoverra?"));
-        QCOMPARE(text(*w, "capiniz"), QString("1000"));
-        QVERIFY(!ModFenoverra::loadedWindow("frmSplash"));
+        ModFenoverra::setExitHandler({});
+        QCOMPARE(exits, 1);
     }
 
     // Arrows and track move every bar towards the side clicked, within its
@@ -117,10 +116,10 @@ private slots:
         QCOMPARE(text(*w, "passo"), QString("Cliccare sul tasto 'calcola' per aggiornare i "
                                             "risultati se sono stati modificate le date."));
         QVERIFY(!w->risultaticorrenti());
-        QCOMPARE(periodi().numperiodi, 0); // not yet: it has no rate
+        QCOMPARE(core::periodi().numperiodi, 0); // not yet: it has no rate
         bar(*w, "scrollatassi(1)")->setValue(1000);
         QCOMPARE(text(*w, "tas(1)"), QString("10"));
-        QCOMPARE(periodi().numperiodi, 1);
+        QCOMPARE(core::periodi().numperiodi, 1);
         QCOMPARE(text(*w, "passo"), QString("Cliccare sul tasto 'calcola' per aggiornare i "
                                             "risultati se sono stati modificati i tassi."));
     }
@@ -175,7 +174,7 @@ private slots:
         click(*w, "data1(1)");
         click(*w, "data1(1)");
         QCOMPARE(text(*w, "data1(1)"), dateBefore(2730));
-        QCOMPARE(periodi().slot(1).start, dateBefore(2730).toStdString());
+        QCOMPARE(core::periodi().slot(1).start, dateBefore(2730).toStdString());
         QCOMPARE(bar(*w, "hscroll1(1)")->value(), 2730);
         QVERIFY(!w->risultaticorrenti());
     }
@@ -187,7 +186,7 @@ private slots:
         fillPeriods(*w, periodsOf("01/01/01=1 01/01/02=2 01/01/03=3 01/01/04=4 01/01/05=5"));
         const auto rows = [&] { // years|rates|periods
             return column(*w, "data1").remove("01/01/0") + "|" + column(*w, "tas") + "|" +
-                   QString::number(periodi().numperiodi);
+                   QString::number(core::periodi().numperiodi);
         };
         click(*w, "num(3)"); // doubles period 3
         QCOMPARE(rows(), QString("1 2 3 3 4 5|1 2 3 3 4 5|6"));
@@ -199,7 +198,7 @@ private slots:
         auto w = newWindow();
         fillPeriods(*w, monthly(200));
         click(*w, "num(2)");
-        QCOMPARE(periodi().slot(200).start, dateBefore(20000 - 200 * 30).toStdString());
+        QCOMPARE(core::periodi().slot(200).start, dateBefore(20000 - 200 * 30).toStdString());
         QCOMPARE(boxes(), QStringList("64|" + ModFenoverra::titolocontrollo +
                                       "|Siamo già a 200 "
                                       "periodi: non è possibile aggiungerne degli altri."));
@@ -231,7 +230,8 @@ private slots:
         chooseType(*w, 1);
         for (int v : {2, 1})
             bar(*w, "VScroll1")->setValue(v);
-        QCOMPARE(QString::fromStdString(periodi().slot(2).start + " " + periodi().slot(2).rate),
+        QCOMPARE(QString::fromStdString(core::periodi().slot(2).start + " " +
+                                        core::periodi().slot(2).rate),
                  shown);
         QCOMPARE(text(*w, "data1(2)") + " " + text(*w, "tas(2)"), shown);
     }
@@ -250,7 +250,7 @@ private slots:
         type(*w, "capiniz", "1000");
         MessageBox::clearShown();
         chooseType(*w, 2);
-        QCOMPARE(periodi().numperiodi, 160);
+        QCOMPARE(core::periodi().numperiodi, 160);
         QVERIFY2(box().startsWith("48|" + ModFenoverra::titolocontrollo + "|") &&
                      box().contains(" 239 ") && box().contains("non sarà corretto"),
                  qPrintable(box()));
@@ -288,7 +288,7 @@ private slots:
         if (type) chooseType(*w, type);
         QCOMPARE(text(*w, "capitales") + "|" + text(*w, "capitalec") + "|" + text(*w, "differ"),
                  sums);
-        QCOMPARE(periodi().numperiodi, periods);
+        QCOMPARE(core::periodi().numperiodi, periods);
         QVERIFY(w->risultaticorrenti());
     }
 

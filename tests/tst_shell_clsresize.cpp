@@ -1,7 +1,7 @@
 // Proportional layout: scaling from the record, tags, special controls.
 
-#include "shell/clsresize.h"
-#include "shell/twips.h"
+#include "platform/clsresize.h"
+#include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QComboBox>

@@ -1,11 +1,14 @@
 // The exit question, the unloading of the windows, the closing screen and
 // the rule that ends the program with its last visible window.
 
+#include "platform/messagebox.h"
+#include "platform/mmcontrol.h"
+#include "platform/modfenoverra.h"
+#include "platform/windowregistry.h"
+#include "shell/exit.h"
 #include "shell/frmsplash.h"
 #include "shell/lastwindowquit.h"
-#include "shell/messagebox.h"
-#include "shell/mmcontrol.h"
-#include "shell/modfenoverra.h"
+#include "shell/startup.h"
 #include "support/shelldoubles.h"
 #include "support/testsupport.h"
 
@@ -33,7 +36,7 @@ protected:
 };
 
 frmSplash* splash() {
-    return qobject_cast<frmSplash*>(ModFenoverra::loadedWindow("frmSplash"));
+    return qobject_cast<frmSplash*>(WindowRegistry::loaded("frmSplash"));
 }
 
 void exitWithYes() {
@@ -55,6 +58,7 @@ class TestExit : public QObject {
 private slots:
     void initTestCase() {
         ModFenoverra::impostatesti();
+        Startup::wireWindows();
         qApp->setQuitOnLastWindowClosed(false);
         qApp->installEventFilter(&rule);
     }
@@ -71,8 +75,8 @@ private slots:
     }
 
     void refusedExitChangesNothing() {
-        ModFenoverra::mostradati();
-        QPointer<QWidget> dati = ModFenoverra::loadedWindow("dati");
+        Exit::mostradati();
+        QPointer<QWidget> dati = WindowRegistry::loaded("dati");
         QPointer<QWidget> tabella = new StubWindow("tabella");
         tabella->show();
         MessageBox::setNextAnswer(MsgAnswer::No);
@@ -81,13 +85,13 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QVERIFY(closedWindows.isEmpty() && !splash() && MMControl::sent().isEmpty());
         processDeletions();
-        QVERIFY(dati && ModFenoverra::loadedWindow("dati") == dati);
+        QVERIFY(dati && WindowRegistry::loaded("dati") == dati);
         QVERIFY(dati->isVisible() && tabella && tabella->isVisible());
     }
 
     void confirmedExitUnloadsInOrderAndShowsTheSplash() {
         // Created out of order; three of them hidden, as contents, tips and about hide themselves.
-        QStringList names = ModFenoverra::windowsUnloadedAtExit();
+        QStringList names = Exit::windowsUnloadedAtExit();
         std::reverse(names.begin(), names.end());
         for (const QString& name : names) {
             auto* window = new StubWindow(name);
@@ -95,9 +99,9 @@ private slots:
         }
         exitWithYes();
 
-        QCOMPARE(closedWindows, ModFenoverra::windowsUnloadedAtExit());
+        QCOMPARE(closedWindows, Exit::windowsUnloadedAtExit());
         for (const QString& name : names)
-            QVERIFY(!ModFenoverra::loadedWindow(name));
+            QVERIFY(!WindowRegistry::loaded(name));
         QVERIFY(splash() && splash()->isVisible());
         QCOMPARE(splash()->label(2)->text(), QString("          elaborazione eseguita con"));
         QCOMPARE(MMControl::sentCommands(), (QStringList{"open", "play", "play"}));
@@ -118,14 +122,14 @@ private slots:
     }
     void clickReopensDatiAndPausesUntilASecondExit() {
         QFETCH(QString, target);
-        ModFenoverra::mostradati();
-        QPointer<QWidget> oldDati = ModFenoverra::loadedWindow("dati");
+        Exit::mostradati();
+        QPointer<QWidget> oldDati = WindowRegistry::loaded("dati");
         exitWithYes();
         // Clicked before the old window is even deleted: a new one all the same.
         QTest::mouseClick(findControl(splash(), target), Qt::LeftButton, {}, QPoint(2, 2));
 
         QCOMPARE(MMControl::sentCommands().last(), QString("pause"));
-        QWidget* dati = ModFenoverra::loadedWindow("dati");
+        QWidget* dati = WindowRegistry::loaded("dati");
         QVERIFY(dati && dati != oldDati && dati->isVisible());
         QPointer<frmSplash> s = splash();
         QVERIFY(s->isVisible());
@@ -137,7 +141,7 @@ private slots:
         exitWithYes(); // a second exit resumes the music on the same splash
         QCOMPARE(splash(), s.data());
         QCOMPARE(MMControl::sentCommands(), (QStringList{"open", "play", "play", "pause", "play"}));
-        QVERIFY(!ModFenoverra::loadedWindow("dati"));
+        QVERIFY(!WindowRegistry::loaded("dati"));
 
         QTest::mouseClick(s.data(), Qt::LeftButton);
         QTest::keyClick(s.data(), Qt::Key_Space);
@@ -145,8 +149,7 @@ private slots:
         QVERIFY(!splash());
         processDeletions();
         QVERIFY(s.isNull());
-        QVERIFY(ModFenoverra::loadedWindow("dati") &&
-                ModFenoverra::loadedWindow("dati")->isVisible());
+        QVERIFY(WindowRegistry::loaded("dati") && WindowRegistry::loaded("dati")->isVisible());
     }
 
     void endsWithTheLastVisibleWindow_data() {

@@ -1,8 +1,8 @@
 // The closing-screen music: the FluidSynth player rendered offline, and the
 // music control without its file.
 
-#include "shell/fluidsynthplayer.h"
-#include "shell/mmcontrol.h"
+#include "platform/fluidsynthplayer.h"
+#include "platform/mmcontrol.h"
 
 #include <QFile>
 #include <QtTest>

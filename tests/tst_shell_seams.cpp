@@ -1,8 +1,8 @@
 // Message boxes and common dialogs: the doubles and the real widgets.
 
-#include "shell/commondialog.h"
-#include "shell/messagebox.h"
-#include "shell/modfenoverra.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
 #include "shell/startup.h"
 #include "support/shelldoubles.h"
 

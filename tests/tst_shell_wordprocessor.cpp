@@ -1,8 +1,10 @@
 // The word processor over QTextDocument and the help-page document of stampaguida.
 
+#include "platform/modfenoverra.h"
+#include "reports/documentreferences.h"
+#include "reports/helppagedocument.h"
 #include "reports/wordprocessor.h"
 #include "reports/wordtableformat.h"
-#include "shell/modfenoverra.h"
 #include "support/shelldoubles.h"
 
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "datisupport.h"
 
-#include "core/clock.h"
-#include "datawindow/calculation.h"
+#include "core/sharedcalculation.h"
 #include "datawindow/datacheck.h"
-#include "shell/commondialog.h"
-#include "shell/messagebox.h"
+#include "platform/clock.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -16,8 +16,8 @@
 namespace DatiTest {
 
 std::unique_ptr<Dati> newWindow() {
-    core::setTodayForTesting(kToday);
-    periodi().clear();
+    Clock::setTodayForTesting(kToday);
+    core::periodi().clear();
     DataCheck::silenzioso = false;
     MessageBox::useDouble(true);
     CommonDialog::useDouble(true);
@@ -79,7 +79,7 @@ void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths) {
 }
 
 void fillPeriods(Dati& w, const Periods& periods) {
-    core::PeriodList& list = periodi();
+    core::PeriodList& list = core::periodi();
     int k = 0;
     for (const auto& [start, rate] : periods) {
         ++k;

@@ -1,10 +1,10 @@
 #include "shelldoubles.h"
 
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
+#include "platform/mmcontrol.h"
+#include "platform/twips.h"
 #include "reports/wordprocessor.h"
-#include "shell/commondialog.h"
-#include "shell/messagebox.h"
-#include "shell/mmcontrol.h"
-#include "shell/twips.h"
 
 void useShellDoubles(bool on) {
     MessageBox::useDouble(on);

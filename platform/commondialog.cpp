@@ -1,4 +1,4 @@
-#include "shell/commondialog.h"
+#include "platform/commondialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

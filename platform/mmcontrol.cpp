@@ -1,6 +1,6 @@
-#include "shell/mmcontrol.h"
+#include "platform/mmcontrol.h"
 
-#include "shell/fluidsynthplayer.h"
+#include "platform/fluidsynthplayer.h"
 
 #include <QCoreApplication>
 #include <QDir>

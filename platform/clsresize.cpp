@@ -1,6 +1,6 @@
-#include "shell/clsresize.h"
+#include "platform/clsresize.h"
 
-#include "shell/twips.h"
+#include "platform/twips.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "shell/fluidsynthplayer.h"
+#include "platform/fluidsynthplayer.h"
 
 #include <QFile>
 #include <fluidsynth.h>

@@ -1,11 +1,11 @@
-#include "files/datafilecommands.h"
+#include "datawindow/datafilecommands.h"
 
 #include "datawindow/datacheck.h"
 #include "datawindow/dati.h"
 #include "files/datafileio.h"
 
-#include "shell/messagebox.h"
-#include "shell/modfenoverra.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
 
 #include <QFile>
 

@@ -4,4 +4,8 @@
 
 #include "core/periodlist.h"
 
-core::PeriodList& periodi();
+namespace core {
+
+PeriodList& periodi();
+
+} // namespace core

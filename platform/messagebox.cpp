@@ -1,6 +1,6 @@
-#include "shell/messagebox.h"
+#include "platform/messagebox.h"
 
-#include "shell/modfenoverra.h"
+#include "platform/modfenoverra.h"
 
 #include <QMessageBox>
 #include <QQueue>
@@ -71,8 +71,7 @@ QMessageBox::StandardButton standardButtonOf(MsgAnswer answer) {
 
 QString titleOrProgramName(const QString& title) {
     if (!title.isEmpty()) return title;
-    return ModFenoverra::nomeprogramma.isEmpty() ? QStringLiteral("Fenoverra")
-                                                 : ModFenoverra::nomeprogramma;
+    return ModFenoverra::programTitle();
 }
 
 // Prompts end their lines with a carriage return alone, which a Qt label does not break on.

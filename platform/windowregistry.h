@@ -1,0 +1,35 @@
+#pragma once
+// The program's top-level windows by name ("dati", "tabella", "sommario"...).
+//
+// A window never includes another window's header: the shell defines at
+// start-up how each window is made, and a window opens another by name.
+// Unloading a window closes it and deletes it once control returns to the
+// event loop; from then on it no longer counts as loaded.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace WindowRegistry {
+
+using Factory = std::function<QWidget*()>;
+
+// How the window of that name is made (the shell, at start-up; tests).
+void define(const QString& name, Factory factory);
+
+// The loaded window of that name, or nullptr.
+QWidget* loaded(const QString& name);
+// The loaded window, made first if it is not loaded; not shown.
+// nullptr when no window of that name is defined.
+QWidget* load(const QString& name);
+// Loads the window, shows it modeless and brings it forward.
+QWidget* show(const QString& name);
+void unload(QWidget* window);
+
+// The loaded window of that name as a T (see load), or nullptr.
+template <typename T> T* loadAs(const QString& name) {
+    return dynamic_cast<T*>(load(name));
+}
+
+} // namespace WindowRegistry
