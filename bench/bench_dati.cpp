@@ -104,6 +104,7 @@ BENCHMARK(BM_Open200PeriodFile)->Unit(benchmark::kMillisecond)->Repetitions(9);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    TestFixture::resetProgramState(kTestToday);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

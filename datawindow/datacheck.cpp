@@ -4,8 +4,6 @@
 
 namespace DataCheck {
 
-bool silenzioso = false;
-
 namespace {
 
 // A number as the program writes it into messages: a blank where a plus sign would go.

@@ -18,8 +18,8 @@ struct Outcome {
 Outcome check(const QString& capital, const QString& finalDate, const QString& reference,
               const core::PeriodList& list);
 
-// Set by save and print just before they run the check: a passed check then
-// shows nothing and clears it; a failed one leaves it set for the caller.
-extern bool silenzioso;
+// How the window reports the outcome: the menu's check always speaks; save
+// and print check silently and speak only when the check fails.
+enum class Mode { Report, Silent };
 
 } // namespace DataCheck

@@ -22,11 +22,7 @@ void report(Dati& window, const QString& message) {
 
 // The save routine shared by Save and Save as; the caller has set the title.
 void salvataggio(Dati& window) {
-    DataCheck::silenzioso = true;
-    window.controlla();
-    const bool passed = !DataCheck::silenzioso;
-    DataCheck::silenzioso = false;
-    if (!passed) return;
+    if (!window.controlla(DataCheck::Mode::Silent)) return;
 
     CommonDialog& dialog = window.dialogo();
     if (window.nomefile.isEmpty()) {

@@ -433,7 +433,7 @@ void Dati::delrigaCliccato(int r) {
 
 // ---------------------------------------------------------------- check and clear
 
-bool Dati::controlla() {
+bool Dati::controlla(DataCheck::Mode mode) {
     // A rate just set with its bar does not redraw the rows, so the last
     // period may not have its end date and days yet: derive them as the next
     // drawing would, or a complete calculation reads as "giorni nulli".
@@ -443,10 +443,7 @@ bool Dati::controlla() {
     mostraperiodi();
     const DataCheck::Outcome outcome =
         DataCheck::check(capiniz_->text(), datfin_->text(), riferimento_->text(), core::periodi());
-    if (outcome.passed && DataCheck::silenzioso) {
-        DataCheck::silenzioso = false;
-        return true;
-    }
+    if (outcome.passed && mode == DataCheck::Mode::Silent) return true;
     MessageBox::show(this, outcome.message, outcome.style, ModFenoverra::titolocontrollo);
     return outcome.passed;
 }

@@ -3,6 +3,7 @@
 // Constructing it performs the whole loading of the window.
 
 #include "core/date.h"
+#include "datawindow/datacheck.h"
 #include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
 #include "platform/clsresize.h"
@@ -56,8 +57,9 @@ public slots:
     void calcola();
     // Selects Option1(tipo) and runs its reaction, as a click does.
     void sceglitipo(int tipo);
-    // The data check; returns whether the data passed.
-    bool controlla();
+    // The data check; returns whether the data passed. Silent: a message
+    // only when it fails.
+    bool controlla(DataCheck::Mode mode = DataCheck::Mode::Report);
     // Empties every field, the period list and the results.
     void cancella();
     void apri();

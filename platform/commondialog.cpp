@@ -15,6 +15,7 @@ struct ScriptedAnswer {
 bool doubleOn = false;
 QQueue<ScriptedAnswer> scriptedAnswers;
 QList<CommonDialog::Shown> shownDialogs;
+QStringList unscriptedDialogs;
 
 // "*.*" means every file on the system the filters were written for; here
 // it would only match names with a dot.
@@ -47,7 +48,10 @@ QStringList nameFilters(const QString& filter) {
 bool answerFromScript(CommonDialog& dialog, CommonDialog::Kind kind) {
     shownDialogs.append(CommonDialog::Shown{kind, dialog.DialogTitle, dialog.Filter,
                                             dialog.FilterIndex, dialog.FileName});
-    if (scriptedAnswers.isEmpty()) return false;
+    if (scriptedAnswers.isEmpty()) {
+        unscriptedDialogs.append(dialog.DialogTitle);
+        return false;
+    }
     const ScriptedAnswer answer = scriptedAnswers.dequeue();
     if (answer.cancel) return false;
     if (kind == CommonDialog::Kind::Color) {
@@ -111,6 +115,7 @@ void CommonDialog::useDouble(bool on) {
     doubleOn = on;
     scriptedAnswers.clear();
     shownDialogs.clear();
+    unscriptedDialogs.clear();
 }
 
 void CommonDialog::setNextFileName(const QString& name) {
@@ -131,4 +136,8 @@ QList<CommonDialog::Shown> CommonDialog::shown() {
 
 void CommonDialog::clearShown() {
     shownDialogs.clear();
+}
+
+QStringList CommonDialog::unscripted() {
+    return unscriptedDialogs;
 }

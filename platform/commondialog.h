@@ -45,4 +45,7 @@ public:
     static void setNextCancel();                      // queued answer
     static QList<Shown> shown();
     static void clearShown();
+    // Titles of dialogs shown with no answer queued: answered as cancelled,
+    // and a failure for the test fixture.
+    static QStringList unscripted();
 };

@@ -10,6 +10,7 @@ namespace {
 bool doubleOn = false;
 QQueue<MsgAnswer> scriptedAnswers;
 QList<MessageBox::Shown> shownBoxes;
+QStringList unscriptedBoxes;
 
 // The buttons of a style, in the order the style's default-button bits count them.
 QList<MsgAnswer> buttonsOf(int style) {
@@ -105,13 +106,15 @@ MsgAnswer MessageBox::show(QWidget* parent, const QString& prompt, int style,
     if (!doubleOn) return showReal(parent, prompt, style, title);
     shownBoxes.append(Shown{prompt, style, titleOrProgramName(title)});
     if (!scriptedAnswers.isEmpty()) return scriptedAnswers.dequeue();
-    return defaultAnswer(style);
+    unscriptedBoxes.append(prompt);
+    return escapeAnswer(style);
 }
 
 void MessageBox::useDouble(bool on) {
     doubleOn = on;
     scriptedAnswers.clear();
     shownBoxes.clear();
+    unscriptedBoxes.clear();
 }
 
 void MessageBox::setNextAnswer(MsgAnswer a) {
@@ -124,4 +127,8 @@ QList<MessageBox::Shown> MessageBox::shown() {
 
 void MessageBox::clearShown() {
     shownBoxes.clear();
+}
+
+QStringList MessageBox::unscripted() {
+    return unscriptedBoxes;
 }

@@ -3,10 +3,13 @@
 //
 // The real box is a QMessageBox with the icon and default button the style
 // asks for. Tests switch to the double: it records every box and answers
-// from a queue (or with the default button when the queue is empty).
+// from a queue. A box shown with no answer queued is a box the test did not
+// expect: it is answered as if closed (No, Cancel or OK) and listed in
+// unscripted(), which the test fixture reports as a failure.
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -40,4 +43,5 @@ public:
     static void setNextAnswer(MsgAnswer a); // queued, first in first out
     static QList<Shown> shown();            // every box since the last clear
     static void clearShown();
+    static QStringList unscripted(); // prompts of boxes no answer was queued for
 };

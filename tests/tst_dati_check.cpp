@@ -22,12 +22,11 @@ const QString kThree = "01/01/01=3 01/01/02=3 01/01/03=3";
 
 class TestDatiCheck : public QObject {
     Q_OBJECT
+    std::optional<TestFixture> fixture;
 
 private slots:
-    void cleanup() {
-        Clock::setTodayForTesting(std::nullopt);
-        DataCheck::silenzioso = false;
-    }
+    void init() { fixture.emplace(); }
+    void cleanup() { fixture.reset(); }
 
     void messages_data() {
         QTest::addColumn<QString>("fields");
@@ -61,6 +60,7 @@ private slots:
         auto w = newWindow();
         enter(*w, fields, periods);
         const auto days = core::periodi().slot(2).days;
+        expectBox();
         w->findChild<QAction*>("controlla")->trigger();
         QCOMPARE(boxes(), QStringList(box.replace(
                               "|", "|Fenoverra: controllo dati immessi nella finestra attiva|")));
@@ -74,6 +74,7 @@ private slots:
         enter(*w, "1000|31/12/02|x", "");
         enterPeriod(*w, 1, "01/01/01", 300);
         enterPeriod(*w, 2, "01/01/02", 300);
+        expectBox();
         w->controlla();
         QVERIFY2(box().contains("correttamente (per numero  2 periodi)"), qPrintable(box()));
     }

@@ -46,9 +46,11 @@ QString toolTip(Dati& w, const QString& name) {
 
 class TestDatiWindow : public QObject {
     Q_OBJECT
+    std::optional<TestFixture> fixture;
 
 private slots:
-    void cleanup() { Clock::setTodayForTesting(std::nullopt); }
+    void init() { fixture.emplace(); }
+    void cleanup() { fixture.reset(); }
 
     void startUp() {
         auto w = newWindow();
@@ -197,6 +199,7 @@ private slots:
     void insertAt200PeriodsIsRefused() {
         auto w = newWindow();
         fillPeriods(*w, monthly(200));
+        expectBox();
         click(*w, "num(2)");
         QCOMPARE(core::periodi().slot(200).start, dateBefore(20000 - 200 * 30).toStdString());
         QCOMPARE(boxes(), QStringList("64|" + ModFenoverra::titolocontrollo +
@@ -249,6 +252,7 @@ private slots:
         fillPeriods(*w, periods);
         type(*w, "capiniz", "1000");
         MessageBox::clearShown();
+        expectBox();
         chooseType(*w, 2);
         QCOMPARE(core::periodi().numperiodi, 160);
         QVERIFY2(box().startsWith("48|" + ModFenoverra::titolocontrollo + "|") &&

@@ -9,7 +9,7 @@
 #include "shell/frmsplash.h"
 #include "shell/lastwindowquit.h"
 #include "shell/startup.h"
-#include "support/shelldoubles.h"
+#include "support/testfixture.h"
 #include "support/testsupport.h"
 
 #include <QCloseEvent>
@@ -54,11 +54,10 @@ class TestExit : public QObject {
     Q_OBJECT
     int quits = 0; // the program's end, only counted
     LastWindowQuit rule{[this] { ++quits; }};
+    std::optional<TestFixture> fixture;
 
 private slots:
     void initTestCase() {
-        ModFenoverra::impostatesti();
-        Startup::wireWindows();
         qApp->setQuitOnLastWindowClosed(false);
         qApp->installEventFilter(&rule);
     }
@@ -69,7 +68,8 @@ private slots:
         }
         processDeletions();
         QCoreApplication::processEvents();
-        useShellDoubles(true);
+        fixture.emplace();
+        Startup::wireWindows();
         closedWindows.clear();
         quits = 0;
     }

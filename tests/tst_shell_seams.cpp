@@ -4,7 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "shell/startup.h"
-#include "support/shelldoubles.h"
+#include "support/testfixture.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -14,20 +14,20 @@
 
 class TestSeams : public QObject {
     Q_OBJECT
+    std::optional<TestFixture> fixture;
 private slots:
-    void initTestCase() {
-        ModFenoverra::impostatesti();
-        QVERIFY(Startup::loadItalianTranslations(*qApp));
-    }
-    void init() { useShellDoubles(true); }
-    void cleanup() { useShellDoubles(false); }
+    void initTestCase() { QVERIFY(Startup::loadItalianTranslations(*qApp)); }
+    void init() { fixture.emplace(); }
+    void cleanup() { fixture.reset(); }
 
+    // The double answers what the test scripted; a box nobody scripted is
+    // answered as if closed and listed for the fixture to fail the test.
     void messageBoxAnswer_data() {
         QTest::addColumn<int>("style");
-        QTest::addColumn<int>("scripted"); // -1: none, the default button answers
+        QTest::addColumn<int>("scripted"); // -1: none
         QTest::addColumn<int>("answer");
-        QTest::newRow("exit question 292") << 292 << -1 << int(MsgAnswer::No);
-        QTest::newRow("Yes No Cancel, third default") << 3 + 512 << -1 << int(MsgAnswer::Cancel);
+        QTest::newRow("unscripted question") << 292 << -1 << int(MsgAnswer::No);
+        QTest::newRow("unscripted Yes No Cancel") << 3 + 512 << -1 << int(MsgAnswer::Cancel);
         QTest::newRow("scripted Yes") << 292 << int(MsgAnswer::Yes) << int(MsgAnswer::Yes);
     }
     void messageBoxAnswer() {
@@ -40,6 +40,8 @@ private slots:
         QCOMPARE(MessageBox::shown().first().style, style);
         QCOMPARE(MessageBox::shown().first().title,
                  QString("Fenoverra")); // no title: the program's name
+        QCOMPARE(MessageBox::unscripted(), scripted >= 0 ? QStringList() : QStringList("domanda"));
+        MessageBox::useDouble(true); // the unscripted box was the point here
     }
 
     void realExitQuestionSpeaksItalianAndDefaultsToNo() {

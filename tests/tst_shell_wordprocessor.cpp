@@ -5,7 +5,7 @@
 #include "reports/helppagedocument.h"
 #include "reports/wordprocessor.h"
 #include "reports/wordtableformat.h"
-#include "support/shelldoubles.h"
+#include "support/testfixture.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -42,15 +42,15 @@ class TestWordProcessor : public QObject {
     Q_OBJECT
     QLabel title{"Finestra Dati"};
     QLabel text{"Il testo della guida."};
+    std::optional<TestFixture> fixture;
 
 private slots:
-    void initTestCase() {
-        ModFenoverra::impostatesti();
+    void init() {
+        fixture.emplace();
         ModFenoverra::titologuida = &title;
         ModFenoverra::testoguida = &text;
     }
-    void init() { useShellDoubles(true); }
-    void cleanupTestCase() { useShellDoubles(false); }
+    void cleanup() { fixture.reset(); }
 
     void stampaguidaWritesTheHelpPage() {
         ModFenoverra::stampaguida();

@@ -16,12 +16,6 @@
 namespace DatiTest {
 
 std::unique_ptr<Dati> newWindow() {
-    Clock::setTodayForTesting(kToday);
-    core::periodi().clear();
-    DataCheck::silenzioso = false;
-    MessageBox::useDouble(true);
-    CommonDialog::useDouble(true);
-    CommonDialog::clearShown();
     auto window = std::make_unique<Dati>();
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     MessageBox::clearShown();

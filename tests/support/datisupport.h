@@ -1,9 +1,10 @@
 #pragma once
-// Driving the Data window in tests: a fresh window on a fixed day, with
-// message boxes and file dialogs answered by their doubles.
+// Driving the Data window in tests. The test fixture (testfixture.h) fixes
+// the day and switches the doubles on; these helpers make and drive windows.
 
 #include "core/date.h"
 #include "datawindow/dati.h"
+#include "testfixture.h"
 
 #include <QPair>
 #include <QStringList>
@@ -13,14 +14,12 @@ class QScrollBar;
 
 namespace DatiTest {
 
-// The day the tests run on.
-inline constexpr core::Date kToday{2026, 12, 8};
+inline constexpr core::Date kToday = kTestToday;
 
 // Periods as (start date, rate) texts.
 using Periods = QList<QPair<QString, QString>>;
 
-// Empties the shared period list, fixes today, switches the doubles on and
-// loads a new window.
+// Loads a new window (the fixture has reset everything before).
 std::unique_ptr<Dati> newWindow();
 
 QString text(Dati& w, const QString& name); // caption or field text
