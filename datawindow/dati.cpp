@@ -470,6 +470,26 @@ void Dati::cancella() {
     aggiornaguida();
 }
 
+// ---------------------------------------------------------------- for other windows
+
+QString Dati::datfinText() const {
+    return datfin_->text();
+}
+void Dati::setDatfinText(const QString& text) {
+    datfin_->setText(text);
+}
+QString Dati::capinizText() const {
+    return capiniz_->text();
+}
+void Dati::setCapinizText(const QString& text) {
+    capiniz_->setText(text);
+}
+
+void Dati::mostraPagina(int first) {
+    vscroll1_->setValue(first);
+    mostraperiodi();
+}
+
 // ---------------------------------------------------------------- file contents
 
 fileformat::DataFileContent Dati::contenuto() const {

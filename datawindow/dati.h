@@ -6,6 +6,7 @@
 #include "datawindow/datacheck.h"
 #include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
+#include "platform/calculationwindow.h"
 #include "platform/clsresize.h"
 #include "platform/commondialog.h"
 
@@ -21,7 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-class Dati : public QWidget {
+class Dati : public QWidget, public CalculationWindow {
     Q_OBJECT
 public:
     explicit Dati(QWidget* parent = nullptr);
@@ -43,6 +44,12 @@ public:
 
     int tipocalcolo() const { return tipocalcolo_; }
 
+    QString datfinText() const override;
+    void setDatfinText(const QString& text) override;
+    QString capinizText() const override;
+    void setCapinizText(const QString& text) override;
+    void mostraPagina(int first) override;
+
     // What a data file holds, taken from the window.
     fileformat::DataFileContent contenuto() const;
     // Puts a data file's content into the (cleared) window and computes it.
@@ -54,14 +61,14 @@ public:
 
 public slots:
     // The "&calcola" button.
-    void calcola();
+    void calcola() override;
     // Selects Option1(tipo) and runs its reaction, as a click does.
-    void sceglitipo(int tipo);
+    void sceglitipo(int tipo) override;
     // The data check; returns whether the data passed. Silent: a message
     // only when it fails.
     bool controlla(DataCheck::Mode mode = DataCheck::Mode::Report);
     // Empties every field, the period list and the results.
-    void cancella();
+    void cancella() override;
     void apri();
     void salva();
     void salvanome();

@@ -1,8 +1,8 @@
 #pragma once
 // Puts a finished document in front of the user: written as OpenDocument
-// Text into a fresh temporary file (kept after the program ends, the
-// viewer needs it) and opened with the desktop's handler. When that fails
-// a message names the file, so the user can still print it.
+// Text into the user's documents folder under a new name that says what it
+// holds and when, then opened with the desktop's handler. When nothing
+// opens it, a message names the file so the user can still print it.
 
 class WordDocument;
 

@@ -10,8 +10,8 @@
 //
 // A visible application shows each of its documents once control returns to
 // the event loop, i.e. after the command that built it: the document is
-// written as OpenDocument Text into a fresh temporary file and opened with
-// the desktop's handler. If nothing can open it, a message names the file.
+// written as OpenDocument Text into the user's documents folder and opened
+// with the desktop's handler (reports/documentviewer.h).
 //
 // Tests switch to the double: documents of visible applications are
 // recorded instead of written and opened.
@@ -137,6 +137,10 @@ public:
     // Writes the document as OpenDocument Text.
     bool writeOdf(const QString& fileName) const;
 
+    // What the document holds, for its file name ("calcolo-Prestito").
+    void setDescription(const QString& description) { description_ = description; }
+    QString description() const { return description_; }
+
     QTextDocument* textDocument() const { return text_; }
     bool wasShown() const { return shown_; }
 
@@ -146,6 +150,7 @@ private:
     WordSelection selection_;
     QList<WordTable*> tables_;
     QString savedFileName_;
+    QString description_ = QStringLiteral("documento");
     bool shown_ = false;
 };
 

@@ -1,5 +1,8 @@
 // The word processor over QTextDocument and the help-page document of stampaguida.
 
+#include "platform/documentopener.h"
+#include "platform/documentsfolder.h"
+#include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "reports/documentreferences.h"
 #include "reports/helppagedocument.h"
@@ -110,6 +113,32 @@ private slots:
         }
         QCOMPARE(texts, paragraphs);
         QCOMPARE(starts, pageStarts);
+    }
+
+    // A shown document is written into the documents folder under a new name
+    // each time; when nothing opens it, the user is told where it is.
+    void shownDocumentsAreWrittenAndOpened() {
+        WordApplication::useDouble(false);
+        DocumentOpener::setNextResult(true);
+        DocumentOpener::setNextResult(false);
+        expectBox();
+        for (int i = 0; i < 2; ++i) {
+            WordDocument* doc = newDocument();
+            doc->setDescription("calcolo-Prestito a/b");
+            doc->Selection()->TypeText("FENOVERRA\r");
+        }
+        QCoreApplication::processEvents(); // documents are shown once the command ends
+        const QStringList files = DocumentOpener::opened();
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0] != files[1]);
+        for (const QString& file : files) {
+            QVERIFY2(QFileInfo(file).fileName().startsWith("Fenoverra-calcolo-Prestito-a_b-20"),
+                     qPrintable(file));
+            QCOMPARE(QFileInfo(file).absolutePath(), DocumentsFolder::path());
+            QVERIFY(QFileInfo(file).size() > 0);
+        }
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY(MessageBox::shown().first().prompt.contains(QDir::toNativeSeparators(files[1])));
     }
 
     void exportKeepsFontsShadesAndPages() {

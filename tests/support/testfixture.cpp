@@ -3,6 +3,8 @@
 #include "core/sharedcalculation.h"
 #include "platform/clock.h"
 #include "platform/commondialog.h"
+#include "platform/documentopener.h"
+#include "platform/documentsfolder.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
@@ -11,6 +13,7 @@
 #include "reports/helppagedocument.h"
 #include "reports/wordprocessor.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -23,7 +26,9 @@ void failFor(const QString& what, const QStringList& texts) {
 
 } // namespace
 
-TestFixture::TestFixture(core::Date today) { resetProgramState(today); }
+TestFixture::TestFixture(core::Date today) {
+    resetProgramState(today);
+}
 
 TestFixture::~TestFixture() {
     failFor("message box", MessageBox::unscripted());
@@ -37,6 +42,9 @@ void TestFixture::resetProgramState(core::Date today) {
     CommonDialog::useDouble(true);
     WordApplication::useDouble(true);
     MMControl::useDouble(true);
+    DocumentOpener::useDouble(true);
+    DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" +
+                                       QString::number(QCoreApplication::applicationPid()));
     Twips::setScreenForTesting(std::nullopt);
     Clock::setTodayForTesting(today);
     core::periodi().clear();
@@ -49,4 +57,6 @@ void TestFixture::resetProgramState(core::Date today) {
     ModFenoverra::testoguida.clear();
 }
 
-void expectBox() { MessageBox::setNextAnswer(MsgAnswer::Ok); }
+void expectBox() {
+    MessageBox::setNextAnswer(MsgAnswer::Ok);
+}
