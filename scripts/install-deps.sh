@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config clang-format
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev libqt6svg6
   libfluidsynth-dev timgm6mb-soundfont
   libbenchmark-dev
   clang libclang-rt-14-dev
