@@ -47,8 +47,12 @@ void useDouble(bool on) {
     openedFiles.clear();
 }
 
-void setNextResult(bool opened) { scriptedResults.enqueue(opened); }
+void setNextResult(bool opened) {
+    scriptedResults.enqueue(opened);
+}
 
-QStringList opened() { return openedFiles; }
+QStringList opened() {
+    return openedFiles;
+}
 
 } // namespace DocumentOpener

@@ -46,6 +46,8 @@ QString newFileName(const QString& what, const QDateTime& when) {
     return name;
 }
 
-void setPathForTesting(std::optional<QString> folder) { testFolder() = std::move(folder); }
+void setPathForTesting(std::optional<QString> folder) {
+    testFolder() = std::move(folder);
+}
 
 } // namespace DocumentsFolder

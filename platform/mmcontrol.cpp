@@ -1,9 +1,8 @@
 #include "platform/mmcontrol.h"
 
 #include "platform/fluidsynthplayer.h"
+#include "platform/programfiles.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -19,7 +18,7 @@ MMControl::~MMControl() = default;
 
 QString MMControl::resolvedFileName() const {
     if (FileName.isEmpty() || !QFileInfo(FileName).isRelative()) return FileName;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(FileName);
+    return ProgramFiles::path(FileName);
 }
 
 void MMControl::setCommand(const QString& command) {
