@@ -1,0 +1,127 @@
+#include "platform/commandbars.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace CommandBars {
+
+namespace {
+
+struct ToolButton {
+    const char* tooltip; // nullptr: a separator
+    const char* icon;
+};
+
+constexpr ToolButton kWindowToolbar[] = {
+    {"apri file", "apri"},
+    {"salva file", "salva"},
+    {"elimina file", "elimina"},
+    {"stampa dati finestra", "stampa"},
+    {nullptr, nullptr},
+    {"visualizza finestra Dati", "finestradati"},
+    {"visualizza finestra Tabella tassi", "finestratabella"},
+    {nullptr, nullptr},
+    {"colore di sfondo", "colore"},
+    {nullptr, nullptr},
+    {"guida in linea", "guida"},
+    {"suggerimenti", "suggerimenti"},
+    {"informazioni su Fenoverra", "informazioni"},
+    {nullptr, nullptr},
+    {"controllo dati immessi", "controllo"},
+    {"cancella dati finestra", "cancella"},
+    {"uscita da Fenoverra", "uscita"},
+};
+
+QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+
+} // namespace
+
+QAction* actionOf(QWidget* window, const QString& name, const QString& caption) {
+    if (!name.isEmpty()) {
+        for (QAction* action : window->actions())
+            if (action->objectName() == name) return action;
+    }
+    auto* action = new QAction(caption, window);
+    action->setObjectName(name);
+    if (caption == QLatin1String("-")) action->setSeparator(true);
+    window->addAction(action);
+    return action;
+}
+
+QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
+    auto* bar = new QMenuBar(window);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    for (const Menu& spec : menus) {
+        QMenu* menu = bar->addMenu(spec.caption);
+        menu->setObjectName(spec.name);
+        menu->menuAction()->setObjectName(spec.name);
+        for (const MenuEntry& entry : spec.entries) {
+            QAction* action = actionOf(window, entry.name, entry.caption);
+            if (!entry.shortcut.isEmpty()) {
+                action->setShortcut(entry.shortcut);
+                action->setShortcutContext(Qt::WindowShortcut);
+            }
+            if (entry.checked) {
+                action->setCheckable(true);
+                action->setChecked(true);
+                // A check mark, not a switch: a click must leave it on.
+                QObject::connect(action, &QAction::toggled, action,
+                                 [action](bool on) {
+                                     if (!on) action->setChecked(true);
+                                 });
+            }
+            menu->addAction(action);
+        }
+    }
+    return bar;
+}
+
+QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& caption) {
+    QWidget* window = bar->parentWidget();
+    QAction* action = actionOf(window, name, caption);
+    auto* button = new QToolButton(bar);
+    button->setObjectName(name + QStringLiteral("Titolo"));
+    button->setText(caption.trimmed());
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    bar->setCornerWidget(button, Qt::TopRightCorner);
+    return action;
+}
+
+QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> clicked) {
+    auto* bar = new QToolBar(window);
+    bar->setObjectName(QStringLiteral("Toolbar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(24, 24));
+    int position = 0;
+    for (const ToolButton& button : kWindowToolbar) {
+        ++position;
+        if (!button.tooltip) {
+            bar->addSeparator()->setObjectName(indexed("Toolbar1", position));
+            continue;
+        }
+        QAction* action = bar->addAction(
+            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))),
+            QString::fromUtf8(button.tooltip));
+        action->setObjectName(indexed("Toolbar1", position));
+        action->setToolTip(QString::fromUtf8(button.tooltip));
+        QObject::connect(action, &QAction::triggered, bar,
+                         [clicked, position] { clicked(position); });
+    }
+    return bar;
+}
+
+QStringList windowToolbarTooltips() {
+    QStringList tips;
+    for (const ToolButton& button : kWindowToolbar)
+        tips << (button.tooltip ? QString::fromUtf8(button.tooltip) : QString());
+    return tips;
+}
+
+} // namespace CommandBars
