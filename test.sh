@@ -19,8 +19,10 @@ cmake -S . -B "$dir" "${extra[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 if [ "$mode" = asan ]; then
-  # Qt and fontconfig keep caches alive until exit; only our own faults matter here.
-  export ASAN_OPTIONS=detect_leaks=0
-  export UBSAN_OPTIONS=print_stacktrace=1
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  # Caches that outside libraries keep until the process ends, each named
+  # with the reason; our own code has no entry there.
+  export LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp":print_suppressions=0
 fi
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
