@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "datawindow/dati.h"
+#include "help/frmtip.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/lastwindowquit.h"
@@ -26,6 +27,7 @@ bool loadItalianTranslations(QApplication& app) {
 
 void wireWindows() {
     WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
+    WindowRegistry::define(QStringLiteral("frmTip"), [] { return new frmTip; });
     Exit::install();
 }
 

@@ -1,0 +1,125 @@
+// The tip of the day and its tips file.
+
+#include "files/tipsfile.h"
+#include "help/frmtip.h"
+#include "platform/windowregistry.h"
+#include "support/testfixture.h"
+#include "support/testsupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+QString tipShown(QWidget* w) {
+    return findControl<QLabel>(w, "lblTipText")->text();
+}
+
+void click(QWidget* w, const char* button) {
+    QTest::mouseClick(findControl<QPushButton>(w, button), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestTips : public QObject {
+    Q_OBJECT
+    std::optional<TestFixture> fixture;
+    QTemporaryDir dir;
+
+private slots:
+    void init() { fixture.emplace(); }
+    void cleanup() { fixture.reset(); }
+
+    // Steps: ">" Successivo, "<" Precedente, "h" Chiudi and shown again;
+    // the tip shown at opening and after each step. No bytes: no file.
+    void stepsThroughTheTips_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("shown");
+        const QString missing = frmTip::missingFileText();
+        QTest::newRow("forward wraps, back stops at the first")
+            << QByteArray("uno\r\ndue\r\ntre\r\n") << ">>><"
+            << QStringList{"uno", "due", "tre", "uno", "uno"};
+        QTest::newRow("back from the last")
+            << QByteArray("uno\r\ndue\r\ntre\r\n") << ">><<<"
+            << QStringList{"uno", "due", "tre", "due", "uno", "uno"};
+        QTest::newRow("an empty line is an empty tip")
+            << QByteArray("uno\r\n\r\ntre\r\n") << ">>" << QStringList{"uno", "", "tre"};
+        QTest::newRow("Windows-1252, LF ends and no last line end")
+            << QByteArray("perch\xe9 \xe8 cos\xec\nl'ultimo") << ">>"
+            << QStringList{"perché è così", "l'ultimo", "perché è così"};
+        QTest::newRow("tip 2 kept across a hide")
+            << QByteArray("uno\r\ndue\r\ntre") << ">h>" << QStringList{"uno", "due", "due", "tre"};
+        QTest::newRow("empty file") << QByteArray("") << "><" << QStringList{"", "", ""};
+        QTest::newRow("missing file")
+            << QByteArray() << "><h" << QStringList{missing, missing, missing, missing};
+    }
+    void stepsThroughTheTips() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, steps);
+        QFETCH(QStringList, shown);
+        const QString path = dir.filePath(QString::fromLatin1(TipsFile::kFileName));
+        QFile::remove(path);
+        if (!bytes.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        WindowRegistry::define("frmTip", [path] { return new frmTip(path); });
+        std::unique_ptr<QWidget> tips(WindowRegistry::show("frmTip"));
+        QStringList seen{tipShown(tips.get())};
+        for (QChar step : steps) {
+            if (step == u'>') click(tips.get(), "cmdNextTip");
+            if (step == u'<') click(tips.get(), "cmdprecedente");
+            if (step == u'h') {
+                click(tips.get(), "cmdOK");
+                QVERIFY(!tips->isVisible());
+                QCOMPARE(WindowRegistry::show("frmTip"), tips.get());
+            }
+            seen << tipShown(tips.get());
+        }
+        QCOMPARE(seen, shown);
+    }
+
+    void loadTipsTellsWhetherItRead() {
+        frmTip tips{QString()};
+        QCOMPARE(tipShown(&tips), frmTip::missingFileText());
+        QVERIFY(frmTip::missingFileText().startsWith(
+            "Impossibile trovare il file SuggerimentiFenoverra.TXT\r\n\r\nCreare un file di testo "
+            "denominato SuggerimentiFenoverra.TXT utilizzando"));
+        QVERIFY(!tips.LoadTips(dir.filePath("nessuno.TXT")));
+        QVERIFY(!tips.LoadTips(dir.path())); // a folder is no tips file
+    }
+
+    // The file shipped with the program: Windows-1252 with CR LF, 20 to 30
+    // tips, each whole in the window.
+    void shippedTipsFitTheWindow() {
+        const QString path =
+            qEnvironmentVariable("FENOVERRA_SOURCE_DIR") + "/resources/SuggerimentiFenoverra.TXT";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\n'));
+        QVERIFY(!bytes.contains("\xc3")); // no UTF-8 accented letters
+        frmTip tips(path);
+        const QStringList lines = *TipsFile::read(path);
+        QVERIFY(lines.size() >= 20 && lines.size() <= 30);
+        QVERIFY(lines.contains("Un clic sulla data iniziale di un periodo la porta indietro di 365 "
+                               "giorni: in pochi clic si risale di molti anni."));
+        auto* label = findControl<QLabel>(&tips, "lblTipText");
+        for (const QString& tip : lines) {
+            QVERIFY(!tip.trimmed().isEmpty());
+            QCOMPARE(tipShown(&tips), tip);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(tip));
+            click(&tips, "cmdNextTip");
+        }
+    }
+};
+
+QTEST_MAIN(TestTips)
+#include "tst_help_tips.moc"
