@@ -2,6 +2,7 @@
 
 #include "datawindow/dati.h"
 #include "help/frmtip.h"
+#include "help/informa.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/lastwindowquit.h"
@@ -28,6 +29,7 @@ bool loadItalianTranslations(QApplication& app) {
 void wireWindows() {
     WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
     WindowRegistry::define(QStringLiteral("frmTip"), [] { return new frmTip; });
+    WindowRegistry::define(QStringLiteral("informa"), [] { return new informa; });
     Exit::install();
 }
 
