@@ -2,7 +2,9 @@
 
 #include "datawindow/dati.h"
 #include "help/frmtip.h"
+#include "help/helppage.h"
 #include "help/informa.h"
+#include "help/sommario.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/lastwindowquit.h"
@@ -28,6 +30,9 @@ bool loadItalianTranslations(QApplication& app) {
 
 void wireWindows() {
     WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
+    WindowRegistry::define(QStringLiteral("sommario"), [] { return new Sommario; });
+    for (const HelpPageDesign& page : HelpPages::all())
+        WindowRegistry::define(page.form, [page] { return new HelpPage(page); });
     WindowRegistry::define(QStringLiteral("frmTip"), [] { return new frmTip; });
     WindowRegistry::define(QStringLiteral("informa"), [] { return new informa; });
     Exit::install();
