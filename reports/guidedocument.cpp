@@ -7,6 +7,8 @@
 #include "reports/wordprocessor.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace GuideDocument {
 
@@ -17,6 +19,18 @@ const QChar pageBreak(12);
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// Saves only where the file can be opened for writing: Qt's writer leaks its
+// archive when it cannot open the file itself.
+bool saveAs(WordDocument* document, const QString& path) {
+    const bool existed = QFileInfo::exists(path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    probe.close();
+    if (document->SaveAs(path)) return true;
+    if (!existed) QFile::remove(path);
+    return false;
 }
 
 } // namespace
@@ -53,11 +67,11 @@ WordDocument* type(const QList<Page>& pages) {
 QString save(WordDocument* document, const QString& directory) {
     if (!document) return {};
     const QString inDirectory = QDir(directory).filePath(fileName());
-    if (document->SaveAs(inDirectory)) return inDirectory;
+    if (saveAs(document, inDirectory)) return inDirectory;
 
     const QString folder = DocumentsFolder::path();
     const QString inDocuments = folder.isEmpty() ? QString() : QDir(folder).filePath(fileName());
-    if (!inDocuments.isEmpty() && document->SaveAs(inDocuments)) {
+    if (!inDocuments.isEmpty() && saveAs(document, inDocuments)) {
         MessageBox::show(nullptr,
                          QStringLiteral("La cartella del programma non permette di salvare la "
                                         "guida:\r") +
