@@ -63,7 +63,7 @@ const HelpPageDesign& design(const QString& form) {
     qFatal("no help page %s", qPrintable(form));
 }
 
-// Each paragraph as "text|size", with its page break and alignment checked.
+// Every paragraph's text and size, the page breaks, whether all are justified.
 struct Paragraphs {
     QStringList texts;
     QList<double> sizes;
