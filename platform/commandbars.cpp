@@ -36,7 +36,9 @@ constexpr ToolButton kWindowToolbar[] = {
     {"uscita da Fenoverra", "uscita"},
 };
 
-QString indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+QString indexed(const char* name, int i) {
+    return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
 
 } // namespace
 
@@ -69,10 +71,9 @@ QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
                 action->setCheckable(true);
                 action->setChecked(true);
                 // A check mark, not a switch: a click must leave it on.
-                QObject::connect(action, &QAction::toggled, action,
-                                 [action](bool on) {
-                                     if (!on) action->setChecked(true);
-                                 });
+                QObject::connect(action, &QAction::toggled, action, [action](bool on) {
+                    if (!on) action->setChecked(true);
+                });
             }
             menu->addAction(action);
         }
@@ -106,9 +107,9 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
             bar->addSeparator()->setObjectName(indexed("Toolbar1", position));
             continue;
         }
-        QAction* action = bar->addAction(
-            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))),
-            QString::fromUtf8(button.tooltip));
+        QAction* action =
+            bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))),
+                           QString::fromUtf8(button.tooltip));
         action->setObjectName(indexed("Toolbar1", position));
         action->setToolTip(QString::fromUtf8(button.tooltip));
         QObject::connect(action, &QAction::triggered, bar,
