@@ -3,7 +3,7 @@
 # scripts/check-format.sh --fix formats them instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.h' '*.cpp')
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.h' '*.cpp')
 if [ "${1:-}" = --fix ]; then
     clang-format -i "${files[@]}"
     exit 0
