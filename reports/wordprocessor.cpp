@@ -9,12 +9,16 @@
 #include <QTextDocumentWriter>
 #include <QTextTable>
 #include <functional>
+#include <memory>
 
 namespace {
 
 bool doubleOn = false;
 QList<QPointer<WordDocument>> shownByDouble;
 int applicationsCreated = 0;
+
+// Zero width space: takes no room and carries a character format.
+constexpr QChar kInvisible(0x200B);
 
 // Qt drops the family on export unless the single-family property is set
 // beside the list of families.
@@ -297,8 +301,16 @@ WordTable* WordDocument::Tables(int index) const {
 }
 
 bool WordDocument::writeOdf(const QString& fileName) const {
+    // Qt writes an empty paragraph without its character format, so a blank
+    // line would come out at the reader's default size: the copy written gives
+    // each one an invisible character that carries the format.
+    std::unique_ptr<QTextDocument> copy(text_->clone());
+    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
+        if (block.length() > 1) continue;
+        QTextCursor(block).insertText(QString(kInvisible), block.charFormat());
+    }
     QTextDocumentWriter writer(fileName, QByteArrayLiteral("odf"));
-    return writer.write(text_);
+    return writer.write(copy.get());
 }
 
 bool WordDocument::SaveAs(const QString& fileName) {
