@@ -1,6 +1,7 @@
 #include "reports/wordprocessor.h"
 
 #include "reports/documentviewer.h"
+#include "reports/odfcopy.h"
 #include "reports/wordtableformat.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,6 @@ namespace {
 bool doubleOn = false;
 QList<QPointer<WordDocument>> shownByDouble;
 int applicationsCreated = 0;
-
-// Zero width space: takes no room and carries a character format.
-constexpr QChar kInvisible(0x200B);
 
 // Qt drops the family on export unless the single-family property is set
 // beside the list of families.
@@ -234,7 +232,9 @@ void WordTable::applyCellStyle(int row, int column) {
     const WordTableFormat::CellStyle style = WordTableFormat::cellStyle(autoFormat_, row);
     if (!style.applies) return;
     QTextTableCell cell = table_->cellAt(row - 1, column - 1);
-    QTextTableCellFormat cellFormat;
+    // The cell's format is also the character format of its first paragraph
+    // mark (font and size of an empty cell): merged into, never replaced.
+    QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
     cellFormat.setBackground(style.background);
     cell.setFormat(cellFormat);
     // Cell backgrounds are lost on export: the paragraphs carry the shade too.
@@ -291,6 +291,9 @@ WordTable* WordDocument::addTableAtEnd(int rows, int columns) {
     QTextTable* table =
         end.insertTable(qMax(1, rows), qMax(1, columns), WordTableFormat::tableFormat(0, {}));
     QTextCharFormat cellFormat = selection_.typing_;
+    // The paragraph after the table keeps the font typed before it.
+    QTextCursor after = table->lastCursorPosition();
+    if (after.movePosition(QTextCursor::NextBlock)) after.setBlockCharFormat(cellFormat);
     auto* wordTable = new WordTable(this, table, cellFormat);
     tables_.append(wordTable);
     return wordTable;
@@ -301,14 +304,7 @@ WordTable* WordDocument::Tables(int index) const {
 }
 
 bool WordDocument::writeOdf(const QString& fileName) const {
-    // Qt writes an empty paragraph without its character format, so a blank
-    // line would come out at the reader's default size: the copy written gives
-    // each one an invisible character that carries the format.
-    std::unique_ptr<QTextDocument> copy(text_->clone());
-    for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
-        if (block.length() > 1) continue;
-        QTextCursor(block).insertText(QString(kInvisible), block.charFormat());
-    }
+    const std::unique_ptr<QTextDocument> copy = OdfCopy::make(*text_);
     QTextDocumentWriter writer(fileName, QByteArrayLiteral("odf"));
     return writer.write(copy.get());
 }

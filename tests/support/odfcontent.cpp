@@ -48,10 +48,11 @@ QString contentXml(const QString& odtFile) {
     const QString python = QStandardPaths::findExecutable("python3");
     if (python.isEmpty()) return {};
     QProcess unzip;
-    unzip.start(python, {"-c",
-                         "import sys, zipfile; "
-                         "sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('content.xml'))",
-                         odtFile});
+    unzip.start(python,
+                {"-c",
+                 "import sys, zipfile; "
+                 "sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('content.xml'))",
+                 odtFile});
     if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0) return {};
     return QString::fromUtf8(unzip.readAllStandardOutput());
 }
@@ -61,17 +62,27 @@ QList<Paragraph> paragraphs(const QString& xml) {
     QList<Paragraph> found;
     QXmlStreamReader reader(xml);
     int tableDepth = 0;
+    int row = 0, column = 0;
     bool inParagraph = false;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
             const auto attributes = reader.attributes();
             if (reader.name() == u"table" && reader.prefix() == u"table") {
-                ++tableDepth;
+                if (++tableDepth == 1) row = 0;
+            } else if (reader.name() == u"table-row" && tableDepth == 1) {
+                ++row;
+                column = 0;
+            } else if (reader.name() == u"table-cell" && tableDepth == 1) {
+                ++column;
             } else if (reader.name() == u"p") {
                 Paragraph p;
                 p.align = styles.value(attributes.value("text:style-name").toString()).align;
                 p.inTable = tableDepth > 0;
+                if (p.inTable) {
+                    p.row = row;
+                    p.column = column;
+                }
                 found.append(p);
                 inParagraph = true;
             } else if (reader.name() == u"span" && inParagraph && found.last().family.isEmpty()) {
@@ -79,14 +90,18 @@ QList<Paragraph> paragraphs(const QString& xml) {
                 found.last().family = style.family;
                 found.last().size = style.size;
             } else if (reader.name() == u"s" && inParagraph) {
-                const int count = attributes.hasAttribute("text:c")
-                                      ? attributes.value("text:c").toInt()
-                                      : 1;
+                const int count =
+                    attributes.hasAttribute("text:c") ? attributes.value("text:c").toInt() : 1;
                 found.last().text += QString(count, u' ');
             }
         } else if (reader.isEndElement()) {
             if (reader.name() == u"table" && reader.prefix() == u"table") --tableDepth;
-            if (reader.name() == u"p") inParagraph = false;
+            if (reader.name() == u"p") {
+                inParagraph = false;
+                Paragraph& p = found.last();
+                if (p.inTable && p.text.startsWith(QChar(0xA0)) && p.text.endsWith(QChar(0xA0)))
+                    p.text = p.text.mid(1, p.text.size() - 2);
+            }
         } else if (reader.isCharacters() && inParagraph) {
             found.last().text += reader.text().toString().remove(QChar(0x200B));
         }

@@ -13,11 +13,14 @@ bool hasReader();
 QString contentXml(const QString& odtFile);
 
 struct Paragraph {
-    QString text;   // spaces written as <text:s/> expanded, invisible characters dropped
+    // Spaces written as <text:s/> expanded, zero-width spaces dropped, and in
+    // a table cell without the no-break space that pads each end.
+    QString text;
     QString family; // of its first span; empty when the paragraph has none
     double size = 0;
     QString align; // fo:text-align of its paragraph style
     bool inTable = false;
+    int row = 0, column = 0; // 1-based, in the outermost table
 };
 
 // Every paragraph of the body, table cells included, in document order.
