@@ -31,7 +31,8 @@ QString finalSums(const CalculationReport::Heading& h) {
         return "Somma finale a interessi semplici:   " + grouped(h.simpleSum) + "  " + c + kCr +
                "Somma finale a interessi composti:  " + grouped(h.compoundSum) + "  " + c + kCr +
                "Differenza tra i due tipi di calcolo:  " + grouped(h.difference) + "  " + c + kCr;
-    if (h.type == 2) return "Somma finale a interessi composti:  " + c + "  " + grouped(h.compoundSum) + kCr;
+    if (h.type == 2)
+        return "Somma finale a interessi composti:  " + c + "  " + grouped(h.compoundSum) + kCr;
     return "Somma finale a interessi semplici:  " + c + "  " + grouped(h.simpleSum) + kCr;
 }
 
@@ -78,6 +79,7 @@ WordDocument* build(const Heading& heading, const core::PeriodList& periods,
         selection->TypeText("Calcolo a interessi semplici" + QString(kCr) + kCr);
     }
 
+    const ReportDocument::SingleEdit edit(*document);
     WordTable* table = ReportDocument::addTable(*document, periods.numperiodi + 2, 8, 10);
     fillTable(*table, heading.currency, periods);
     ReportDocument::finishTable(*document, *table, 4);

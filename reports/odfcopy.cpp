@@ -1,6 +1,7 @@
 #include "reports/odfcopy.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -49,11 +50,18 @@ QTextCharFormat formatAt(const QTextBlock& block, bool start) {
     return fontOnly(fragment.fragment().charFormat());
 }
 
-double widthOf(const QTextBlock& block) {
+// Metrics of each character format met, by its index in the document.
+using Metrics = QHash<int, QFontMetricsF>;
+
+double widthOf(const QTextBlock& block, Metrics& metrics) {
     double width = 0;
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
         const QTextFragment piece = fragment.fragment();
-        width += QFontMetricsF(piece.charFormat().font()).horizontalAdvance(piece.text());
+        auto known = metrics.constFind(piece.charFormatIndex());
+        if (known == metrics.cend())
+            known =
+                metrics.insert(piece.charFormatIndex(), QFontMetricsF(piece.charFormat().font()));
+        width += known->horizontalAdvance(piece.text());
     }
     return width;
 }
@@ -74,6 +82,7 @@ void padCells(QTextTable& table) {
 }
 
 void fitColumns(QTextTable& table) {
+    Metrics metrics;
     QList<QTextLength> widths;
     for (int column = 0; column < table.columns(); ++column) {
         double widest = 1;
@@ -82,7 +91,7 @@ void fitColumns(QTextTable& table) {
             const QTextBlock end = cell.lastCursorPosition().block().next();
             for (QTextBlock b = cell.firstCursorPosition().block(); b.isValid() && b != end;
                  b = b.next())
-                widest = std::max(widest, widthOf(b));
+                widest = std::max(widest, widthOf(b, metrics));
         }
         widths.append(QTextLength(QTextLength::FixedLength, std::ceil(widest)));
     }
@@ -107,11 +116,16 @@ namespace OdfCopy {
 
 std::unique_ptr<QTextDocument> make(const QTextDocument& document) {
     std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setUndoRedoEnabled(false);
+    // One edit: cursors are not placed on screen after every insertion.
+    QTextCursor edit(copy.get());
+    edit.beginEditBlock();
     for (QTextTable* table : tablesOf(*copy)) {
         padCells(*table);
         fitColumns(*table);
     }
     keepBlankAndFormat(*copy);
+    edit.endEditBlock();
     return copy;
 }
 

@@ -38,6 +38,7 @@ WordDocument* build(const Table& table) {
     selection->setFontSize(12);
     selection->TypeText(table.title + QChar(13));
 
+    const ReportDocument::SingleEdit edit(*document);
     WordTable* wordTable = ReportDocument::addTable(*document, rows + 2, 4, 12);
     const QStringList headings[] = {{QString(), "dal", "al", "tasso"},
                                     {"n.", "gg/mm/aa", "gg/mm/aa", "%"}};
@@ -48,9 +49,10 @@ WordDocument* build(const Table& table) {
         wordTable->setCellText(i + 2, 1, ReportDocument::numberWithSign(i));
         wordTable->setCellText(i + 2, 2, table.dates.value(i - 1));
         wordTable->setCellText(i + 2, 3, endDate(table.dates, i));
-        wordTable->setCellText(i + 2, 4,
-                               QString::fromStdString(core::formatNumberText(
-                                   table.rates.value(i - 1).toStdString(), core::NumberPattern::Plain)));
+        wordTable->setCellText(
+            i + 2, 4,
+            QString::fromStdString(core::formatNumberText(table.rates.value(i - 1).toStdString(),
+                                                          core::NumberPattern::Plain)));
     }
     ReportDocument::finishTable(*document, *wordTable, 4);
     return document;

@@ -46,6 +46,14 @@ void finishTable(WordDocument& document, WordTable& table, int firstRight) {
     }
 }
 
+SingleEdit::SingleEdit(WordDocument& document) : cursor_(document.textDocument()) {
+    cursor_.beginEditBlock();
+}
+
+SingleEdit::~SingleEdit() {
+    cursor_.endEditBlock();
+}
+
 QString numberWithSign(int n) {
     return (n < 0 ? QString() : QStringLiteral(" ")) + QString::number(n);
 }

@@ -4,6 +4,7 @@
 // the number columns aligned to the right.
 
 #include <QString>
+#include <QTextCursor>
 
 class WordDocument;
 class WordSelection;
@@ -26,6 +27,19 @@ WordTable* addTable(WordDocument& document, int rows, int columns, double fontSi
 // The coloured format, then columns `firstRight` to the last aligned to the
 // right, one column selected at a time (the last stays selected).
 void finishTable(WordDocument& document, WordTable& table, int firstRight);
+
+// Makes the edits of its lifetime one: the document hears of them once, at
+// the end, instead of placing its cursors after each of a table's cells.
+class SingleEdit {
+public:
+    explicit SingleEdit(WordDocument& document);
+    ~SingleEdit();
+    SingleEdit(const SingleEdit&) = delete;
+    SingleEdit& operator=(const SingleEdit&) = delete;
+
+private:
+    QTextCursor cursor_;
+};
 
 // A row number as the tables write it, with the blank of its sign: " 1".
 QString numberWithSign(int n);

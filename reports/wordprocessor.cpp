@@ -259,6 +259,9 @@ void WordTable::selectColumn(int column) {
 
 WordDocument::WordDocument(WordApplication* application)
     : QObject(application), text_(new QTextDocument(this)), selection_(this) {
+    // The program builds documents, nobody undoes in them: recording every
+    // edit would double the time a long report takes.
+    text_->setUndoRedoEnabled(false);
     QFont normal;
     normal.setFamilies(QStringList{QStringLiteral("Times New Roman")});
     normal.setPointSizeF(12);

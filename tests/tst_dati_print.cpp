@@ -27,7 +27,8 @@ QStringList textAboveTable(WordDocument* document) {
     QStringList paragraphs;
     for (QTextBlock b = document->textDocument()->begin(); b.isValid(); b = b.next()) {
         if (QTextCursor(b).currentTable()) break;
-        const QTextCharFormat f = b.text().isEmpty() ? b.charFormat() : b.begin().fragment().charFormat();
+        const QTextCharFormat f =
+            b.text().isEmpty() ? b.charFormat() : b.begin().fragment().charFormat();
         if (f.property(QTextFormat::FontFamily).toString() != "Century Gothic")
             paragraphs << "wrong font: " + f.property(QTextFormat::FontFamily).toString();
         paragraphs << b.text() + "|" + QString::number(f.fontPointSize());
@@ -49,7 +50,10 @@ void print(Dati& w) {
 QString periodsFromMonths(int n) {
     QStringList periods;
     for (int k = 0; k < n; ++k)
-        periods << QString("01/%1/%2=%3").arg(k % 12 + 1, 2, 10, QChar('0')).arg(k / 12 + 10, 2, 10, QChar('0')).arg(1 + k % 9);
+        periods << QString("01/%1/%2=%3")
+                       .arg(k % 12 + 1, 2, 10, QChar('0'))
+                       .arg(k / 12 + 10, 2, 10, QChar('0'))
+                       .arg(1 + k % 9);
     return periods.join(' ');
 }
 
@@ -70,17 +74,22 @@ private slots:
         QTest::addColumn<QString>("secondYear"); // table row of period 2
         const QString simple = " 2|01/01/02|31/12/02|10,00|365|100,00|199,73|1.199,73";
         QTest::newRow("simple: currency first")
-            << 1 << QStringList{"Somma finale a interessi semplici:  euro  1.199,73|12", "|12", "|12"}
+            << 1
+            << QStringList{"Somma finale a interessi semplici:  euro  1.199,73|12", "|12", "|12"}
             << simple;
         QTest::newRow("compound: currency first, no heading")
-            << 2 << QStringList{"Somma finale a interessi composti:  euro  1.209,70|12", "|12", "|12"}
+            << 2
+            << QStringList{"Somma finale a interessi composti:  euro  1.209,70|12", "|12", "|12"}
             << " 2|01/01/02|31/12/02|10,00|365|109,97|209,70|1.209,70";
         QTest::newRow("both: three lines, then the simple-interest table")
             << 3
             << QStringList{"Somma finale a interessi semplici:   1.199,73  euro|12",
                            "Somma finale a interessi composti:  1.209,70  euro|12",
-                           "Differenza tra i due tipi di calcolo:  9,97  euro|12", "|12",
-                           "Calcolo a interessi semplici|12", "|12", "|12"}
+                           "Differenza tra i due tipi di calcolo:  9,97  euro|12",
+                           "|12",
+                           "Calcolo a interessi semplici|12",
+                           "|12",
+                           "|12"}
             << simple;
     }
     void finalSumsOfEachType() {
@@ -97,8 +106,9 @@ private slots:
         QCOMPARE(WordApplication::shownDocuments().first().data(), doc);
         QCOMPARE(doc->description(), QString("calcolo-Prestito"));
         QCOMPARE(textAboveTable(doc),
-                 QStringList({"FENOVERRA|18", "(calcolo di interessi semplici e composti)|16", "|16",
-                              "Capitale iniziale: 1.000,00|12", "Riferimenti del calcolo: Prestito|12"}) +
+                 QStringList({"FENOVERRA|18", "(calcolo di interessi semplici e composti)|16",
+                              "|16", "Capitale iniziale: 1.000,00|12",
+                              "Riferimenti del calcolo: Prestito|12"}) +
                      sums);
         QCOMPARE(tableRow(ModFenoverra::tabellaword, 4), secondYear);
         QCOMPARE(text(*w, "passo"), QString("sto caricando WORD"));
@@ -118,10 +128,12 @@ private slots:
         QTest::addColumn<QString>("periods");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("lastRow");
-        QTest::newRow("one period") << "10512,5|31/12/01|x" << "01/01/01=3,5" << 3
-                                    << " 1|01/01/01|31/12/01|3,50|364|366,93|366,93|10.879,43";
-        QTest::newRow("two hundred periods") << "1000|31/08/26|x" << periodsFromMonths(200) << 202
-                                             << " 200|01/08/26|31/08/26|2,00|31|1,70|827,81|1.827,81";
+        QTest::newRow("one period")
+            << "10512,5|31/12/01|x"
+            << "01/01/01=3,5" << 3 << " 1|01/01/01|31/12/01|3,50|364|366,93|366,93|10.879,43";
+        QTest::newRow("two hundred periods")
+            << "1000|31/08/26|x" << periodsFromMonths(200) << 202
+            << " 200|01/08/26|31/08/26|2,00|31|1,70|827,81|1.827,81";
     }
     void tableOfEveryPeriod() {
         QFETCH(QString, fields);
@@ -135,7 +147,8 @@ private slots:
         QVERIFY(table && table == ModFenoverra::docword->Tables(1));
         QCOMPARE(table->Rows(), rows);
         QCOMPARE(table->Columns(), 8);
-        QCOMPARE(tableRow(table, 1), QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale"));
+        QCOMPARE(tableRow(table, 1),
+                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale"));
         QCOMPARE(tableRow(table, 2), QString("n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro"));
         QCOMPARE(tableRow(table, rows), lastRow);
         QCOMPARE(table->autoFormat(), 9);
@@ -202,7 +215,8 @@ private slots:
         QCoreApplication::processEvents(); // the document is shown once the command ends
         QCOMPARE(DocumentOpener::opened().size(), 1);
         const QString file = DocumentOpener::opened().first();
-        QVERIFY2(QFileInfo(file).fileName().startsWith("Fenoverra-calcolo-Prestito-"), qPrintable(file));
+        QVERIFY2(QFileInfo(file).fileName().startsWith("Fenoverra-calcolo-Prestito-"),
+                 qPrintable(file));
         QVERIFY(QFileInfo(file).size() > 0);
         QCOMPARE(boxes().size(), 1);
         QVERIFY(boxes().first().contains("Il documento è stato scritto nel file:\r" +

@@ -81,7 +81,8 @@ private slots:
         QTest::newRow("a dated row after the table still ends the last")
             << "01/01/10=2,5 01/01/11=" << 1 << 3 << QStringList{" 1|01/01/10|31/12/10|2,50"};
         QTest::newRow("unreadable next date, rate not a number")
-            << "7/06/58=abc 31/02/59=3" << 2 << 4 << QStringList{" 1|7/06/58||abc", " 2|31/02/59||3,00"};
+            << "7/06/58=abc 31/02/59=3" << 2 << 4
+            << QStringList{" 1|7/06/58||abc", " 2|31/02/59||3,00"};
         QTest::newRow("two hundred rows: row 200 has no end date")
             << everyDay(201) << 200 << 202
             << QStringList{" 199|18/07/01|18/07/01|2,50", " 200|19/07/01||2,50"};
@@ -117,13 +118,14 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("description");
         const RateTableReport::Table discount = ReportFixtures::discountTable();
-        QTest::newRow("two lines") << discount.title
-                                   << QStringList{"Tabella dei tassi ufficiali di sconto della Banca "
-                                                  "d'Italia|12",
-                                                  "(Dal 2004 il TUS è sostituito dal tasso di "
-                                                  "riferimento della BCE)|12"}
-                                   << "tabella-Tabella dei tassi ufficiali di sconto della Banca "
-                                      "d'Italia";
+        QTest::newRow("two lines")
+            << discount.title
+            << QStringList{"Tabella dei tassi ufficiali di sconto della Banca "
+                           "d'Italia|12",
+                           "(Dal 2004 il TUS è sostituito dal tasso di "
+                           "riferimento della BCE)|12"}
+            << "tabella-Tabella dei tassi ufficiali di sconto della Banca "
+               "d'Italia";
         QTest::newRow("opened file") << "/home/anna/tassi/Fenoverra-tab-mutui.txt"
                                      << QStringList{"/home/anna/tassi/Fenoverra-tab-mutui.txt|12"}
                                      << "tabella-Fenoverra-tab-mutui";
@@ -135,8 +137,8 @@ private slots:
         RateTableReport::Table table = tableOf("01/01/10=2,5", 1);
         table.title = title;
         WordDocument* doc = RateTableReport::build(table);
-        const QStringList heading = {"FENOVERRA|18", "(calcolo di interessi semplici e composti)|16",
-                                   "|16"};
+        const QStringList heading = {"FENOVERRA|18",
+                                     "(calcolo di interessi semplici e composti)|16", "|16"};
         QCOMPARE(paragraphsOf(doc), heading + lines + QStringList({"|12", "|12"}));
         QCOMPARE(doc->description(), description);
     }
@@ -147,8 +149,7 @@ private slots:
     void writtenReportReadsAsTyped() {
         if (!OdfContent::hasReader()) QSKIP("python3 is needed to read the written file");
         const core::PeriodList periods = ReportFixtures::periods(200);
-        WordDocument* doc =
-            CalculationReport::build(ReportFixtures::heading(periods), periods, {});
+        WordDocument* doc = CalculationReport::build(ReportFixtures::heading(periods), periods, {});
         QTemporaryDir dir;
         const QString file = dir.filePath("calcolo.odt");
         QVERIFY(doc->SaveAs(file));
@@ -180,7 +181,8 @@ private slots:
         if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed: the pages are not rendered");
         const QString script =
-            qEnvironmentVariable("FENOVERRA_SOURCE_DIR", QCoreApplication::applicationDirPath() + "/../..") +
+            qEnvironmentVariable("FENOVERRA_SOURCE_DIR",
+                                 QCoreApplication::applicationDirPath() + "/../..") +
             "/scripts/render-report.sh";
         QVERIFY2(QFileInfo(script).isExecutable(), qPrintable(script));
         QTemporaryDir dir;
