@@ -24,7 +24,7 @@ QString grouped(const std::optional<double>& value) {
 }
 
 // One line for one type, currency before the amount; three lines for both,
-// currency after. The blanks before the amounts line them up on paper.
+// currency after. The blanks after each caption are part of it.
 QString finalSums(const CalculationReport::Heading& h) {
     const QString c = h.currency;
     if (h.type == 3)

@@ -100,12 +100,11 @@ void fitColumns(QTextTable& table) {
     table.setFormat(format);
 }
 
-// After the cells are padded: a padded cell no longer begins with its blank.
+// Empty paragraphs and paragraphs that begin with a blank (run after the
+// cells are padded, which then begin with their no-break space).
 void keepBlankAndFormat(QTextDocument& copy) {
     for (QTextBlock block = copy.begin(); block.isValid(); block = block.next()) {
-        if (block.length() <= 1)
-            QTextCursor(block).insertText(QString(kZeroWidthSpace), formatAt(block, true));
-        else if (block.text().startsWith(u' '))
+        if (block.length() <= 1 || block.text().startsWith(u' '))
             QTextCursor(block).insertText(QString(kZeroWidthSpace), formatAt(block, true));
     }
 }
@@ -117,7 +116,7 @@ namespace OdfCopy {
 std::unique_ptr<QTextDocument> make(const QTextDocument& document) {
     std::unique_ptr<QTextDocument> copy(document.clone());
     copy->setUndoRedoEnabled(false);
-    // One edit: cursors are not placed on screen after every insertion.
+    // One edit: cursor positions are not worked out after every insertion.
     QTextCursor edit(copy.get());
     edit.beginEditBlock();
     for (QTextTable* table : tablesOf(*copy)) {
