@@ -34,6 +34,38 @@ std::string significant(double v, int digits) {
     return italianFromPlain(std::string(buf, res.ptr));
 }
 
+// "1234,567" -> "1234,57": two decimals, halves away from zero.
+std::string twoDecimals(const std::string& text) {
+    bool negative = !text.empty() && text.front() == '-';
+    const std::string plain = negative ? text.substr(1) : text;
+    const auto comma = plain.find(',');
+    std::string digits = plain.substr(0, comma);
+    std::string decimals = comma == std::string::npos ? "" : plain.substr(comma + 1);
+    decimals.resize(3, '0');
+    const bool up = decimals[2] >= '5';
+    digits += decimals.substr(0, 2); // the value in hundredths
+    if (up) {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9')
+            digits[--i] = '0';
+        if (i == 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[i - 1];
+    }
+    if (digits.find_first_not_of('0') == std::string::npos) negative = false;
+    const std::string whole = digits.substr(0, digits.size() - 2);
+    return (negative ? "-" : "") + whole + ',' + digits.substr(digits.size() - 2);
+}
+
+// "1234567,89" -> "1.234.567,89".
+std::string grouped(std::string text) {
+    const std::size_t start = !text.empty() && text.front() == '-' ? 1 : 0;
+    for (std::size_t i = text.find(','); i > start + 3; i -= 3)
+        text.insert(i - 3, 1, '.');
+    return text;
+}
+
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -83,6 +115,17 @@ std::optional<int> rateBarValue(std::string_view rateText) {
     auto rate = parseNumber(rateText);
     if (!rate || std::fabs(*rate) > 1e7) return std::nullopt;
     return static_cast<int>(std::nearbyint(*rate * 100)); // default rounding: halves to even
+}
+
+std::string formatNumber(double value, NumberPattern pattern) {
+    if (!std::isfinite(value)) return {};
+    const std::string text = twoDecimals(significant(value, 15));
+    return pattern == NumberPattern::Grouped ? grouped(text) : text;
+}
+
+std::string formatNumberText(std::string_view text, NumberPattern pattern) {
+    const auto value = parseNumber(text);
+    return value ? formatNumber(*value, pattern) : std::string(text);
 }
 
 } // namespace core

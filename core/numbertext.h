@@ -24,4 +24,15 @@ std::string rateBarText(int value);
 // text is not a number.
 std::optional<int> rateBarValue(std::string_view rateText);
 
+// The two fixed formats of the printed reports, Italian whatever the system:
+// Grouped is "##,##0.00" (10512.5 -> "10.512,50"), Plain is "##0.00"
+// (3.5 -> "3,50"). Exactly two decimals, rounded half away from zero on the
+// value as the screen writes it (fifteen significant digits), so the paper
+// agrees with the window; a sign only when something is left after rounding.
+enum class NumberPattern { Grouped, Plain };
+std::string formatNumber(double value, NumberPattern pattern);
+// A number text read as the program reads numbers and formatted; a text that
+// is not a number (the empty text, letters) comes back as it is.
+std::string formatNumberText(std::string_view text, NumberPattern pattern);
+
 } // namespace core

@@ -1,6 +1,7 @@
 #include "datawindow/dati.h"
 
 #include "core/sharedcalculation.h"
+#include "datawindow/calculationprint.h"
 #include "datawindow/captionlabel.h"
 #include "datawindow/datacheck.h"
 #include "datawindow/datafilecommands.h"
@@ -536,4 +537,10 @@ void Dati::salvanome() {
 }
 void Dati::eliminare() {
     DataFileCommands::eliminare(*this);
+}
+
+void Dati::stampa() {
+    // The type-1 choice without checking Option1(1): the buttons keep showing
+    // the type the user chose.
+    CalculationPrint::stampa(*this, [this] { tipoScelto(1); });
 }

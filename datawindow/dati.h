@@ -71,6 +71,8 @@ public slots:
     void cancella() override;
     void apri();
     void salva();
+    // The calculation report (CalculationPrint).
+    void stampa();
     void salvanome();
     void eliminare();
 

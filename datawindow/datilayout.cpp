@@ -317,6 +317,7 @@ void Dati::costruisciAzioni() {
         {"salva", "&Salva", [](Dati& d) { d.salva(); }},
         {"salvanome", "Salva con &nome...", [](Dati& d) { d.salvanome(); }},
         {"eliminare", "&Elimina...", [](Dati& d) { d.eliminare(); }},
+        {"stampa", "S&tampa", [](Dati& d) { d.stampa(); }},
         {"controlla", "Controllo &dati immessi", [](Dati& d) { d.controlla(); }},
         {"cancella", "C&ancella dati finestra", [](Dati& d) { d.cancella(); }},
         {"usci", "Es&ci", [](Dati&) { ModFenoverra::confermauscita(); }},

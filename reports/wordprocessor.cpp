@@ -1,6 +1,7 @@
 #include "reports/wordprocessor.h"
 
 #include "reports/documentviewer.h"
+#include "reports/odfcopy.h"
 #include "reports/wordtableformat.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QTextDocumentWriter>
 #include <QTextTable>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -230,7 +232,9 @@ void WordTable::applyCellStyle(int row, int column) {
     const WordTableFormat::CellStyle style = WordTableFormat::cellStyle(autoFormat_, row);
     if (!style.applies) return;
     QTextTableCell cell = table_->cellAt(row - 1, column - 1);
-    QTextTableCellFormat cellFormat;
+    // The cell's format is also the character format of its first paragraph
+    // mark (font and size of an empty cell): merged into, never replaced.
+    QTextTableCellFormat cellFormat = cell.format().toTableCellFormat();
     cellFormat.setBackground(style.background);
     cell.setFormat(cellFormat);
     // Cell backgrounds are lost on export: the paragraphs carry the shade too.
@@ -255,6 +259,9 @@ void WordTable::selectColumn(int column) {
 
 WordDocument::WordDocument(WordApplication* application)
     : QObject(application), text_(new QTextDocument(this)), selection_(this) {
+    // The program builds documents, nobody undoes in them: recording every
+    // edit would double the time a long report takes.
+    text_->setUndoRedoEnabled(false);
     QFont normal;
     normal.setFamilies(QStringList{QStringLiteral("Times New Roman")});
     normal.setPointSizeF(12);
@@ -287,6 +294,9 @@ WordTable* WordDocument::addTableAtEnd(int rows, int columns) {
     QTextTable* table =
         end.insertTable(qMax(1, rows), qMax(1, columns), WordTableFormat::tableFormat(0, {}));
     QTextCharFormat cellFormat = selection_.typing_;
+    // The paragraph after the table keeps the font typed before it.
+    QTextCursor after = table->lastCursorPosition();
+    if (after.movePosition(QTextCursor::NextBlock)) after.setBlockCharFormat(cellFormat);
     auto* wordTable = new WordTable(this, table, cellFormat);
     tables_.append(wordTable);
     return wordTable;
@@ -297,8 +307,9 @@ WordTable* WordDocument::Tables(int index) const {
 }
 
 bool WordDocument::writeOdf(const QString& fileName) const {
+    const std::unique_ptr<QTextDocument> copy = OdfCopy::make(*text_);
     QTextDocumentWriter writer(fileName, QByteArrayLiteral("odf"));
-    return writer.write(text_);
+    return writer.write(copy.get());
 }
 
 bool WordDocument::SaveAs(const QString& fileName) {

@@ -23,7 +23,8 @@ QTextTableFormat tableFormat(int format, const QTextTableFormat& base) {
     table.setCellSpacing(0);
     table.setCellPadding(3);
     // No width: Qt would export a percentage as points, while a table
-    // without one spans the text area in the word processor.
+    // without one spans the text area in the word processor. The written
+    // copy shares that width out by the columns' text (reports/odfcopy.h).
     table.setBorderBrush(format == colourfulFormat ? colourfulGrid : gridColour);
     return table;
 }

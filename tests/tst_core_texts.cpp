@@ -151,6 +151,44 @@ private slots:
         QCOMPARE(QString::fromStdString(numberText(value)), text);
     }
 
+    void reportFormats_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("grouped");
+        QTest::addColumn<QString>("printed");
+        QTest::newRow("grouped") << "10512,5" << true << "10.512,50";
+        QTest::newRow("plain") << "3,5" << false << "3,50";
+        QTest::newRow("two groups") << "1234567,891" << true << "1.234.567,89";
+        QTest::newRow("no grouping in plain") << "1234567" << false << "1234567,00";
+        QTest::newRow("below a thousand") << "999" << true << "999,00";
+        QTest::newRow("zero before the comma") << "0,5" << true << "0,50";
+        QTest::newRow("carry into a new group") << "999,995" << true << "1.000,00";
+        QTest::newRow("half away from zero") << "2,675" << false << "2,68";
+        QTest::newRow("negative") << "-10512,5" << true << "-10.512,50";
+        QTest::newRow("negative half") << "-0,125" << false << "-0,13";
+        QTest::newRow("no sign on zero") << "-0,004" << true << "0,00";
+        QTest::newRow("thousands period read") << "1.000,5" << true << "1.000,50";
+        QTest::newRow("surrounding blanks") << " 7 " << false << "7,00";
+        QTest::newRow("empty stays empty") << "" << true << "";
+        QTest::newRow("letters stay") << "abc" << true << "abc";
+        QTest::newRow("half a number stays") << "12abc" << false << "12abc";
+    }
+    void reportFormats() {
+        QFETCH(QString, text);
+        QFETCH(bool, grouped);
+        QFETCH(QString, printed);
+        const NumberPattern pattern = grouped ? NumberPattern::Grouped : NumberPattern::Plain;
+        QCOMPARE(QString::fromStdString(formatNumberText(text.toStdString(), pattern)), printed);
+    }
+
+    void reportFormatOfComputedSums() {
+        // A result as the engine adds it, with binary noise, prints as shown on screen.
+        QCOMPARE(
+            QString::fromStdString(formatNumber(99.73 + 100.0 + 1000.0, NumberPattern::Grouped)),
+            QString("1.199,73"));
+        QCOMPARE(QString::fromStdString(formatNumber((0.1 + 0.025) - 0.1, NumberPattern::Plain)),
+                 QString("0,03")); // 0,024999999999999994
+    }
+
     // An Italian C locale must not turn the written numbers around.
     void numbersIgnoreTheSystemLocale() {
         const char* old = std::setlocale(LC_NUMERIC, nullptr);
@@ -158,6 +196,8 @@ private slots:
         if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8")) std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
         QCOMPARE(QString::fromStdString(numberText(1234.5)), QString("1234,5"));
         QCOMPARE(*parseNumber("3,5"), 3.5);
+        QCOMPARE(QString::fromStdString(formatNumber(10512.5, NumberPattern::Grouped)),
+                 QString("10.512,50"));
         std::setlocale(LC_NUMERIC, saved.c_str());
     }
 
