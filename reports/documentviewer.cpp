@@ -9,9 +9,29 @@
 #include <QDir>
 #include <QFile>
 
+namespace {
+
+void open(const QString& path) {
+    if (DocumentOpener::open(path)) return;
+    MessageBox::show(
+        nullptr,
+        QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento.\r"
+                       "Il documento è stato scritto nel file:\r") +
+            QDir::toNativeSeparators(path) +
+            QStringLiteral("\rAprirlo con un programma di videoscrittura per stamparlo."),
+        MsgStyle::Information, ModFenoverra::programTitle());
+}
+
+} // namespace
+
 namespace DocumentViewer {
 
 void show(const WordDocument& document) {
+    // A document the command saved itself is opened where it was saved.
+    if (!document.savedFileName().isEmpty()) {
+        open(document.savedFileName());
+        return;
+    }
     const QString path = DocumentsFolder::newFileName(document.description());
     if (path.isEmpty() || !document.writeOdf(path)) {
         if (!path.isEmpty()) QFile::remove(path);
@@ -24,14 +44,7 @@ void show(const WordDocument& document) {
                          MsgStyle::Exclamation, ModFenoverra::programTitle());
         return;
     }
-    if (DocumentOpener::open(path)) return;
-    MessageBox::show(
-        nullptr,
-        QStringLiteral("Nessun programma di videoscrittura ha potuto aprire il documento.\r"
-                       "Il documento è stato scritto nel file:\r") +
-            QDir::toNativeSeparators(path) +
-            QStringLiteral("\rAprirlo con un programma di videoscrittura per stamparlo."),
-        MsgStyle::Information, ModFenoverra::programTitle());
+    open(path);
 }
 
 } // namespace DocumentViewer

@@ -20,6 +20,8 @@ void stampaguida() {
     application->setVisible(true);
     WordDocument* document = application->DocumentsAdd();
     docword = document;
+    document->setDescription(QStringLiteral("guida-") +
+                             (titologuida ? titologuida->text() : QString()));
 
     const QChar cr(13);
     const QString title = titologuida ? titologuida->text() : QString();

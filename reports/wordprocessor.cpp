@@ -5,6 +5,7 @@
 #include "reports/wordtableformat.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -307,9 +308,13 @@ WordTable* WordDocument::Tables(int index) const {
 }
 
 bool WordDocument::writeOdf(const QString& fileName) const {
+    // Opened here, not by the writer: Qt's writer leaks when it cannot open
+    // the file itself.
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const std::unique_ptr<QTextDocument> copy = OdfCopy::make(*text_);
-    QTextDocumentWriter writer(fileName, QByteArrayLiteral("odf"));
-    return writer.write(copy.get());
+    QTextDocumentWriter writer(&file, QByteArrayLiteral("odf"));
+    return writer.write(copy.get()) && file.flush();
 }
 
 bool WordDocument::SaveAs(const QString& fileName) {

@@ -141,6 +141,17 @@ private slots:
         QVERIFY(MessageBox::shown().first().prompt.contains(QDir::toNativeSeparators(files[1])));
     }
 
+    // A document the command saved (the guide) opens where it was saved, not as a copy.
+    void savedDocumentOpensItsOwnFile() {
+        WordApplication::useDouble(false);
+        QTemporaryDir dir;
+        WordDocument* doc = newDocument();
+        doc->Selection()->TypeText("guida\r");
+        QVERIFY(doc->SaveAs(dir.filePath("Fenoverra-guida.doc")));
+        QCoreApplication::processEvents();
+        QCOMPARE(DocumentOpener::opened(), QStringList(dir.filePath("Fenoverra-guida.doc")));
+    }
+
     // What a word processor reads: every paragraph in its font and size, the
     // blank lines included, page starts, justification and the table's shade.
     void writtenFileKeepsFontsShadesAndPages() {
