@@ -1,8 +1,8 @@
 #include "datawindow/calculationprint.h"
 
 #include "core/sharedcalculation.h"
-#include "datawindow/captionlabel.h"
 #include "datawindow/dati.h"
+#include "platform/captionlabel.h"
 #include "reports/calculationreport.h"
 
 #include <QComboBox>

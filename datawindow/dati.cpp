@@ -2,10 +2,10 @@
 
 #include "core/sharedcalculation.h"
 #include "datawindow/calculationprint.h"
-#include "datawindow/captionlabel.h"
 #include "datawindow/datacheck.h"
 #include "datawindow/datafilecommands.h"
-#include "datawindow/scrollbars.h"
+#include "platform/captionlabel.h"
+#include "platform/scrollbars.h"
 
 #include "core/interest.h"
 #include "core/numbertext.h"

@@ -1,7 +1,7 @@
 // The controls of the Data window and their designed places, in twips.
-#include "datawindow/captionlabel.h"
 #include "datawindow/dati.h"
-#include "datawindow/scrollbars.h"
+#include "platform/captionlabel.h"
+#include "platform/scrollbars.h"
 
 #include "core/periodlist.h"
 #include "platform/modfenoverra.h"

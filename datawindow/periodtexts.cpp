@@ -12,15 +12,6 @@ QString numberOrEmpty(const std::optional<double>& v) {
 
 } // namespace
 
-RateBarPosition rateBarPosition(const std::string& rateText) {
-    const auto value = core::rateBarValue(rateText);
-    if (!value) return {};
-    const int held = std::clamp(*value, 1, 10000); // the rate bar's range
-    const bool exact =
-        held == *value && core::parseNumber(core::rateBarText(held)) == core::parseNumber(rateText);
-    return {held, exact};
-}
-
 const PeriodTexts::Texts& PeriodTexts::of(const core::PeriodList& list, int k) {
     Entry& e = entries_[static_cast<std::size_t>(std::clamp(k, 0, core::kMaxPeriods + 1))];
     const core::PeriodSlot& slot = list.slot(k);

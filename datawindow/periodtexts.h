@@ -7,19 +7,12 @@
 
 #include "core/date.h"
 #include "core/periodlist.h"
+#include "platform/scrollbars.h"
 
 #include <QString>
 #include <array>
 #include <optional>
 #include <string>
-
-struct RateBarPosition {
-    std::optional<int> value; // nothing when the text is not a number
-    bool exact = false;       // the bar shows exactly this rate
-};
-
-// Where a rate bar (hundredths, 1..10000) stands for a rate text.
-RateBarPosition rateBarPosition(const std::string& rateText);
 
 class PeriodTexts {
 public:

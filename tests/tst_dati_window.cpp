@@ -3,7 +3,7 @@
 #include "support/testsupport.h"
 
 #include "core/sharedcalculation.h"
-#include "datawindow/captionlabel.h"
+#include "platform/captionlabel.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"

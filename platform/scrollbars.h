@@ -1,14 +1,22 @@
 #pragma once
-// The window's date and rate scroll bars: how they are set up and how the
-// drawing of a row puts them on the position of a text.
+// The date and rate scroll bars of both working windows: how they are set up
+// and how drawing a row puts them on the position of a text.
 
 #include "core/date.h"
 #include "core/scrollbardate.h"
-#include "datawindow/periodtexts.h"
 
 #include <optional>
+#include <string>
 
 class QScrollBar;
+
+struct RateBarPosition {
+    std::optional<int> value; // nothing when the text is not a number
+    bool exact = false;       // the bar shows exactly this rate
+};
+
+// Where a rate bar (hundredths, 1..10000) stands for a rate text.
+RateBarPosition rateBarPosition(const std::string& rateText);
 
 namespace ScrollBars {
 

@@ -1,4 +1,4 @@
-#include "datawindow/captionlabel.h"
+#include "platform/captionlabel.h"
 
 #include <QMouseEvent>
 

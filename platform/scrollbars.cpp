@@ -1,15 +1,31 @@
-#include "datawindow/scrollbars.h"
+#include "platform/scrollbars.h"
+
+#include "core/numbertext.h"
 
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
-namespace ScrollBars {
+#include <algorithm>
 
 namespace {
 
 constexpr int kRateMin = 1;
 constexpr int kRateMax = 10000;
+
+} // namespace
+
+RateBarPosition rateBarPosition(const std::string& rateText) {
+    const auto value = core::rateBarValue(rateText);
+    if (!value) return {};
+    const int held = std::clamp(*value, kRateMin, kRateMax);
+    const bool exact =
+        held == *value && core::parseNumber(core::rateBarText(held)) == core::parseNumber(rateText);
+    return {held, exact};
+}
+
+namespace ScrollBars {
+
+namespace {
 
 // The row bars are short: a small handle leaves room for track clicks on
 // both sides of it, as on the original bars.
