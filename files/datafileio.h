@@ -9,9 +9,6 @@
 
 namespace DataFileIO {
 
-// Larger files are not data files of this program (200 periods fit in a few KiB).
-inline constexpr qint64 kMaxFileSize = 1024 * 1024;
-
 struct ReadResult {
     std::optional<fileformat::DataFileContent> content;
     QString error;

@@ -1,10 +1,9 @@
 #include "files/format/datafile.h"
 
-#include "files/format/cp1252.h"
+#include "files/format/fields.h"
 #include "files/format/recordreader.h"
 
 #include <array>
-#include <cstdio>
 
 namespace fileformat {
 namespace {
@@ -29,38 +28,8 @@ std::string periodsText(long n) {
     return std::to_string(n) + (n == 1 ? " periodo" : " periodi");
 }
 
-// A number from the file, shown only when short enough to be worth reading.
-std::string shownNumber(const RecordField& field) {
-    return field.text.size() <= 9 ? " (" + std::string(field.text) + ")" : std::string();
-}
-
-std::string faultText(const Record& record, const std::string& fieldName) {
-    if (record.fault == RecordFault::UnclosedQuote)
-        return fieldName + " non ha le virgolette di chiusura";
-    return fieldName + " è seguito da altro testo prima della virgola";
-}
-
-// Checks that field i of a record exists, is whole and is a quoted text.
-std::optional<std::string> textFieldError(const Record& record, std::size_t i,
-                                          const std::string& name) {
-    if (record.fault != RecordFault::None && record.faultField == i) return faultText(record, name);
-    if (i >= record.fields.size()) return "manca " + name;
-    if (!record.fields[i].quoted) return name + " non è un testo tra virgolette";
-    return std::nullopt;
-}
-
-// Counts a fault past the expected fields as a field too: it is one.
-bool hasExtraFields(const Record& record, std::size_t expected) {
-    return record.fields.size() > expected ||
-           (record.fault != RecordFault::None && record.faultField >= expected);
-}
-
 DataFileReadResult failed(std::string reason) {
     return DataFileReadResult{std::nullopt, std::move(reason)};
-}
-
-std::string decodedText(const Record& record, std::size_t i) {
-    return cp1252ToUtf8(record.fields[i].text);
 }
 
 } // namespace
@@ -131,31 +100,6 @@ DataFileReadResult readDataFile(std::string_view bytes) {
 }
 
 namespace {
-
-std::string codePointText(char32_t cp) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
-    return buffer;
-}
-
-// The quoted Windows-1252 form of a text, or why it cannot be stored.
-std::optional<std::string> quotedField(const std::string& text, const std::string& name,
-                                       std::string& error) {
-    if (text.find('"') != std::string::npos) {
-        error = name + " contiene virgolette (\"): il formato dei file non le può conservare";
-        return std::nullopt;
-    }
-    auto bytes = utf8ToCp1252(text);
-    if (!bytes) {
-        const auto misfit = firstUnencodableCharacter(text);
-        error = misfit ? name + " contiene il carattere «" + misfit->utf8 + "» (" +
-                             codePointText(misfit->codePoint) +
-                             "): il formato dei file non lo può conservare"
-                       : name + " non è un testo UTF-8 valido";
-        return std::nullopt;
-    }
-    return '"' + *bytes + '"';
-}
 
 DataFileWriteResult refused(std::string reason) {
     return DataFileWriteResult{std::nullopt, std::move(reason)};
