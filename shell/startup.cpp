@@ -5,6 +5,7 @@
 #include "help/helppage.h"
 #include "help/informa.h"
 #include "help/sommario.h"
+#include "platform/programresources.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/lastwindowquit.h"
@@ -40,6 +41,7 @@ void wireWindows() {
 
 void start(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
+    ProgramResources::init();
     QApplication::setWindowIcon(QIcon(SplashPicture::draw(QSize(64, 64))));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);

@@ -1,0 +1,28 @@
+#pragma once
+// Building a window's controls at their designed places in twips, with the
+// program's colours and font.
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace FormControls {
+
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kCyan(0, 255, 255);
+inline const QColor kBlack(0, 0, 0);
+inline const QColor kGreyedText(128, 128, 128);
+
+// The small sans-serif font of the working windows, for the window and all it holds.
+void useWindowFont(QWidget* form);
+// The control at its designed place and size, in twips.
+void place(QWidget* w, int left, int top, int width, int height);
+// An opaque background and a text colour (grey while disabled).
+void paint(QWidget* w, const QColor& background, const QColor& text);
+void makeBold(QWidget* w);
+// The name of element i of a control array: "period(3)".
+QString indexed(const char* name, int i);
+
+} // namespace FormControls

@@ -1,0 +1,12 @@
+#pragma once
+// The hourglass pointer for the length of a long operation.
+
+#include <QApplication>
+
+class Hourglass {
+public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
