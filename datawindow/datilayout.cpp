@@ -6,6 +6,7 @@
 #include "core/periodlist.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -334,6 +335,12 @@ void Dati::costruisciAzioni() {
     esco->setToolTip("cliccare per uscire da Fenoverra");
     connect(esco, &QPushButton::clicked, this, [] { ModFenoverra::confermauscita(); });
     place(esco, 120, 6370, 1500, 360);
+
+    auto* disconto = new QPushButton("&Tabella tassi", this);
+    disconto->setObjectName("disconto");
+    disconto->setToolTip("cliccare per visualizzare la finestra Tabella tassi");
+    connect(disconto, &QPushButton::clicked, this, [] { WindowRegistry::show("tabella"); });
+    place(disconto, 7970, 6370, 1500, 360);
 }
 
 // Highlight of the row numbers.

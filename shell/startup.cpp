@@ -7,6 +7,7 @@
 #include "help/sommario.h"
 #include "platform/programresources.h"
 #include "platform/windowregistry.h"
+#include "ratetable/tabella.h"
 #include "shell/exit.h"
 #include "shell/lastwindowquit.h"
 #include "shell/splashpicture.h"
@@ -31,6 +32,7 @@ bool loadItalianTranslations(QApplication& app) {
 
 void wireWindows() {
     WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
+    WindowRegistry::define(QStringLiteral("tabella"), [] { return new Tabella; });
     WindowRegistry::define(QStringLiteral("sommario"), [] { return new Sommario; });
     for (const HelpPageDesign& page : HelpPages::all())
         WindowRegistry::define(page.form, [page] { return new HelpPage(page); });

@@ -9,6 +9,7 @@
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
+#include "ratetable/presets.h"
 #include "reports/documentreferences.h"
 #include "reports/helppagedocument.h"
 #include "reports/wordprocessor.h"
@@ -48,6 +49,7 @@ void TestFixture::resetProgramState(core::Date today) {
     Twips::setScreenForTesting(std::nullopt);
     Clock::setTodayForTesting(today);
     core::periodi().clear();
+    Presets::sceltatab = Presets::kNessuna;
     ModFenoverra::impostatesti();
     ModFenoverra::setExitHandler({});
     ModFenoverra::appword.clear();
