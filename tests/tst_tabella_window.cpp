@@ -4,6 +4,8 @@
 #include "support/testsupport.h"
 
 #include "datawindow/dati.h"
+#include "files/ratetablefileio.h"
+#include "platform/commondialog.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
@@ -12,6 +14,7 @@
 
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace TabellaTest;
@@ -107,10 +110,12 @@ private slots:
     // A long table, then the legal rates: nothing of it remains.
     void legalPresetAfterALongTable() {
         Tabella& w = open();
-        QString many;
-        for (int r = 1; r <= 150; ++r)
-            many += " 01/01/01=" + QString::number(r);
-        fill(w, many);
+        const QTemporaryDir dir;
+        const QString file = dir.filePath("Fenoverra-tab-lunga");
+        QVERIFY(RateTableFileIO::write(file, fileformat::RateTableRows(150, {"01/01/01", "1"}))
+                    .isEmpty());
+        CommonDialog::setNextFileName(file);
+        w.apri();
         QCOMPARE(w.tabella().righetab, 150);
         click(w, "ricaric(1)");
         QCOMPARE(w.tabella().righetab, 9);
