@@ -293,6 +293,26 @@ private slots:
         QCOMPARE(WindowRegistry::loaded("tabella"), tabella);
     }
 
+    // The buttons along the bottom lead to the Data window, the help contents and the exit.
+    void bottomButtons() {
+        Tabella& w = open();
+        int exits = 0;
+        ModFenoverra::setExitHandler([&] { ++exits; });
+        click(w, "cmdesci");
+        QCOMPARE(exits, 1);
+        click(w, "indietro");
+        QVERIFY(WindowRegistry::loaded("dati") && WindowRegistry::loaded("dati")->isVisible());
+        click(w, "guidainlinea");
+        QVERIFY(WindowRegistry::loaded("sommario"));
+        delete WindowRegistry::loaded("sommario");
+        MessageBox::setNextAnswer(MsgAnswer::Ok);
+        click(w, "aiuto");
+        QCOMPARE(boxes().size(), 1);
+        QVERIFY(boxes()[0].startsWith("64|" + ModFenoverra::titoloaiuto +
+                                      "|- Visualizzare una tabella di dati"));
+        QCOMPARE(boxes()[0].count('\r'), 4);
+    }
+
     // FENOVERRA_TABELLA_GRAB=file.png: a picture of the window with the discount table.
     void picture() {
         const QString path = qEnvironmentVariable("FENOVERRA_TABELLA_GRAB");
