@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "ratetable/presets.h"
 #include "ratetable/tablefilecommands.h"
+#include "reports/ratetablereport.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -246,4 +247,20 @@ void Tabella::salvanome() {
 }
 void Tabella::elimina() {
     TableFileCommands::elimina(*this);
+}
+
+void Tabella::stampa() {
+    // Every position from 11 on shows rows not yet shown; the redisplay each
+    // triggers rewrites them as the window writes dates and rates.
+    constexpr int kFirstPositionToScroll = 11;
+    const int last = std::min(tabella_.righetab, vscroll1_->maximum());
+    for (int p = kFirstPositionToScroll; p <= last; ++p)
+        vscroll1_->setValue(p);
+    passo_->setCaption(QStringLiteral("sto caricando WORD"));
+    RateTableReport::Table table{titolo_, {}, {}, tabella_.righetab};
+    for (int r = 1; r <= RateTable::kMaxRows; ++r) {
+        table.dates << tabella_.datetab(r);
+        table.rates << tabella_.tassitab(r);
+    }
+    RateTableReport::build(table);
 }

@@ -56,6 +56,9 @@ public slots:
     void salva();
     void salvanome();
     void elimina();
+    // The printed table: rows 11.. are scrolled through first, so every row
+    // reaches the paper in the form the window writes it.
+    void stampa();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

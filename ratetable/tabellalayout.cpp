@@ -220,6 +220,7 @@ void Tabella::costruisciAzioni() {
         {"salva", "&Salva", [](Tabella& t) { t.salva(); }},
         {"salvanome", "Salva con &nome...", [](Tabella& t) { t.salvanome(); }},
         {"elimina", "&Eminina...", [](Tabella& t) { t.elimina(); }},
+        {"stampa", "S&tampa", [](Tabella& t) { t.stampa(); }},
         {"controlla", "Controllo &dati immessi", [](Tabella& t) { t.controlla(); }},
         {"cancella", "C&ancella dati finestra", [](Tabella& t) { t.cancella(); }},
         {"esci", "&Esci", [](Tabella&) { ModFenoverra::confermauscita(); }},

@@ -3,6 +3,7 @@
 #include "support/tabellasupport.h"
 #include "support/testsupport.h"
 
+#include "core/date.h"
 #include "datawindow/dati.h"
 #include "files/ratetablefileio.h"
 #include "platform/commondialog.h"
@@ -11,7 +12,10 @@
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "ratetable/presets.h"
+#include "reports/documentreferences.h"
+#include "reports/wordprocessor.h"
 
+#include <QAction>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -311,6 +315,35 @@ private slots:
         QVERIFY(boxes()[0].startsWith("64|" + ModFenoverra::titoloaiuto +
                                       "|- Visualizzare una tabella di dati"));
         QCOMPARE(boxes()[0].count('\r'), 4);
+    }
+
+    // Printing scrolls rows 11.. through the lines first (never past 186),
+    // so the rows reach the paper in the window's forms.
+    void printScrollsThenTypes_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("scrolledTo");
+        QTest::newRow("empty") << 0 << 1;
+        QTest::newRow("ten rows: no scrolling") << 10 << 1;
+        QTest::newRow("two hundred rows") << 200 << 186;
+    }
+    void printScrollsThenTypes() {
+        QFETCH(int, rows);
+        QFETCH(int, scrolledTo);
+        Tabella& w = open();
+        QStringList table;
+        for (int r = 1; r <= rows; ++r)
+            table << QString::fromStdString(core::dateText(core::addDays({1960, 1, 1}, 90 * r))) +
+                         (r % 2 ? "=5,00" : "=4,50");
+        fill(w, table.join(' '));
+        w.findChild<QAction*>("stampa")->trigger();
+        QCOMPARE(bar(w, "VScroll1")->value(), scrolledTo);
+        QCOMPARE(text(w, "passo"), QString("sto caricando WORD"));
+        QCOMPARE(ModFenoverra::tabellaword->Rows(), rows + 2);
+        if (rows == 200) {
+            QCOMPARE(w.tabella().tassitab(200), QString("4,5")); // shown, so rewritten
+            QCOMPARE(ModFenoverra::tabellaword->cellText(202, 4), QString("4,50"));
+            QCOMPARE(ModFenoverra::tabellaword->cellText(202, 3), QString());
+        }
     }
 
     // FENOVERRA_TABELLA_GRAB=file.png: a picture of the window with the discount table.
