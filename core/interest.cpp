@@ -23,12 +23,13 @@ double roundedDifference(double compound, double simple) {
 }
 
 int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
-              const PeriodHook& beforePeriod) {
+              const CalculationHooks& hooks) {
+    if (hooks.passStarting) hooks.passStarting();
     const auto initialCapital = parseNumber(input.capitalText);
     int computed = 0;
     for (int i = 1; i <= list.numperiodi; ++i) {
         deriveEndAndDays(list, i, input.finalDateText);
-        if (beforePeriod) beforePeriod(i);
+        if (hooks.beforePeriod) hooks.beforePeriod(i);
         PeriodSlot& s = list.slot(i);
         if (s.start.empty() || s.end.empty()) break;
         if (s.rate.empty() || !initialCapital) break;
@@ -57,6 +58,7 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
         }
         ++computed;
     }
+    if (hooks.passEnded) hooks.passEnded();
     return computed;
 }
 

@@ -29,14 +29,25 @@ struct PassInput {
     std::string finalDateText; // datfin as typed
 };
 
-// Called before period i is computed, after its end date and days are derived;
-// the window uses it to draw the rows and step the progress bar.
-using PeriodHook = std::function<void(int period)>;
+// What the window does around the engine's work; any of them may be empty.
+struct CalculationHooks {
+    // At the start of every pass (the window updates its guidance).
+    std::function<void()> passStarting;
+    // Before period i is computed, after its end date and days are derived
+    // (the window draws the rows from period i and steps the progress bar).
+    std::function<void(int period)> beforePeriod;
+    // At the end of every pass (the window draws the rows again).
+    std::function<void()> passEnded;
+    // Once, after the year split and before the first pass of a type choice
+    // (the window shows its progress bar for a long list).
+    std::function<void()> passesStarting;
+};
 
-// Returns the number of periods computed. Stops at the first period whose
-// start, end or rate is empty or unreadable, or at once when the capital is
-// empty or not a number. Never throws.
+// One pass for type input.type. Returns the number of periods computed.
+// Stops at the first period whose start, end or rate is empty or
+// unreadable, or at once when the capital is empty or not a number.
+// Never throws.
 int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
-              const PeriodHook& beforePeriod = {});
+              const CalculationHooks& hooks = {});
 
 } // namespace core

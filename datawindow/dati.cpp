@@ -7,7 +7,7 @@
 #include "platform/captionlabel.h"
 #include "platform/scrollbars.h"
 
-#include "core/interest.h"
+#include "core/calculationsequence.h"
 #include "core/numbertext.h"
 #include "core/periodderivation.h"
 #include "core/scrollbardate.h"
@@ -245,31 +245,45 @@ void Dati::mostraPeriodoInPrima(int k) {
         mostraperiodi();
 }
 
-void Dati::ricalcola(int tipo) {
-    aggiornaguida();
+core::PassInput Dati::datiDelCalcolo(int tipo) const {
+    return {tipo, s(capiniz_->text()), s(datfin_->text())};
+}
+
+core::CalculationHooks Dati::agganci() {
+    core::CalculationHooks hooks;
+    hooks.passStarting = [this] { aggiornaguida(); };
+    hooks.beforePeriod = [this](int i) {
+        mostraPeriodoInPrima(i);
+        avanzaProgresso();
+    };
+    hooks.passEnded = [this] { mostraperiodi(); };
+    return hooks;
+}
+
+void Dati::calcolaSulleSomme(const std::function<void(core::FinalSums&)>& calcolo) {
     core::FinalSums sums{s(capitales_->caption()), s(capitalec_->caption()), s(differ_->caption())};
-    const core::PassInput input{tipo, s(capiniz_->text()), s(datfin_->text())};
-    {
-        const FrozenPainting frozen(this);
-        const CaptionLabel::Batch batch;
-        core::ricalcola(core::periodi(), input, sums, [this](int i) {
-            mostraPeriodoInPrima(i);
-            avanzaProgresso();
-        });
-        capitales_->setCaption(q(sums.capitales));
-        capitalec_->setCaption(q(sums.capitalec));
-        differ_->setCaption(q(sums.differ));
-        mostraperiodi();
-    }
+    const FrozenPainting frozen(this);
+    const CaptionLabel::Batch batch;
+    calcolo(sums);
+    capitales_->setCaption(q(sums.capitales));
+    capitalec_->setCaption(q(sums.capitalec));
+    differ_->setCaption(q(sums.differ));
+}
+
+void Dati::ricalcola(int tipo) {
+    calcolaSulleSomme([&](core::FinalSums& sums) {
+        core::ricalcola(core::periodi(), datiDelCalcolo(tipo), sums, agganci());
+    });
 }
 
 void Dati::calcola() {
     if (risultaticorrenti()) return;
     const Hourglass hourglass;
-    const int n = core::periodi().numperiodi;
-    if (n > kRows) progressBar1_->show();
+    if (core::periodi().numperiodi > kRows) progressBar1_->show();
     avanzaProgresso();
-    ricalcolaTipo(tipocalcolo_);
+    calcolaSulleSomme([&](core::FinalSums& sums) {
+        core::calcolaTipo(core::periodi(), datiDelCalcolo(tipocalcolo_), sums, agganci());
+    });
     mostraUltimiPeriodi();
     risultatiattuali();
     nascondiProgresso();
@@ -286,38 +300,19 @@ void Dati::tipoScelto(int tipo) {
     core::YearSplitOutcome split;
     {
         const Hourglass hourglass;
-        if (tipo == 1) {
-            capitalec_->setCaption(QString());
-            differ_->setCaption(QString());
-        } else {
-            split = core::dividianni(core::periodi());
-        }
-        if (core::periodi().numperiodi > kRows) progressBar1_->show();
-        ricalcolaTipo(tipo);
-        if (tipo == 2) {
-            capitales_->setCaption(QString());
-            differ_->setCaption(QString());
-        }
+        core::CalculationHooks hooks = agganci();
+        hooks.passesStarting = [this] {
+            if (core::periodi().numperiodi > kRows) progressBar1_->show();
+        };
+        calcolaSulleSomme([&](core::FinalSums& sums) {
+            split = core::scegliTipo(core::periodi(), datiDelCalcolo(tipo), sums, hooks);
+        });
     }
     nascondiProgresso();
     mostraUltimiPeriodi();
     risultatiattuali();
     // Told after the hourglass has gone, so the box does not wait under it.
     if (split.refused) avvisaDivisioneRifiutata(split.needed);
-}
-
-// Both types take a simple pass and then a compound one, with the type set
-// to each in turn, as the passes read it.
-void Dati::ricalcolaTipo(int tipo) {
-    if (tipo != 3) {
-        ricalcola(tipo);
-        return;
-    }
-    tipocalcolo_ = 1;
-    ricalcola(1);
-    tipocalcolo_ = 2;
-    ricalcola(2);
-    tipocalcolo_ = 3;
 }
 
 void Dati::mostraUltimiPeriodi() {

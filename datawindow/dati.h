@@ -3,6 +3,7 @@
 // Constructing it performs the whole loading of the window.
 
 #include "core/date.h"
+#include "core/interest.h"
 #include "datawindow/datacheck.h"
 #include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
@@ -12,6 +13,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CaptionLabel;
 class QComboBox;
@@ -122,7 +124,12 @@ private:
     void abilitaRisultati(bool attuali);
     int periodoDellaRiga(int r) const;
     void disegnaRiga(int r, int k);
-    void ricalcolaTipo(int tipo);
+    core::PassInput datiDelCalcolo(int tipo) const;
+    // Drawing the rows and stepping the progress bar while the engine works.
+    core::CalculationHooks agganci();
+    // Runs the engine on the final sums shown and shows them afterwards,
+    // painting the window once at the end.
+    void calcolaSulleSomme(const std::function<void(core::FinalSums&)>& calcolo);
     void mostraUltimiPeriodi(); // the last ten, when there are more
     void avanzaProgresso();
     void nascondiProgresso();

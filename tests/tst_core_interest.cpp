@@ -1,5 +1,5 @@
-// The interest pass: worked examples, rounding and the pass's stopping rules.
-#include "core/interest.h"
+// The calculation: worked examples through the type choice, rounding and the pass's stopping rules.
+#include "core/calculationsequence.h"
 #include "core/numbertext.h"
 #include "core/periodderivation.h"
 
@@ -18,20 +18,6 @@ QString column(const PeriodList& list, std::optional<double> PeriodSlot::*field)
         out << (v ? QString::fromStdString(numberText(*v)) : "-");
     }
     return out.join(' ');
-}
-
-// Runs the window's sequence for a type: split for 2 and 3, then the passes.
-FinalSums calculate(PeriodList& list, int type, const std::string& capital,
-                    const std::string& finalDate) {
-    FinalSums sums;
-    if (type > 1) dividianni(list);
-    if (type == Both) {
-        ricalcola(list, {Simple, capital, finalDate}, sums);
-        ricalcola(list, {Compound, capital, finalDate}, sums);
-    } else {
-        ricalcola(list, {type, capital, finalDate}, sums);
-    }
-    return sums;
 }
 
 } // namespace
@@ -86,6 +72,14 @@ private slots:
                                                                    << "3438,54"
                                                                    << ""
                                                                    << "";
+        // 456,25 / 100 * 10 / 365 * 73 * 100 is exactly 912,5 in double: the
+        // half cent goes up.
+        QTest::newRow("exact half cent goes up") << "01/01/01=10"
+                                                 << "456,25"
+                                                 << "15/03/01" << 1 << "9,13"
+                                                 << "465,38"
+                                                 << ""
+                                                 << "";
         QTest::newRow("dates out of order give negative interest") << "01/01/02=10"
                                                                    << "1000"
                                                                    << "01/01/01" << 1 << "-100"
@@ -103,12 +97,27 @@ private slots:
         QFETCH(QString, compound);
         QFETCH(QString, difference);
         PeriodList list = listOf(periods);
-        const FinalSums sums =
-            calculate(list, type, capital.toStdString(), finalDate.toStdString());
+        FinalSums sums;
+        scegliTipo(list, {type, capital.toStdString(), finalDate.toStdString()}, sums);
         QCOMPARE(column(list, &PeriodSlot::interest), interest);
         QCOMPARE(QString::fromStdString(sums.capitales), simple);
         QCOMPARE(QString::fromStdString(sums.capitalec), compound);
         QCOMPARE(QString::fromStdString(sums.differ), difference);
+    }
+
+    // The window hangs its drawing and progress bar on these: the progress
+    // bar is shown for the list as split, each pass draws every period.
+    void typeChoiceCallsTheHooksInOrder() {
+        PeriodList list = listOf("15/06/00=7;15/03/02=3");
+        QStringList events;
+        CalculationHooks hooks;
+        hooks.passesStarting = [&] { events << QString("split:%1").arg(list.numperiodi); };
+        hooks.passStarting = [&] { events << "start"; };
+        hooks.beforePeriod = [&](int i) { events << QString::number(i); };
+        hooks.passEnded = [&] { events << "end"; };
+        FinalSums sums;
+        scegliTipo(list, {Both, "1000", "31/12/02"}, sums, hooks);
+        QCOMPARE(events.join(' '), QString("split:4 start 1 2 3 4 end start 1 2 3 4 end"));
     }
 
     void periodInterestRounding_data() {
