@@ -64,7 +64,6 @@ void PeriodList::clear() {
     for (auto& s : slots_)
         s.clear();
     numperiodi = 0;
-    primoperiodo = 1;
 }
 
 } // namespace core

@@ -47,8 +47,7 @@ public:
 
     const std::string& start(int k) const { return slot(k).start; }
 
-    int numperiodi = 0;   // slots 1..200 whose rate text is not empty
-    int primoperiodo = 1; // period shown in the first visible row, 1..191
+    int numperiodi = 0; // slots 1..200 whose rate text is not empty
 
     // Recounts numperiodi.
     void contaperiodi();
@@ -58,7 +57,7 @@ public:
     // Removes period k when it has a start date and a rate; false when ignored.
     bool remove(int k);
 
-    // All slots empty, numperiodi 0, primoperiodo 1.
+    // All slots empty, numperiodi 0.
     void clear();
 
     // Highest slot holding a start date or a rate (0 when none).

@@ -92,7 +92,7 @@ Dati::Dati(QWidget* parent) : QWidget(parent) {
     aggiornaguida();
     moneta_->addItems(kValute);
     moneta_->setCurrentIndex(0);
-    core::periodi().primoperiodo = 1;
+    primoperiodo_ = 1;
     for (int r = 1; r <= kRows; ++r)
         righe_[r].data1->setToolTip("cliccare per andare indietro di 365 giorni");
     datfin_->setText(q(core::dateText(Clock::today())));
@@ -146,14 +146,14 @@ void Dati::mouseMoveEvent(QMouseEvent* event) {
 // ---------------------------------------------------------------- drawing
 
 int Dati::periodoDellaRiga(int r) const {
-    return core::periodi().primoperiodo + r - 1;
+    return primoperiodo_ + r - 1;
 }
 
 void Dati::mostraperiodi() {
     const CaptionLabel::Batch batch;
     ++disegno_;
     evidenzianumeri();
-    core::periodi().primoperiodo = vscroll1_->value();
+    primoperiodo_ = vscroll1_->value();
     for (int r = 1; r <= kRows; ++r)
         disegnaRiga(r, periodoDellaRiga(r));
     --disegno_;
@@ -452,10 +452,7 @@ void Dati::cancella() {
         sum->setCaption(QString());
     // Every slot, not only the counted periods: dates left without a rate
     // would otherwise come back into view later.
-    core::PeriodList& list = core::periodi();
-    for (int i = core::kMaxPeriods; i >= 1; --i)
-        list.slot(i).clear();
-    list.numperiodi = 0;
+    core::periodi().clear();
     for (int r = 1; r <= kRows; ++r) {
         const Riga& row = righe_[r];
         for (CaptionLabel* c :
@@ -503,22 +500,23 @@ fileformat::DataFileContent Dati::contenuto() const {
 
 void Dati::carica(const fileformat::DataFileContent& content) {
     core::PeriodList& list = core::periodi();
+    list.clear();
     const int n =
         static_cast<int>(std::min<std::size_t>(content.periods.size(), core::kMaxPeriods));
-    list.numperiodi = n;
     for (int i = 1; i <= n; ++i) {
         const fileformat::DataFilePeriod& p = content.periods[static_cast<std::size_t>(i - 1)];
         list.slot(i).start = p.start;
         list.slot(i).end = p.end;
         list.slot(i).rate = p.rate;
     }
+    list.contaperiodi();
     datfin_->setText(n > 0 ? q(list.slot(n).end) : QString());
     capiniz_->setText(q(content.capital));
     riferimento_->setText(q(content.reference));
     sceglitipo(std::clamp(content.type, 1, 3));
-    // The view stays where the calculation left it. Setting primoperiodo back
-    // to 1 alone would part it from VScroll1, and the rows' reactions, which
-    // find their period through it, would write into periods not shown.
+    // The view stays where the calculation left it. Setting primoperiodo_
+    // back to 1 alone would part it from VScroll1, and the rows' reactions,
+    // which find their period through it, would write into periods not shown.
 }
 
 void Dati::apri() {

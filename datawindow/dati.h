@@ -136,6 +136,9 @@ private:
     void mostraPeriodoInPrima(int k);
     void avvisaDivisioneRifiutata(int needed);
 
+    // The period shown in the first row (1..191), taken from VScroll1 each
+    // time the rows are drawn; the rows' reactions find their period by it.
+    int primoperiodo_ = 1;
     // Depth of row drawing under way, and a guidance update it owes.
     int disegno_ = 0;
     bool guidaInSospeso_ = false;
