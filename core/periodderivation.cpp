@@ -27,13 +27,21 @@ void deriveEndAndDays(PeriodList& list, int k, const std::string& finalDateText)
 
 namespace {
 
-// One split over start dates and rates; returns how many periods it added.
-// Works on plain vectors so that a dry run can measure the room it needs.
-int splitAtYearStarts(std::vector<std::string>& starts, std::vector<std::string>& rates, int n) {
-    // starts/rates are 1-based and have room for any number of insertions.
+// Opens slot p of the working copy for a new period: the slots above move up
+// as far as the first one that can take the shift; when every slot from p
+// on holds a period, the copy grows past 200 (and the split is refused).
+void openSlot(std::vector<PeriodSlot>& slots, int p) {
+    const auto at = [&](int k) { return slots.begin() + k; };
+    if (const int end = shiftEnd(slots, p); end >= 0) slots.erase(at(end));
+    slots.insert(at(p), PeriodSlot{});
+}
+
+// One split over start dates and rates (1-based, slot 0 unused); returns how
+// many periods it added.
+int splitAtYearStarts(std::vector<PeriodSlot>& slots, int n) {
     auto startAt = [&](int k) -> const std::string& {
         static const std::string empty;
-        return k < static_cast<int>(starts.size()) ? starts[k] : empty;
+        return k < static_cast<int>(slots.size()) ? slots[k].start : empty;
     };
     int added_total = 0;
     int i = 1;
@@ -50,8 +58,9 @@ int splitAtYearStarts(std::vector<std::string>& starts, std::vector<std::string>
                 if (!there || difference(*there, d) != 0) {
                     ++n;
                     ++added;
-                    starts.insert(starts.begin() + i + j, dateText(d));
-                    rates.insert(rates.begin() + i + j, rates[static_cast<std::size_t>(i + j - 1)]);
+                    openSlot(slots, i + j);
+                    slots[i + j].start = dateText(d);
+                    slots[i + j].rate = slots[i + j - 1].rate;
                 }
             }
         }
@@ -65,28 +74,27 @@ int splitAtYearStarts(std::vector<std::string>& starts, std::vector<std::string>
 
 YearSplitOutcome dividianni(PeriodList& list) {
     const int n = list.numperiodi;
-    std::vector<std::string> starts(static_cast<std::size_t>(kMaxPeriods + 2));
-    std::vector<std::string> rates(static_cast<std::size_t>(kMaxPeriods + 2));
+    std::vector<PeriodSlot> slots(static_cast<std::size_t>(kMaxPeriods + 1));
     for (int k = 1; k <= kMaxPeriods; ++k) {
-        starts[k] = list.slot(k).start;
-        rates[k] = list.slot(k).rate;
+        slots[k].start = list.slot(k).start;
+        slots[k].rate = list.slot(k).rate;
     }
     YearSplitOutcome out;
-    out.inserted = splitAtYearStarts(starts, rates, n);
+    out.inserted = splitAtYearStarts(slots, n);
     out.needed = n + out.inserted;
-    // The inserted slots push later ones up; anything pushed past 200 would be lost.
-    for (std::size_t k = kMaxPeriods + 1; k < starts.size(); ++k) {
-        if (!starts[k].empty() || !rates[k].empty()) {
+    // Only periods count: a start date alone gave way before the list grew.
+    for (std::size_t k = kMaxPeriods + 1; k < slots.size(); ++k) {
+        if (!slots[k].rate.empty()) {
             out.refused = true;
             out.inserted = 0;
             return out;
         }
     }
     for (int k = 1; k <= kMaxPeriods; ++k) {
-        list.slot(k).start = starts[k];
-        list.slot(k).rate = rates[k];
+        list.slot(k).start = slots[k].start;
+        list.slot(k).rate = slots[k].rate;
     }
-    list.numperiodi = n + out.inserted;
+    list.contaperiodi();
     return out;
 }
 

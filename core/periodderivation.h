@@ -24,8 +24,10 @@ struct YearSplitOutcome {
 };
 
 // dividianni: starts a new period at each 1 January between two start dates,
-// carrying the rate of the period cut. The last period is never cut. When the
-// result would not fit in 200 slots, nothing is changed and refused is set.
+// carrying the rate of the period cut. The last period is never cut. Each new
+// period opens its slot as an insertion does (shiftEnd). When the periods
+// would not fit in 200 slots, nothing is changed and refused is set; a start
+// date alone far down never counts.
 YearSplitOutcome dividianni(PeriodList& list);
 
 } // namespace core

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace core {
@@ -32,9 +33,15 @@ struct PeriodSlot {
 
 enum class InsertOutcome {
     Inserted,     // the period at k is doubled
-    ListFull,     // no room: "Siamo già a 200 periodi: ..."
-    NothingThere, // k lies beyond the last period: nothing to double
+    ListFull,     // 200 periods: "Siamo già a 200 periodi: ..."
+    NothingThere, // slot k is empty, or every slot above it holds a period
 };
+
+// Where a shift that opens room at slot `from` stops: the first slot from
+// `from` on that holds nothing, or else the first that holds a start date
+// alone (a date still waiting for its rate gives way to a period). -1 when
+// every slot from `from` on holds a period. Indexes are slot numbers.
+int shiftEnd(std::span<const PeriodSlot> slots, int from);
 
 class PeriodList {
 public:
@@ -52,9 +59,12 @@ public:
     // Recounts numperiodi.
     void contaperiodi();
 
-    // Doubles period k (1 <= k <= 200): slots k.. move up by one.
+    // Doubles period k (1 <= k <= 200): slots k.. move up by one, as far as
+    // the first slot that can take the shift (shiftEnd).
     InsertOutcome insert(int k);
-    // Removes period k when it has a start date and a rate; false when ignored.
+    // Removes period k when it has a start date and a rate; false when
+    // ignored. The slots above move down by one, as far as the first empty
+    // slot; a slot left without a rate keeps no days and no results.
     bool remove(int k);
 
     // All slots empty, numperiodi 0.

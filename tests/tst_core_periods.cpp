@@ -96,15 +96,21 @@ private slots:
         QVERIFY(list.start(201).empty());
     }
 
-    // A start date alone in slot 200 is no period: it gives way to an insert.
-    void loneStartInTheLastSlotDoesNotFillTheList() {
-        PeriodList list = listOf("01/01/01=1;01/01/02=2");
+    // Far down, a start date alone or a whole period is no obstacle: the
+    // shift stops at the first free slot. Only 200 periods fill the list.
+    void whatLiesFarDownStaysWhereItIs() {
+        PeriodList list = listOf("15/06/00=7;15/03/02=3");
+        list.slot(199).start = "01/01/19";
         list.slot(200).start = "01/01/20";
-        QCOMPARE(list.insert(1), InsertOutcome::Inserted);
-        QCOMPARE(list.numperiodi, 3);
         list.slot(200).rate = "5";
         list.contaperiodi();
-        QCOMPARE(list.insert(1), InsertOutcome::ListFull);
+        QCOMPARE(list.insert(1), InsertOutcome::Inserted);
+        QCOMPARE(list.numperiodi, 4);
+        QVERIFY(list.remove(1));
+        QCOMPARE(dividianni(list).inserted, 2);
+        QCOMPARE(describe(list).section(';', 0, 4),
+                 QString("15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3;="));
+        QCOMPARE(describe(list).section(';', 198), QString("01/01/19=;01/01/20=5"));
     }
 
     void endDatesAndDays_data() {

@@ -196,15 +196,67 @@ private slots:
         QCOMPARE(rows(), QString("1 3 3 4 5|1 3 3 4 5|5"));
     }
 
-    void insertAt200PeriodsIsRefused() {
+    // Only 200 periods fill the list: a period entered far down, in slot
+    // 200, leaves room for the ones before it to grow.
+    void insertRefusedOnlyAt200Periods_data() {
+        QTest::addColumn<int>("periods");
+        QTest::addColumn<int>("after");
+        QTest::newRow("200 periods") << 200 << 200;
+        QTest::newRow("5 periods and one in slot 200") << 5 << 7;
+    }
+
+    void insertRefusedOnlyAt200Periods() {
+        QFETCH(int, periods);
+        QFETCH(int, after);
         auto w = newWindow();
-        fillPeriods(*w, monthly(200));
-        expectBox();
+        fillPeriods(*w, monthly(periods));
+        const QString last = dateBefore(20000 - 200 * 30);
+        if (periods < core::kMaxPeriods) {
+            bar(*w, "VScroll1")->setValue(191);
+            enterPeriod(*w, 10, last, 700);
+            bar(*w, "VScroll1")->setValue(1);
+        }
+        if (after == periods) expectBox();
         click(*w, "num(2)");
-        QCOMPARE(core::periodi().slot(200).start, dateBefore(20000 - 200 * 30).toStdString());
-        QCOMPARE(boxes(), QStringList("64|" + ModFenoverra::titolocontrollo +
-                                      "|Siamo già a 200 "
-                                      "periodi: non è possibile aggiungerne degli altri."));
+        QCOMPARE(core::periodi().numperiodi, after);
+        QCOMPARE(core::periodi().slot(200).start, last.toStdString());
+        if (after == periods)
+            QCOMPARE(boxes(), QStringList("64|" + ModFenoverra::titolocontrollo +
+                                          "|Siamo già a 200 "
+                                          "periodi: non è possibile aggiungerne degli altri."));
+        else
+            QCOMPARE(column(*w, "tas"), QString("3 3 3 3 3 3"));
+    }
+
+    // A start date without a rate, entered far down, is no period: the year
+    // split has room for the two 1 January periods it needs.
+    void loneStartDateInSlot200DoesNotBlockTheSplit() {
+        auto w = newWindow();
+        enterPeriod(*w, 1, "15/06/00", 1000);
+        enterPeriod(*w, 2, "15/03/02", 500);
+        type(*w, "datfin", "31/12/02");
+        type(*w, "capiniz", "1000");
+        bar(*w, "VScroll1")->setValue(191);
+        bar(*w, "hscroll1(10)")->setValue(daysBefore("01/01/20"));
+        chooseType(*w, 2);
+        QCOMPARE(core::periodi().numperiodi, 4);
+        QCOMPARE(text(*w, "capitalec"), QString("1223,17"));
+        QCOMPARE(core::periodi().slot(200).start, std::string("01/01/20"));
+    }
+
+    // After a delete, a start date still waiting for its rate moves up beside
+    // no days and no results of the period that was there.
+    void deleteLeavesNoResultsBesideALoneStartDate() {
+        auto w = newWindow();
+        enterExample(*w, 3, "31/12/02", "1000");
+        chooseType(*w, 1);
+        bar(*w, "VScroll1")->setValue(1);
+        bar(*w, "hscroll1(4)")->setValue(daysBefore("01/01/03"));
+        click(*w, "delriga(2)");
+        QCOMPARE(text(*w, "data1(3)") + "|" + text(*w, "tas(3)"), QString("01/01/03|"));
+        for (const char* name : {"giorn", "interes", "totint", "capital"})
+            QCOMPARE(text(*w, row(name, 3)), QString());
+        QCOMPARE(column(*w, "giorn"), QString("545 184"));
     }
 
     // Texts a bar cannot stand for arrive from files and tables: the row shows
