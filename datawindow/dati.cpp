@@ -316,7 +316,8 @@ void Dati::tipoScelto(int tipo) {
 }
 
 void Dati::mostraUltimiPeriodi() {
-    if (core::periodi().numperiodi > kRows) vscroll1_->setValue(core::periodi().numperiodi - 9);
+    const int n = core::periodi().numperiodi;
+    if (n > kRows) vscroll1_->setValue(n - (kRows - 1));
 }
 
 void Dati::nascondiProgresso() {
@@ -327,13 +328,14 @@ void Dati::nascondiProgresso() {
 void Dati::avvisaDivisioneRifiutata(int needed) {
     // The list has no room for a period at every 1 January: it is left as it
     // is, and the user must know that compounding will miss some year starts.
-    MessageBox::show(this,
-                     "Per calcolare gli interessi composti bisognerebbe suddividere i periodi al "
-                     "1° gennaio di ogni anno, ma servirebbero" +
-                         QString(" %1").arg(needed) +
-                         " periodi, oltre il massimo di 200.\rI periodi non sono stati suddivisi: "
-                         "il risultato degli interessi composti non sarà corretto.",
-                     MsgStyle::OkOnly | MsgStyle::Exclamation, ModFenoverra::titolocontrollo);
+    MessageBox::show(
+        this,
+        "Per calcolare gli interessi composti bisognerebbe suddividere i periodi al "
+        "1° gennaio di ogni anno, ma servirebbero" +
+            QString(" %1 periodi, oltre il massimo di %2.").arg(needed).arg(core::kMaxPeriods) +
+            "\rI periodi non sono stati suddivisi: il risultato degli interessi "
+            "composti non sarà corretto.",
+        MsgStyle::OkOnly | MsgStyle::Exclamation, ModFenoverra::titolocontrollo);
 }
 
 // ---------------------------------------------------------------- header reactions

@@ -1,6 +1,41 @@
 #pragma once
 // The Data window `dati`: where a calculation is entered and its results read.
 // Constructing it performs the whole loading of the window.
+//
+// Parts, top to bottom (built in datilayout.cpp):
+//   - the header: capital `capiniz` and currency `moneta` (its name heads the
+//     money columns, `eur(1..3)`), final date `datfin` with its bar
+//     `scrollafinale`, reference `riferimento`, calculation type
+//     `Option1(1..3)` in `Frame1`;
+//   - the final sums `capitales`, `capitalec`, `differ` and "&calcola";
+//   - the period table: headings and kRows rows (Riga) over the 200 slots of
+//     core::periodi(), scrolled by `VScroll1`; row r shows period
+//     primoperiodo_ + r - 1. Each row: number `num` (click inserts), X
+//     `delriga`, start date `data1` with its bar `hscroll1`, end date `al`,
+//     rate `tas` with its bar `scrollatassi`, then days and the results;
+//   - `ProgressBar1`, the yellow guidance box `passo`, the exit button.
+//
+// Chain of reactions. The row cells are CaptionLabels: a caption that really
+// changes emits captionChanged, and its reaction stores the caption in the
+// list (data1 the start date, al the end date, tas the rate and a recount).
+// A stored start date redraws the rows (mostraperiodi); drawing sets every
+// caption and bar again from the list, and a bar the drawing moves runs its
+// reaction as a user's move would (new caption, a reminder in `passo`,
+// results out of date). The chain ends because drawing puts back what is
+// already there, and an unchanged caption emits nothing.
+//
+// Drawing-depth guard. `disegno_` counts the drawings under way. A start date
+// stored while a drawing runs does not start a nested one (it would only
+// repeat the rows the outer drawing goes through anyway): it sets
+// `guidaInSospeso_`, and the outermost drawing runs aggiornaguida when it
+// ends, after every bar it moved has left its reminder, which is the order
+// the guidance would have had.
+//
+// Calculation. The engine runs the sequence (core/calculationsequence.h) on
+// the capital, final date and final sums shown; the window's hooks update
+// the guidance at each pass, draw the rows from the period being computed
+// and step the progress bar. Painting is frozen meanwhile and the sums are
+// shown at the end (calcolaSulleSomme).
 
 #include "core/date.h"
 #include "core/interest.h"

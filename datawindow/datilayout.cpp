@@ -31,6 +31,11 @@ const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kGreyedText(128, 128, 128);
 
+// Headings of the period table: group captions, column captions, units.
+constexpr int kGroupTop = 2520;
+constexpr int kCaptionTop = 2760;
+constexpr int kUnitTop = 3000;
+
 // Rows of the period table.
 constexpr int kFirstRowTop = 3270;
 constexpr int kRowPitch = 240;
@@ -197,49 +202,54 @@ void Dati::costruisci() {
     calcolare_->setToolTip("cliccare per aggiornare i risultati");
     place(calcolare_, 5300, 1650, 900, 540);
 
-    // Headings of the period table.
-    auto span = [](const Column& a, const Column& b) { return b.left + b.width - a.left; };
-    const int groupTop = 2520;
-    const int captionTop = 2760;
-    const int unitTop = 3000;
-    auto* input = heading(this, "Label28", "dati per ogni singolo periodo",
-                          "digitare i dati relativi o prelevarli dalla finestra Tabelle", kNum.left,
-                          groupTop, span(kNum, kScrollatassi));
-    auto* results =
-        heading(this, "Label29", "risultati del calcolo", "i risultati per ogni singolo periodo",
-                kGiorn.left, groupTop, span(kGiorn, kCapital));
-    for (QLabel* group : {input, results}) {
-        group->setFrameShape(QFrame::Box);
-        makeBold(group);
+    // Headings of the period table: the two group captions over the input
+    // and result columns, the column captions, and the units below them.
+    struct Heading {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        Column from, to; // the columns it spans
+        int top;
+    };
+    const Heading headings[] = {
+        {"Label28", "dati per ogni singolo periodo",
+         "digitare i dati relativi o prelevarli dalla finestra Tabelle", kNum, kScrollatassi,
+         kGroupTop},
+        {"Label29", "risultati del calcolo", "i risultati per ogni singolo periodo", kGiorn,
+         kCapital, kGroupTop},
+        {"Label3", "n.", "numero d'ordine", kNum, kNum, kCaptionTop},
+        {"Label4", "dal", "data da cui parte il singolo tasso", kData1, kData1, kCaptionTop},
+        {"label7", "gg/mm/aa", "inserire le date usando le frecce laterali", kData1, kHscroll1,
+         kUnitTop},
+        {"Label13", "al", "data a cui arriva il singolo tasso", kAl, kAl, kCaptionTop},
+        {"Label14", "gg/mm/aa", "queste date vengono calcolate in automatico", kAl, kAl, kUnitTop},
+        {"Label5", "tasso", "tasso di interesse", kTas, kTas, kCaptionTop},
+        {"Label8", "%", "immettere il valore usando le freccette laterali", kTas, kScrollatassi,
+         kUnitTop},
+        {"Label6", "giorni", "numero di giorni ai quali viene riferito il tasso", kGiorn, kGiorn,
+         kCaptionTop},
+        {"Label9", "num.", "numero di giorni ai quali viene riferito il tasso", kGiorn, kGiorn,
+         kUnitTop},
+        {"Label20", "interessi", "interessi del singolo periodo", kInteres, kInteres, kCaptionTop},
+        {"Label22", "totali interessi", "totale progressivo degli interessi maturati", kTotint,
+         kTotint, kCaptionTop},
+        {"Label10", "capitale", "capitale progressivo maturato", kCapital, kCapital, kCaptionTop},
+    };
+    for (const Heading& h : headings) {
+        QLabel* label =
+            heading(this, h.name, QString::fromUtf8(h.caption), QString::fromUtf8(h.tip),
+                    h.from.left, h.top, h.to.left + h.to.width - h.from.left);
+        if (h.top == kGroupTop) {
+            label->setFrameShape(QFrame::Box);
+            makeBold(label);
+        }
     }
-    heading(this, "Label3", "n.", "numero d'ordine", kNum.left, captionTop, kNum.width);
-    heading(this, "Label4", "dal", "data da cui parte il singolo tasso", kData1.left, captionTop,
-            kData1.width);
-    heading(this, "label7", "gg/mm/aa", "inserire le date usando le frecce laterali", kData1.left,
-            unitTop, span(kData1, kHscroll1));
-    heading(this, "Label13", "al", "data a cui arriva il singolo tasso", kAl.left, captionTop,
-            kAl.width);
-    heading(this, "Label14", "gg/mm/aa", "queste date vengono calcolate in automatico", kAl.left,
-            unitTop, kAl.width);
-    heading(this, "Label5", "tasso", "tasso di interesse", kTas.left, captionTop, kTas.width);
-    heading(this, "Label8", "%", "immettere il valore usando le freccette laterali", kTas.left,
-            unitTop, span(kTas, kScrollatassi));
-    heading(this, "Label6", "giorni", "numero di giorni ai quali viene riferito il tasso",
-            kGiorn.left, captionTop, kGiorn.width);
-    heading(this, "Label9", "num.", "numero di giorni ai quali viene riferito il tasso",
-            kGiorn.left, unitTop, kGiorn.width);
-    heading(this, "Label20", "interessi", "interessi del singolo periodo", kInteres.left,
-            captionTop, kInteres.width);
-    heading(this, "Label22", "totali interessi", "totale progressivo degli interessi maturati",
-            kTotint.left, captionTop, kTotint.width);
-    heading(this, "Label10", "capitale", "capitale progressivo maturato", kCapital.left, captionTop,
-            kCapital.width);
     const Column money[] = {{}, kInteres, kTotint, kCapital};
     for (int i = 1; i <= 3; ++i) {
         eur_[i] = new CaptionLabel(this);
         eur_[i]->setObjectName(indexed("eur", i));
         eur_[i]->setAlignment(Qt::AlignCenter);
-        place(eur_[i], money[i].left, unitTop, money[i].width, 240);
+        place(eur_[i], money[i].left, kUnitTop, money[i].width, 240);
     }
 
     costruisciRighe();
@@ -248,12 +258,12 @@ void Dati::costruisci() {
     vscroll1_->setObjectName("VScroll1");
     vscroll1_->setRange(1, core::kMaxPeriods - kRows + 1);
     vscroll1_->setSingleStep(1);
-    vscroll1_->setPageStep(10);
+    vscroll1_->setPageStep(kRows); // a page of rows
     place(vscroll1_, kVScroll1.left, kFirstRowTop, kVScroll1.width, kRows * kRowPitch);
 
     progressBar1_ = new QProgressBar(this);
     progressBar1_->setObjectName("ProgressBar1");
-    progressBar1_->setRange(0, 200);
+    progressBar1_->setRange(0, core::kMaxPeriods); // a step per period
     progressBar1_->setValue(0);
     progressBar1_->setTextVisible(false);
     progressBar1_->hide();
