@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Fenoverra.
-# Idempotent: does nothing when every package is already installed.
+# Idempotent: does nothing when every package and the Italian locale are there.
 set -euo pipefail
 
 PACKAGES=(
@@ -10,7 +10,7 @@ PACKAGES=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core
-  python3
+  python3 locales
 )
 
 missing=()
@@ -20,11 +20,24 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests also run under the Italian locale, which must not change
+# how the program writes numbers.
+if ! locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8'; then
+  echo "Generating the it_IT.UTF-8 locale"
+  if grep -q '^[# ]*it_IT\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    $SUDO sed -i 's/^[# ]*\(it_IT\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  else
+    echo 'it_IT.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen >/dev/null
+fi
