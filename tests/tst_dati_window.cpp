@@ -372,19 +372,6 @@ private slots:
             label.setCaption(caption);
         QCOMPARE(spy.count(), 2);
     }
-
-    // FENOVERRA_DATI_GRAB=file.png: a picture of the window with 12 periods, to look at.
-    void picture() {
-        const QString path = qEnvironmentVariable("FENOVERRA_DATI_GRAB");
-        if (path.isEmpty()) QSKIP("set FENOVERRA_DATI_GRAB to write the picture");
-        auto w = newWindow();
-        type(*w, "capiniz", "10000");
-        type(*w, "riferimento", "Prestito a Mario, è già scaduto");
-        fillPeriods(*w, monthly(12));
-        chooseType(*w, 3);
-        w->show();
-        QVERIFY(w->grab().save(path));
-    }
 };
 
 QTEST_MAIN(TestDatiWindow)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the window grabber and writes a PNG of each window of the program,
+# or of the windows named, to look at after a change:
+#   scripts/grab-windows.sh [window...]      pictures in build/windows/
+# Runs under xvfb-run, so the windows are drawn by a real X server; without
+# it, on Qt's offscreen platform.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=build/windows
+cmake -S . -B build >/dev/null
+cmake --build build -j2 --target grabwindows >/dev/null
+mkdir -p "$out"
+if command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/grabwindows "$out" "$@"
+else
+  QT_QPA_PLATFORM=offscreen build/tools/grabwindows "$out" "$@"
+fi
