@@ -1,6 +1,9 @@
 #include "platform/fluidsynthplayer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <dlfcn.h>
 #include <fluidsynth.h>
 
 namespace {
@@ -15,6 +18,23 @@ void silenceFluidSynthLog() {
     (void)silenced;
 }
 
+extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA prints its own errors (a card that is busy or gone) on the terminal.
+// FluidSynth loads ALSA's library, so its error handler can be replaced
+// without building against ALSA.
+void silenceAlsa() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    static const bool silenced = [] {
+        if (auto set =
+                reinterpret_cast<SetHandler>(dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler")))
+            set(&ignoreAlsaError);
+        return true;
+    }();
+    (void)silenced;
+}
+
 constexpr double sampleRateHz = 44100.0;
 // FluidSynth's default gain (0.2) leaves a small band quieter than it should be.
 constexpr double gain = 0.5;
@@ -23,43 +43,44 @@ constexpr double gain = 0.5;
 
 struct FluidSynthPlayer::Impl {
     Output output;
+    QByteArray driverName; // device output: the driver chosen at open
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     fluid_audio_driver_t* driver = nullptr;
     fluid_player_t* player = nullptr;
-    QByteArray midiFile;
+    // Stopped by pause(): the player reads as done then too, but resumes
+    // where it stood instead of starting again.
     bool paused = false;
 
     explicit Impl(Output o) : output(o) {}
 
-    void createPlayer() {
-        player = new_fluid_player(synth);
-        if (player && fluid_player_add(player, midiFile.constData()) != FLUID_OK) {
-            delete_fluid_player(player);
-            player = nullptr;
+    void startDriver() {
+        if (driver || !synth || output == Output::Offline) return;
+        if (output == Output::Device) {
+            silenceAlsa();
+            fluid_settings_setstr(settings, "audio.driver", driverName.constData());
+        } else {
+            fluid_settings_setstr(settings, "audio.driver", "file");
+            fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
+            fluid_settings_setstr(settings, "audio.file.type", "raw");
         }
-    }
-
-    void startDevice() {
-        if (output == Output::Device) driver = new_fluid_audio_driver(settings, synth);
-        if (driver) return;
-        // No sound device: render into nothing so that the music still keeps time.
-        fluid_settings_setstr(settings, "audio.driver", "file");
-        fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
-        fluid_settings_setstr(settings, "audio.file.type", "raw");
         driver = new_fluid_audio_driver(settings, synth);
     }
 
-    void release() {
-        // The device thread drives the player: stop it first.
+    void stopDriver() {
         if (driver) delete_fluid_audio_driver(driver);
+        driver = nullptr;
+    }
+
+    void release() {
+        // The driver's thread drives the player: stop it first.
+        stopDriver();
         if (player) {
             fluid_player_stop(player);
             delete_fluid_player(player);
         }
         if (synth) delete_fluid_synth(synth);
         if (settings) delete_fluid_settings(settings);
-        driver = nullptr;
         player = nullptr;
         synth = nullptr;
         settings = nullptr;
@@ -75,62 +96,84 @@ FluidSynthPlayer::~FluidSynthPlayer() {
     d->release();
 }
 
+QString FluidSynthPlayer::soundFontIn(const QString& folder) {
+    for (const char* name : {"default-GM.sf2", "TimGM6mb.sf2"}) {
+        const QString file = QDir(folder).filePath(QLatin1String(name));
+        if (QFileInfo(file).isFile()) return file;
+    }
+    return {};
+}
+
 QString FluidSynthPlayer::defaultSoundFont() {
-    return QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+    return soundFontIn(QStringLiteral("/usr/share/sounds/sf2"));
+}
+
+// Only a driver whose device is there is tried: FluidSynth's default driver
+// without a sound card, or JACK without its server, would fill the terminal
+// with the errors of their libraries.
+QByteArray FluidSynthPlayer::deviceDriver() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (qEnvironmentVariableIsSet("PULSE_SERVER") ||
+        (!runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/pulse/native"))))
+        return QByteArrayLiteral("pulseaudio");
+    const QStringList playback =
+        QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcmC*D*p")}, QDir::System);
+    if (!playback.isEmpty()) return QByteArrayLiteral("alsa");
+    return {};
 }
 
 bool FluidSynthPlayer::open(const QString& midiFile, const QString& soundFont) {
     d->release();
-    d->midiFile = QFile::encodeName(midiFile);
+    if (d->output == Output::Device) {
+        d->driverName = deviceDriver();
+        if (d->driverName.isEmpty()) return false;
+    }
+    const QByteArray midiName = QFile::encodeName(midiFile);
     const QByteArray soundFontName = QFile::encodeName(soundFont);
-    if (!QFile::exists(soundFont) || !QFile::exists(midiFile) ||
-        !fluid_is_midifile(d->midiFile.constData()))
+    if (soundFont.isEmpty() || !QFile::exists(soundFont) || !QFile::exists(midiFile) ||
+        !fluid_is_midifile(midiName.constData()))
         return false;
 
     d->settings = new_fluid_settings();
     if (!d->settings) return false;
     fluid_settings_setnum(d->settings, "synth.sample-rate", sampleRateHz);
     fluid_settings_setnum(d->settings, "synth.gain", gain);
-    // The player follows the rendered samples, so it keeps time with whatever renders them.
+    // The player follows the rendered samples: it keeps time with whatever
+    // renders them, and stands still while nothing does.
     fluid_settings_setstr(d->settings, "player.timing-source", "sample");
     d->synth = new_fluid_synth(d->settings);
     if (!d->synth || fluid_synth_sfload(d->synth, soundFontName.constData(), 1) == FLUID_FAILED) {
         d->release();
         return false;
     }
-    d->createPlayer();
-    if (!d->player) {
+    d->player = new_fluid_player(d->synth);
+    if (!d->player || fluid_player_add(d->player, midiName.constData()) != FLUID_OK) {
         d->release();
         return false;
     }
-    if (d->output != Output::Offline) d->startDevice();
     return true;
 }
 
 void FluidSynthPlayer::play() {
     if (!d->player) return;
-    if (d->paused) {
-        d->paused = false;
-        fluid_player_play(d->player);
-        return;
-    }
-    const int status = fluid_player_get_status(d->player);
-    if (status == FLUID_PLAYER_PLAYING) return;
-    if (status == FLUID_PLAYER_DONE) {
-        // Ended by itself: a fresh player starts the piece again.
-        delete_fluid_player(d->player);
-        d->player = nullptr;
-        d->createPlayer();
-        if (!d->player) return;
-    }
+    // A piece that ended by itself starts again from its beginning.
+    if (!d->paused && fluid_player_get_status(d->player) == FLUID_PLAYER_DONE)
+        fluid_player_seek(d->player, 0);
+    d->paused = false;
     fluid_player_play(d->player);
+    d->startDriver();
 }
 
 void FluidSynthPlayer::pause() {
-    if (!d->player || fluid_player_get_status(d->player) != FLUID_PLAYER_PLAYING) return;
-    fluid_player_stop(d->player);
-    fluid_synth_all_notes_off(d->synth, -1);
-    d->paused = true;
+    if (!d->player) return;
+    // With the driver gone nothing renders, and the player, which keeps
+    // time with the rendering, stands where it is.
+    d->stopDriver();
+    if (fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING) {
+        fluid_player_stop(d->player);
+        d->paused = true;
+    }
+    fluid_synth_all_sounds_off(d->synth, -1);
 }
 
 void FluidSynthPlayer::close() {
@@ -142,7 +185,12 @@ bool FluidSynthPlayer::isOpen() const {
 }
 
 bool FluidSynthPlayer::isPlaying() const {
-    return d->player && fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING;
+    return d->player && fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING &&
+           (d->driver || d->output == Output::Offline);
+}
+
+bool FluidSynthPlayer::isRendering() const {
+    return d->driver != nullptr;
 }
 
 int FluidSynthPlayer::currentTick() const {

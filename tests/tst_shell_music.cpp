@@ -1,12 +1,17 @@
-// The closing-screen music: the FluidSynth player rendered offline, and the
-// music control without its file.
+// The closing-screen music: the FluidSynth player rendered offline or into
+// nothing, the soundfont it takes, and the music control without its file
+// or without a sound device.
 
 #include "platform/fluidsynthplayer.h"
 #include "platform/mmcontrol.h"
 
 #include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 #include <cmath>
+#include <ctime>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +26,27 @@ float peakOf(FluidSynthPlayer& player, double seconds) {
         for (float s : player.render(4410))
             peak = std::max(peak, std::fabs(s));
     return peak;
+}
+
+double processCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// What is written on the terminal's error stream while `run` runs.
+QByteArray stderrDuring(const std::function<void()>& run) {
+    QTemporaryFile capture;
+    if (!capture.open()) return "cannot capture";
+    fflush(stderr);
+    const int saved = dup(2);
+    dup2(capture.handle(), 2);
+    run();
+    fflush(stderr);
+    dup2(saved, 2);
+    ::close(saved);
+    capture.seek(0);
+    return capture.readAll();
 }
 
 } // namespace
@@ -49,6 +75,75 @@ private slots:
         QVERIFY(player.currentTick() > stoppedAt);
         QVERIFY(player.currentTick() <
                 stoppedAt + 3 * 480 * 96 / 60); // not restarted, not skipped ahead
+    }
+
+    // The piece that ended by itself starts again from its beginning.
+    void replayAfterTheEnd() {
+        if (FluidSynthPlayer::defaultSoundFont().isEmpty())
+            QSKIP("the General MIDI soundfont is not installed");
+        FluidSynthPlayer player(FluidSynthPlayer::Output::Offline);
+        QVERIFY(player.open(tune));
+        player.play();
+        for (int second = 0; second < 120 && player.isPlaying(); ++second)
+            player.render(player.sampleRate());
+        QVERIFY2(!player.isPlaying(), "the tune does not end");
+        player.play();
+        QVERIFY(player.isPlaying());
+        QVERIFY(peakOf(player, 2) > 0.02f);
+        QVERIFY(player.currentTick() < 3 * 480 * 96 / 60);
+    }
+
+    void soundFontChoice_data() {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Debian's alternative first")
+            << QStringList{"TimGM6mb.sf2", "default-GM.sf2"} << "default-GM.sf2";
+        QTest::newRow("then TimGM6mb") << QStringList{"TimGM6mb.sf2"} << "TimGM6mb.sf2";
+        QTest::newRow("none") << QStringList{} << "";
+    }
+    void soundFontChoice() {
+        QFETCH(QStringList, present);
+        QFETCH(QString, chosen);
+        QTemporaryDir folder;
+        for (const QString& name : present) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(FluidSynthPlayer::soundFontIn(folder.path()),
+                 chosen.isEmpty() ? QString() : folder.filePath(chosen));
+    }
+
+    // While paused nothing renders: no driver, no CPU.
+    void pauseStopsTheDriver() {
+        if (FluidSynthPlayer::defaultSoundFont().isEmpty())
+            QSKIP("the General MIDI soundfont is not installed");
+        FluidSynthPlayer player(FluidSynthPlayer::Output::Discard);
+        QVERIFY(player.open(tune));
+        QVERIFY(!player.isRendering());
+        player.play();
+        QVERIFY(player.isRendering() && player.isPlaying());
+        QThread::msleep(300);
+        player.pause();
+        QVERIFY(!player.isRendering() && !player.isPlaying());
+        const double before = processCpuSeconds();
+        QThread::msleep(1000);
+        QVERIFY2(processCpuSeconds() - before < 0.01, "something still renders while paused");
+        player.play();
+        QVERIFY(player.isRendering() && player.isPlaying());
+    }
+
+    // Without a sound device the closing screen is silent and so is the
+    // terminal: no library may print why it found no device.
+    void noDeviceNoSoundNoMessage() {
+        if (!FluidSynthPlayer::deviceDriver().isEmpty()) QSKIP("this machine has a sound device");
+        MMControl control;
+        control.FileName = tune;
+        const QByteArray printed = stderrDuring([&] {
+            for (const char* command : {"open", "play", "pause", "play", "close"})
+                control.setCommand(command);
+        });
+        QCOMPARE(QString::fromLocal8Bit(printed), QString());
+        QVERIFY(!control.isPlaying());
     }
 
     void whatCannotPlayStaysSilent_data() {
