@@ -5,6 +5,11 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,8 +19,15 @@ int roundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
+// Menu bars, toolbars and status bars belong to the window's frame, not to
+// its drawing: they are never scaled.
+bool isBar(const QWidget* widget) {
+    return qobject_cast<const QMenuBar*>(widget) || qobject_cast<const QToolBar*>(widget) ||
+           qobject_cast<const QStatusBar*>(widget);
+}
+
 bool isControl(const QWidget* widget) {
-    if (widget->isWindow()) return false;
+    if (widget->isWindow() || isBar(widget)) return false;
     const QString name = widget->objectName();
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) return false;
     const QWidget* parent = widget->parentWidget();
@@ -30,6 +42,59 @@ void collectControls(QWidget* container, QList<QWidget*>& controls) {
         controls.append(widget);
         collectControls(widget, controls);
     }
+}
+
+// The widget that holds the controls: a main window's central widget (its
+// own layout docks the bars around it), any other window itself.
+QWidget* containerOf(QWidget* form) {
+    if (auto* main = qobject_cast<QMainWindow*>(form)) return main->centralWidget();
+    return form;
+}
+
+int heightOf(QWidget* bar, int width) {
+    return bar->hasHeightForWidth() ? bar->heightForWidth(width) : bar->sizeHint().height();
+}
+
+// A window that is not a main window has nobody to dock its bars: menu bars
+// and then toolbars go along the top, status bars along the bottom, each at
+// its own height across the whole width. Returns the inner area between
+// them, in the window's pixels.
+QRect dockBars(QWidget* form) {
+    QList<QWidget*> menus, toolbars, bottom;
+    for (QObject* child : form->children()) {
+        auto* bar = qobject_cast<QWidget*>(child);
+        if (!bar || !isBar(bar) || bar->isWindow() || bar->isHidden()) continue;
+        if (qobject_cast<QMenuBar*>(bar))
+            menus.append(bar);
+        else if (qobject_cast<QToolBar*>(bar))
+            toolbars.append(bar);
+        else
+            bottom.append(bar);
+    }
+    const QList<QWidget*> top = menus + toolbars;
+    const int width = form->width();
+    int y = 0;
+    for (QWidget* bar : top) {
+        const int h = heightOf(bar, width);
+        bar->setGeometry(0, y, width, h);
+        y += h;
+    }
+    int bottomY = form->height();
+    for (auto it = bottom.rbegin(); it != bottom.rend(); ++it) {
+        const int h = heightOf(*it, width);
+        bottomY -= h;
+        (*it)->setGeometry(0, bottomY, width, h);
+    }
+    return QRect(0, y, width, std::max(0, bottomY - y));
+}
+
+// The area the controls are scaled in, in the container's pixels.
+QRect innerArea(QWidget* form) {
+    if (qobject_cast<QMainWindow*>(form)) {
+        QWidget* container = containerOf(form);
+        return container ? container->rect() : QRect();
+    }
+    return dockBars(form);
 }
 
 enum class LineKind { None, Horizontal, Vertical };
@@ -63,20 +128,24 @@ clsResize::~clsResize() {
 
 QList<QWidget*> clsResize::controlsOf(QWidget* form) {
     QList<QWidget*> controls;
-    if (form) collectControls(form, controls);
+    if (QWidget* container = form ? containerOf(form) : nullptr)
+        collectControls(container, controls);
     return controls;
 }
 
 void clsResize::Initialise() {
     QWidget* form = sourceForm_;
     if (!form) return;
-    const QSize client = Twips::clientSize(form);
-    OrigWidth = client.width();
-    OrigHeight = client.height();
+    const QRect inner = innerArea(form);
+    OrigWidth = static_cast<int>(std::lround(Twips::fromPixelsX(inner.width())));
+    OrigHeight = static_cast<int>(std::lround(Twips::fromPixelsY(inner.height())));
 
     Layout.clear();
+    QWidget* container = containerOf(form);
     for (QWidget* control : controlsOf(form)) {
-        const QRect g = control->geometry();
+        QRect g = control->geometry();
+        // Controls placed on the window itself keep their place in the inner area.
+        if (control->parentWidget() == container) g.translate(-inner.topLeft());
         ControlLayout record;
         record.Ctl = control;
         record.LeftOrX1 = roundHalfEven(Twips::fromPixelsX(g.x()));
@@ -112,8 +181,9 @@ void clsResize::SizeFormToScreen(unsigned char percent) {
 void clsResize::ResizeControls() {
     QWidget* form = sourceForm_;
     if (!form) return;
-    if (controlsOf(form).isEmpty()) return;
     if (form->isMinimized()) return;
+    const QRect inner = innerArea(form); // docks the bars first
+    if (controlsOf(form).isEmpty()) return;
     if (NeedsInit) {
         Initialise();
         return;
@@ -122,8 +192,9 @@ void clsResize::ResizeControls() {
     const bool updatesWereEnabled = form->updatesEnabled();
     form->setUpdatesEnabled(false);
 
-    const double verticalRatio = Twips::fromPixelsY(form->height()) / OrigHeight;
-    const double horizontalRatio = Twips::fromPixelsX(form->width()) / OrigWidth;
+    const double verticalRatio = Twips::fromPixelsY(inner.height()) / OrigHeight;
+    const double horizontalRatio = Twips::fromPixelsX(inner.width()) / OrigWidth;
+    QWidget* container = containerOf(form);
 
     for (const ControlLayout& record : std::as_const(Layout)) {
         QWidget* control = record.Ctl;
@@ -140,6 +211,8 @@ void clsResize::ResizeControls() {
             g.setWidth(Twips::toPixelsX(record.WidthOrX2 * horizontalRatio));
         if (parts.height && !fixedHeight)
             g.setHeight(Twips::toPixelsY(record.HeightOrY2 * verticalRatio));
+        if (control->parentWidget() == container && parts.left) g.moveLeft(g.x() + inner.x());
+        if (control->parentWidget() == container && parts.top) g.moveTop(g.y() + inner.y());
         control->setGeometry(g);
     }
 

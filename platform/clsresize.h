@@ -15,6 +15,13 @@
 // line frame keeps its thickness (its height), a vertical one its width,
 // and a combo box its height.
 //
+// The area the controls are scaled in excludes the window's menu bars,
+// toolbars and status bars, which are never scaled. A QMainWindow docks its
+// own bars and its controls are those of its central widget; any other
+// window gets its bars docked here (menu bars, then toolbars, along the top,
+// status bars along the bottom, each at its own height across the width),
+// and its controls keep their place in the area between.
+//
 // The window must have its designed client size when recording happens.
 //
 // Usage in a window:
@@ -50,6 +57,7 @@ public:
     bool isRecorded() const { return !NeedsInit; }
 
     // The controls clsResize manages on a window, in recording order.
+    // recordedClientSize() is the inner area between the bars.
     static QList<QWidget*> controlsOf(QWidget* form);
 
 private:

@@ -7,7 +7,11 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QtTest>
 #include <memory>
 
@@ -99,6 +103,67 @@ private slots:
         t.form->setWindowState(Qt::WindowNoState);
         t.resize.ResizeControls();
         QCOMPARE(t.at("pulsante"), QRect(600, 600, 180, 80));
+    }
+
+    // Menu bar, toolbar and status bar keep their height along the edges;
+    // the controls scale in the area between, on a plain window (which
+    // clsResize docks the bars of) as on a main window (which docks its own).
+    void barsAreNeverScaled_data() {
+        QTest::addColumn<bool>("mainWindow");
+        QTest::newRow("window") << false;
+        QTest::newRow("main window") << true;
+    }
+    void barsAreNeverScaled() {
+        QFETCH(bool, mainWindow);
+        std::unique_ptr<QWidget> form;
+        QWidget* area = nullptr; // where the controls are
+        QMenuBar* menu = nullptr;
+        QToolBar* tools = nullptr;
+        QStatusBar* status = nullptr;
+        if (mainWindow) {
+            auto* main = new QMainWindow;
+            form.reset(main);
+            main->setCentralWidget(area = new QWidget);
+            menu = main->menuBar();
+            tools = main->addToolBar("Toolbar1");
+            status = main->statusBar();
+        } else {
+            form = std::make_unique<QWidget>();
+            area = form.get();
+            status = new QStatusBar(area); // made first, still at the bottom
+            menu = new QMenuBar(area);
+            tools = new QToolBar(area);
+        }
+        for (QWidget* bar : std::initializer_list<QWidget*>{menu, tools, status})
+            bar->setObjectName(bar->metaObject()->className()); // named, yet no control
+        menu->addMenu("&File");
+        tools->addAction("apri");
+        status->showMessage("pronto");
+        form->resize(600, 400);
+        form->show();
+        auto* label = new QLabel("etichetta", area);
+        label->setObjectName("etichetta");
+
+        clsResize resize;
+        resize.setSourceForm(form.get());
+        resize.ResizeControls(); // records
+        const int barHeights[] = {menu->height(), tools->height(), status->height()};
+        const int top = mainWindow ? 0 : barHeights[0] + barHeights[1];
+        label->setGeometry(30, top + 45, 120, 30);
+        resize.ReInitialise();
+        const QSize inner = resize.recordedClientSize();
+        QCOMPARE(inner.height(), (400 - barHeights[0] - barHeights[1] - barHeights[2]) * 15);
+        QCOMPARE(clsResize::controlsOf(form.get()), QList<QWidget*>{label});
+
+        // Twice the inner area: the bars keep their height, the label doubles.
+        form->resize(1200, 400 + inner.height() / 15);
+        QApplication::processEvents();
+        resize.ResizeControls();
+        QCOMPARE((QList<int>{menu->height(), tools->height(), status->height()}),
+                 (QList<int>{barHeights[0], barHeights[1], barHeights[2]}));
+        QCOMPARE(menu->width(), 1200);
+        QCOMPARE(status->geometry().bottom(), form->height() - 1);
+        QCOMPARE(label->geometry(), QRect(60, top + 90, 240, 60));
     }
 
     // 75 % of a 15360 x 11520 twips screen, centred: 11520 x 8640 at 1920, 1440.
