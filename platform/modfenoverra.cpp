@@ -1,8 +1,6 @@
 #include "platform/modfenoverra.h"
 
-#ifndef FENOVERRA_BUILD_DATE
-#define FENOVERRA_BUILD_DATE "000000"
-#endif
+#include "platform/builddate.h"
 
 namespace ModFenoverra {
 
@@ -27,7 +25,7 @@ void impostavalori() {
     descrizione = QStringLiteral("calcolo di interessi semplici e composti");
     versione = QStringLiteral("1.0");
     datarilascio = QStringLiteral("07/12/2026");
-    datacompilazione = QStringLiteral(FENOVERRA_BUILD_DATE);
+    datacompilazione = QString::fromLatin1(BuildDate::code());
 }
 
 void impostatesti() {
