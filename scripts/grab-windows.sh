@@ -11,7 +11,7 @@ cmake -S . -B build >/dev/null
 cmake --build build -j2 --target grabwindows >/dev/null
 mkdir -p "$out"
 if command -v xvfb-run >/dev/null; then
-  xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/grabwindows "$out" "$@"
+  xvfb-run -a -s "-screen 0 1280x1024x24" build/grabwindows "$out" "$@"
 else
-  QT_QPA_PLATFORM=offscreen build/tools/grabwindows "$out" "$@"
+  QT_QPA_PLATFORM=offscreen build/grabwindows "$out" "$@"
 fi

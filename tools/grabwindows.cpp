@@ -46,6 +46,16 @@ struct Scene {
 };
 const Scene kScenes[] = {
     {"dati", calculation},
+    {"tabella", nullptr},
+    {"sommario", nullptr},
+    {"manuale", nullptr},
+    {"guidafunzionamento", nullptr},
+    {"guidaarchivio", nullptr},
+    {"guidastampa", nullptr},
+    {"guidadati", nullptr},
+    {"guidatabella", nullptr},
+    {"frmTip", nullptr},
+    {"informa", nullptr},
 };
 
 } // namespace
