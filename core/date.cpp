@@ -107,4 +107,10 @@ int yearOf(Date d) {
     return d.year;
 }
 
+std::optional<std::string> dayBeforeText(std::string_view nextStart) {
+    const auto next = parseDate(nextStart);
+    if (!next) return std::nullopt;
+    return dateText(addDays(*next, -1));
+}
+
 } // namespace core

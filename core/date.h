@@ -31,6 +31,10 @@ std::optional<Date> parseDate(std::string_view text);
 // The "gg/mm/aa" text of a date; four-digit year outside 1930..2029.
 std::string dateText(Date d);
 
+// The text of the day before a date text: where a period or a table row ends
+// when the next one starts on that date. nullopt when the text is not a date.
+std::optional<std::string> dayBeforeText(std::string_view nextStart);
+
 // b minus a, in calendar days.
 int difference(Date a, Date b);
 Date addDays(Date d, int n);

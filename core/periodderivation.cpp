@@ -17,7 +17,7 @@ std::optional<long> daysOfPeriod(const PeriodList& list, int k) {
 void deriveEndAndDays(PeriodList& list, int k, const std::string& finalDateText) {
     if (k < 1 || k > kMaxPeriods) return;
     if (const auto& next = list.start(k + 1); !next.empty()) {
-        if (auto nextStart = parseDate(next)) list.slot(k).end = dateText(addDays(*nextStart, -1));
+        if (auto end = dayBeforeText(next)) list.slot(k).end = *end;
     }
     if (list.numperiodi >= 1) list.slot(list.numperiodi).end = finalDateText;
     auto& s = list.slot(k);

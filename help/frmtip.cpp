@@ -2,6 +2,7 @@
 
 #include "files/tipsfile.h"
 #include "help/helpfonts.h"
+#include "platform/formcontrols.h"
 #include "platform/programfiles.h"
 #include "platform/twips.h"
 
@@ -10,14 +11,12 @@
 #include <QPainterPath>
 #include <QPushButton>
 
+using FormControls::place;
+
 namespace {
 
 constexpr int kFormWidth = 6195;
 constexpr int kFormHeight = 3285;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Twips::toPixels(left, top, width, height));
-}
 
 // A lit bulb: the illustration beside the tip.
 QPixmap bulb(QSize size) {

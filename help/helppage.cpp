@@ -2,6 +2,7 @@
 
 #include "help/helpfonts.h"
 #include "help/pagetexts.h"
+#include "platform/formcontrols.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "reports/helppagedocument.h"
@@ -31,6 +32,8 @@ const QList<HelpPageDesign>& all() {
 
 } // namespace HelpPages
 
+using FormControls::place;
+
 namespace {
 
 // Designed places, in twips.
@@ -43,10 +46,6 @@ constexpr int kButtonHeight = 375;
 constexpr int kButtonGap = 180;
 constexpr int kButtonTop = HelpPages::kHeight - kButtonHeight - 180;
 constexpr int kTextHeight = kButtonTop - 150 - kTextTop;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Twips::toPixels(left, top, width, height));
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/date.h"
 #include "help/helpfonts.h"
+#include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
 
@@ -9,14 +10,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+using FormControls::place;
+
 namespace {
 
 constexpr int kFormWidth = 6975;
 constexpr int kFormHeight = 4020;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Twips::toPixels(left, top, width, height));
-}
 
 QLabel* label(QWidget* form, const char* name, const QString& text, const QFont& font, int top,
               int height) {

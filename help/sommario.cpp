@@ -2,6 +2,7 @@
 
 #include "help/helpfonts.h"
 #include "help/helppage.h"
+#include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
@@ -12,6 +13,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <functional>
+
+using FormControls::indexed;
+using FormControls::place;
 
 namespace {
 
@@ -39,14 +43,6 @@ constexpr int kPulsWidth = 450;
 constexpr int kLinkLeft = 660;
 constexpr int kLinkWidth = kFormWidth - kLinkLeft - 120;
 constexpr int kLinkHeight = 330;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Twips::toPixels(left, top, width, height));
-}
-
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
 
 void setBold(QLabel* label, bool bold) {
     if (label->font().bold() == bold) return;

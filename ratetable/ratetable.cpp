@@ -41,9 +41,8 @@ int RateTable::ultimaRiga() const {
 
 QString RateTable::fine(int r) const {
     if (r >= kMaxRows) return {};
-    const auto next = core::parseDate(datetab(r + 1).toStdString());
-    if (!next) return {};
-    return QString::fromStdString(core::dateText(core::addDays(*next, -1)));
+    const auto end = core::dayBeforeText(datetab(r + 1).toStdString());
+    return end ? QString::fromStdString(*end) : QString();
 }
 
 void RateTable::svuota() {

@@ -26,8 +26,8 @@ namespace RateTableReport {
 
 QString endDate(const QStringList& dates, int row) {
     if (row < 1 || row >= kMaxRows) return {};
-    const auto next = core::parseDate(dates.value(row).toStdString());
-    return next ? QString::fromStdString(core::dateText(core::addDays(*next, -1))) : QString();
+    const auto end = core::dayBeforeText(dates.value(row).toStdString());
+    return end ? QString::fromStdString(*end) : QString();
 }
 
 WordDocument* build(const Table& table) {
