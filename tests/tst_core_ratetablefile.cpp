@@ -37,12 +37,6 @@ private slots:
         QTest::newRow("row being built")
             << RateTableRows{{"01/01/10", ""}, {"", "1,5"}}
             << QByteArray("2\r\n\"01/01/10\",\"\"\r\n\"\",\"1,5\"\r\n");
-        QTest::newRow("200 rows are 201 lines") << RateTableRows(200, {"01/01/01", "1"}) << [] {
-            QByteArray b = "200\r\n";
-            for (int i = 0; i < 200; ++i)
-                b += "\"01/01/01\",\"1\"\r\n";
-            return b;
-        }();
     }
     void knownFiles() {
         QFETCH(RateTableRows, rows);
@@ -58,48 +52,33 @@ private slots:
     void refusesMalformedFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("data file")
-            << QByteArray("1,\"1000\",1,\"x\"\r\n\"01/01/01\",\"\",\"3\"\r\n")
-            << "la prima riga contiene più di un campo: sembra un file di "
-               "dati, non un file di tabella dei tassi";
-        QTest::newRow("first line quoted")
-            << QByteArray("\"2\"\r\n") << "non è un file di tabella dei tassi di Fenoverra";
-        QTest::newRow("count 201")
-            << QByteArray("201\r\n") << "il numero delle righe (201) non è compreso tra 0 e 200";
-        QTest::newRow("rate missing")
-            << QByteArray(kTwoRows).replace(",\"3,50\"", "") << "manca il tasso della riga 2";
-        QTest::newRow("date unquoted") << QByteArray(kTwoRows).replace("\"7/06/58\"", "7/06/58")
-                                       << "la data della riga 2 non è un testo tra virgolette";
-        QTest::newRow("three fields") << QByteArray(kTwoRows).replace("\"3,50\"", "\"3,50\",\"x\"")
-                                      << "la riga 2 contiene più di due campi";
-        QTest::newRow("fewer rows") << QByteArray(kTwoRows).replace("2\r\n", "3\r\n")
-                                    << "il file annuncia 3 righe ma ne contiene solo 2";
-        QTest::newRow("more rows")
-            << QByteArray(kTwoRows).replace("2\r\n", "1\r\n")
-            << "il file annuncia 1 riga ma contiene altre righe dopo l'ultima";
+        // clang-format off
+        QTest::newRow("data file") << QByteArray("1,\"1000\",1,\"x\"\r\n\"01/01/01\",\"\",\"3\"\r\n") << "la prima riga contiene più di un campo: sembra un file di dati, non un file di tabella dei tassi";
+        QTest::newRow("first line quoted") << QByteArray("\"2\"\r\n") << "non è un file di tabella dei tassi di Fenoverra";
+        QTest::newRow("count 201") << QByteArray("201\r\n") << "il numero delle righe (201) non è compreso tra 0 e 200";
+        QTest::newRow("rate missing") << QByteArray(kTwoRows).replace(",\"3,50\"", "") << "manca il tasso della riga 2";
+        QTest::newRow("date unquoted") << QByteArray(kTwoRows).replace("\"7/06/58\"", "7/06/58") << "la data della riga 2 non è un testo tra virgolette";
+        QTest::newRow("three fields") << QByteArray(kTwoRows).replace("\"3,50\"", "\"3,50\",\"x\"") << "la riga 2 contiene più di due campi";
+        QTest::newRow("fewer rows") << QByteArray(kTwoRows).replace("2\r\n", "3\r\n") << "il file annuncia 3 righe ma ne contiene solo 2";
+        QTest::newRow("more rows") << QByteArray(kTwoRows).replace("2\r\n", "1\r\n") << "il file annuncia 1 riga ma contiene altre righe dopo l'ultima";
+        // clang-format on
     }
     void refusesMalformedFiles() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         const RateTableReadResult read = readRateTableFile(bytesOf(bytes));
-        QVERIFY2(!read.rows, qPrintable(describe(*read.rows)));
+        QVERIFY(!read.rows);
         QCOMPARE(QString::fromStdString(read.error), reason);
     }
 
     void refusesUnstorableTexts_data() {
         QTest::addColumn<RateTableRows>("rows");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("quote in a rate")
-            << RateTableRows{{"01/01/58", "4,00"}, {"01/01/59", "4\"5"}}
-            << "il tasso della riga 2 contiene virgolette (\"): il formato dei file non le può "
-               "conservare";
-        QTest::newRow("character outside Windows-1252")
-            << RateTableRows{{"01/01/58 ☺", "4"}}
-            << "la data della riga 1 contiene il carattere «☺» (U+263A): il formato dei file non "
-               "lo può conservare";
-        QTest::newRow("201 rows") << RateTableRows(201, {"01/01/01", "1"})
-                                  << "le righe sono 201, più delle 200 che il formato dei file "
-                                     "ammette";
+        // clang-format off
+        QTest::newRow("quote in a rate") << RateTableRows{{"01/01/58", "4,00"}, {"01/01/59", "4\"5"}} << "il tasso della riga 2 contiene virgolette (\"): il formato dei file non le può conservare";
+        QTest::newRow("character outside Windows-1252") << RateTableRows{{"01/01/58 ☺", "4"}} << "la data della riga 1 contiene il carattere «☺» (U+263A): il formato dei file non lo può conservare";
+        QTest::newRow("201 rows") << RateTableRows(201, {"01/01/01", "1"}) << "le righe sono 201, più delle 200 che il formato dei file ammette";
+        // clang-format on
     }
     void refusesUnstorableTexts() {
         QFETCH(RateTableRows, rows);
