@@ -1,11 +1,7 @@
 // The data check and the clear command of the Data window.
 #include "support/datisupport.h"
-#include "support/testsupport.h"
 
 #include "core/sharedcalculation.h"
-#include "datawindow/datacheck.h"
-#include "platform/clock.h"
-#include "platform/messagebox.h"
 
 #include <QAction>
 #include <QComboBox>

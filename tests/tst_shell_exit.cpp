@@ -73,32 +73,26 @@ private slots:
         closedWindows.clear();
         quits = 0;
     }
+    void cleanup() { fixture.reset(); }
 
-    void refusedExitChangesNothing() {
-        Exit::mostradati();
-        QPointer<QWidget> dati = WindowRegistry::loaded("dati");
-        QPointer<QWidget> tabella = new StubWindow("tabella");
-        tabella->show();
-        MessageBox::setNextAnswer(MsgAnswer::No);
-        ModFenoverra::confermauscita();
-        // The question's own texts: the Data window's exit button test.
-        QCOMPARE(MessageBox::shown().size(), 1);
-        QVERIFY(closedWindows.isEmpty() && !splash() && MMControl::sent().isEmpty());
-        processDeletions();
-        QVERIFY(dati && WindowRegistry::loaded("dati") == dati);
-        QVERIFY(dati->isVisible() && tabella && tabella->isVisible());
-    }
-
-    void confirmedExitUnloadsInOrderAndShowsTheSplash() {
-        // Created out of order; three of them hidden, as contents, tips and about hide themselves.
+    // No changes nothing; Yes unloads every window in order, three of them
+    // hidden as contents, tips and about hide themselves, and shows the splash.
+    void exitQuestion() {
         QStringList names = Exit::windowsUnloadedAtExit();
-        std::reverse(names.begin(), names.end());
+        std::reverse(names.begin(), names.end()); // created out of order
         for (const QString& name : names) {
             auto* window = new StubWindow(name);
             if (name != "sommario" && name != "frmTip" && name != "informa") window->show();
         }
-        exitWithYes();
+        MessageBox::setNextAnswer(MsgAnswer::No);
+        ModFenoverra::confermauscita();
+        QCOMPARE(boxes(), QStringList("292|Attenzione: i dati non archiviati andranno persi !|"
+                                      "Vuoi uscire da Fenoverra?"));
+        processDeletions();
+        QVERIFY(closedWindows.isEmpty() && !splash() && MMControl::sent().isEmpty());
+        QVERIFY(WindowRegistry::loaded("tabella")->isVisible());
 
+        exitWithYes();
         QCOMPARE(closedWindows, Exit::windowsUnloadedAtExit());
         for (const QString& name : names)
             QVERIFY(!WindowRegistry::loaded(name));

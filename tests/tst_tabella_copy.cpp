@@ -2,7 +2,6 @@
 // and the order of its calls seen by a stand-in for the Data window.
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"
-#include "support/testsupport.h"
 
 #include "core/sharedcalculation.h"
 #include "platform/calculationwindow.h"
@@ -15,12 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using TabellaTest::bar;
-using TabellaTest::boxes;
-using TabellaTest::click;
-using TabellaTest::fill;
-using TabellaTest::open;
-using TabellaTest::text;
+using namespace TabellaTest;
 
 namespace {
 
@@ -48,11 +42,10 @@ public:
     void calcola() override { calls << "calcola"; }
 };
 
-const QString kQuestion = "36|%1|Verranno copiati i tassi con le relative date dal n.%2 nella "
-                          "finestra Dati.";
-
 QString question(const QString& range) {
-    return kQuestion.arg(ModFenoverra::titolocontrollo, range);
+    return "36|Fenoverra: controllo dati immessi nella finestra attiva|Verranno copiati i tassi "
+           "con le relative date dal n." +
+           range + " nella finestra Dati.";
 }
 
 QString period(int k) {
@@ -83,72 +76,67 @@ private slots:
 
     void copiesFromTheLineToTheEnd_data() {
         QTest::addColumn<int>("preset");
-        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("from");
         QTest::addColumn<QString>("range");
         QTest::addColumn<int>("periods");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("capitales"); // empty: only computed
-        QTest::newRow("legal from row 1") << 1 << 1 << "1 al n.  9" << 9 << "21/04/42=5"
-                                          << "";
-        QTest::newRow("legal from row 5") << 1 << 5 << "5 al n.  9" << 5 << "01/01/01=3,5"
-                                          << "";
+        // clang-format off
+        QTest::newRow("legal from row 1") << 1 << 1 << "1 al n.  9" << 9 << "21/04/42=5" << "";
         // 01/01/10 to 08/12/26, 6185 days at 1 % on 1000.
-        QTest::newRow("legal from the last row") << 1 << 9 << "9 al n.  9" << 1 << "01/01/10=1"
-                                                 << "1169,45";
-        QTest::newRow("discount from row 1") << 2 << 1 << "1 al n.  98" << 98 << "01/01/58=4"
-                                             << "";
+        QTest::newRow("legal from the last row") << 1 << 9 << "9 al n.  9" << 1 << "01/01/10=1" << "1169,45";
+        QTest::newRow("discount from row 1") << 2 << 1 << "1 al n.  98" << 98 << "01/01/58=4" << "";
+        // clang-format on
     }
     void copiesFromTheLineToTheEnd() {
         QFETCH(int, preset);
-        QFETCH(int, line);
+        QFETCH(int, from);
         QFETCH(QString, range);
         QFETCH(int, periods);
         QFETCH(QString, first);
         QFETCH(QString, capitales);
         Tabella& w = open();
-        click(w, TabellaTest::line("ricaric", preset));
-        const QString table = TabellaTest::rows(w, 1, 100);
+        click(w, line("ricaric", preset));
+        const QString table = rows(w, 1, 100);
         MessageBox::setNextAnswer(MsgAnswer::Yes);
-        click(w, TabellaTest::line("copias", line));
+        click(w, line("copias", from));
         QCOMPARE(boxes(), QStringList(question(range)));
 
-        Dati* d = TabellaTest::dati();
+        Dati* d = dati();
         QVERIFY(d && d->isVisible() && w.isVisible());
         QCOMPARE(core::periodi().numperiodi, periods);
         QCOMPARE(period(1), first);
         QCOMPARE(period(periods + 1), QString("="));
-        QCOMPARE(DatiTest::text(*d, "datfin") + "|" + DatiTest::text(*d, "capiniz"),
-                 QString("08/12/26|1000"));
+        QCOMPARE(text(*d, "datfin") + "|" + text(*d, "capiniz"), QString("08/12/26|1000"));
         QCOMPARE(d->tipocalcolo(), 1);
         QVERIFY(d->risultaticorrenti());
-        const QString sum = DatiTest::text(*d, "capitales");
+        const QString sum = text(*d, "capitales");
         QVERIFY(!sum.isEmpty());
         if (!capitales.isEmpty()) QCOMPARE(sum, capitales);
-        QCOMPARE(TabellaTest::rows(w, 1, 100), table); // the table is untouched
+        QCOMPARE(rows(w, 1, 100), table); // the table is untouched
         QVERIFY(findControl<QProgressBar>(&w, "ProgressBar1")->isHidden());
     }
 
     // A line without a date, or No to the question: the Data window stays as it was.
     void nothingCopied_data() {
-        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("from");
         QTest::addColumn<QString>("box");
         QTest::newRow("line without a date")
             << 10
-            << "48|" + ModFenoverra::titolocontrollo +
-                   "|Non vi sono dati da copiare: scegliere un tasto precedente.";
+            << "48|Fenoverra: controllo dati immessi nella finestra attiva|Non vi sono dati "
+               "da copiare: scegliere un tasto precedente.";
         QTest::newRow("answered No") << 5 << question("5 al n.  9");
     }
     void nothingCopied() {
-        QFETCH(int, line);
+        QFETCH(int, from);
         QFETCH(QString, box);
         Tabella& w = open();
         auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
         DatiTest::enter(*d, "5000|31/12/20|Mutuo", "01/01/15=4 01/07/18=3,5");
-        MessageBox::setNextAnswer(line == 10 ? MsgAnswer::Ok : MsgAnswer::No);
-        click(w, TabellaTest::line("copias", line));
+        MessageBox::setNextAnswer(from == 10 ? MsgAnswer::Ok : MsgAnswer::No);
+        click(w, line("copias", from));
         QCOMPARE(boxes(), QStringList(box));
-        QCOMPARE(DatiTest::text(*d, "capiniz") + "|" + DatiTest::text(*d, "datfin") + "|" +
-                     DatiTest::text(*d, "riferimento"),
+        QCOMPARE(text(*d, "capiniz") + "|" + text(*d, "datfin") + "|" + text(*d, "riferimento"),
                  QString("5000|31/12/20|Mutuo"));
         QCOMPARE(core::periodi().numperiodi, 2);
         QCOMPARE(period(2), QString("01/07/18=3,5"));

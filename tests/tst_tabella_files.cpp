@@ -1,10 +1,9 @@
 // Open, Save, Save as and Delete of the rate-table window, and the
 // up-to-date tables shipped beside the program.
-#include "support/datisupport.h"
 #include "support/tabellasupport.h"
-#include "support/testsupport.h"
 
 #include "core/sharedcalculation.h"
+#include "datawindow/dati.h"
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
@@ -16,35 +15,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using TabellaTest::bar;
-using TabellaTest::boxes;
-using TabellaTest::click;
-using TabellaTest::fill;
-using TabellaTest::open;
-using TabellaTest::rows;
+using namespace TabellaTest;
 
 namespace {
 
 const QString kTableFilter = "File Fenoverra-tab- | Fenoverra-tab-*";
 const QString kOpenFilter = "Tutti i file (*.*)|*.*|" + kTableFilter;
-const QString kLegalTitle = "Tabella dei tassi legali (art.1284 Codice Civile)";
-
-QByteArray contentsOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The dialogs shown since the last clear, as "title|filter|index|name field".
-QStringList dialogs() {
-    QStringList list;
-    for (const auto& d : CommonDialog::shown())
-        list << QString("%1|%2|%3|%4").arg(d.title, d.filter).arg(d.filterIndex).arg(d.fileName);
-    CommonDialog::clearShown();
-    return list;
-}
 
 void trigger(Tabella& w, const char* action) {
     w.findChild<QAction*>(action)->trigger();
+}
+
+QString shipped(const QString& name) {
+    return QDir(qEnvironmentVariable("FENOVERRA_PROGRAM_DIR")).filePath(name);
 }
 
 } // namespace
@@ -54,16 +37,10 @@ class TestTabellaFiles : public QObject {
     std::optional<TestFixture> fixture;
     QTemporaryDir dir_;
 
-    QString tempFile(const QString& name, const QByteArray& bytes = {}) {
-        QFile f(dir_.filePath(name));
-        if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly)) f.write(bytes);
-        return f.fileName();
-    }
-
 private slots:
     void init() { fixture.emplace(); }
     void cleanup() {
-        TabellaTest::closeWindows();
+        closeWindows();
         fixture.reset();
     }
 
@@ -71,7 +48,7 @@ private slots:
     // and shows the file's path as the title; Save then writes back to it.
     void saveAndOpen() {
         Tabella& w = open();
-        const QString file = tempFile("Fenoverra-tab-legali");
+        const QString file = tempFile(dir_, "Fenoverra-tab-legali");
         CommonDialog::setNextFileName(file);
         trigger(w, "salva");
         QCOMPARE(dialogs(), QStringList("Salva file|" + kTableFilter + "|1|Fenoverra-tab-"));
@@ -95,26 +72,13 @@ private slots:
         QCOMPARE(dialogs(), QStringList());
         QVERIFY(contentsOf(file).endsWith("\"01/01/10\",\"1,25\"\r\n"));
 
-        const QString other = tempFile("Fenoverra-tab-altro");
+        const QString other = tempFile(dir_, "Fenoverra-tab-altro");
         CommonDialog::setNextFileName(other);
         trigger(w, "salvanome");
         QCOMPARE(dialogs(), QStringList("Salva file con nome|" + kTableFilter + "|1|" + file));
         QCOMPARE(contentsOf(other), contentsOf(file));
         QCOMPARE(w.titolo(), file); // saving leaves the title alone
         QVERIFY(boxes().isEmpty());
-    }
-
-    void emptyTableIsTheLineZero() {
-        Tabella& w = open();
-        w.cancella();
-        const QString file = tempFile("Fenoverra-tab-vuota");
-        CommonDialog::setNextFileName(file);
-        w.salva();
-        QCOMPARE(contentsOf(file), QByteArray("0\r\n"));
-        fill(w, "01/01/20=1");
-        CommonDialog::setNextFileName(file);
-        w.apri();
-        QCOMPARE(w.tabella().ultimaRiga(), 0);
     }
 
     // A row built below an empty one is saved too, with the empty row before it.
@@ -124,47 +88,43 @@ private slots:
         bar(w, "dscroll(4)")->setValue(400);
         bar(w, "hscroll1(4)")->setValue(300);
         QCOMPARE(w.tabella().righetab, 3);
-        const QString file = tempFile("Fenoverra-tab-buco");
+        const QString file = tempFile(dir_, "Fenoverra-tab-buco");
         CommonDialog::setNextFileName(file);
         w.salva();
         QCOMPARE(contentsOf(file), QByteArray("4\r\n\"01/01/01\",\"1\"\r\n\"01/01/02\",\"2\"\r\n"
                                               "\"\",\"\"\r\n\"03/11/25\",\"3\"\r\n"));
     }
 
-    // A file that cannot be read as a whole leaves the table empty and says why.
+    // A file that cannot be read as a whole, or no file chosen, leaves the
+    // table empty, and says why.
     void refusedFiles_data() {
+        QTest::addColumn<QString>("name");     // empty: the dialog is cancelled
         QTest::addColumn<QByteArray>("bytes"); // none: the file does not exist
         QTest::addColumn<QString>("reason");
-        QTest::newRow("data file")
-            << QByteArray("1,\"1000\",1,\"x\"\r\n\"01/01/01\",\"\",\"3\"\r\n")
-            << "non è un file di tabella dei tassi valido: la prima riga contiene più di un campo: "
-               "sembra un file di dati, non un file di tabella dei tassi.";
-        QTest::newRow("row missing") << QByteArray("3\r\n\"01/01/01\",\"3\"\r\n")
-                                     << "non è un file di tabella dei tassi valido: il file "
-                                        "annuncia 3 righe ma ne contiene solo 1.";
-        QTest::newRow("missing") << QByteArray() << "non può essere aperto: il file non esiste.";
+        // clang-format off
+        QTest::newRow("cancelled") << "" << QByteArray() << "";
+        QTest::newRow("row missing") << "Fenoverra-tab-corta" << QByteArray("3\r\n\"01/01/01\",\"3\"\r\n") << "non è un file di tabella dei tassi valido: il file annuncia 3 righe ma ne contiene solo 1.";
+        QTest::newRow("missing") << "Fenoverra-tab-assente" << QByteArray() << "non può essere aperto: il file non esiste.";
+        // clang-format on
     }
     void refusedFiles() {
+        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         Tabella& w = open();
-        const QString file =
-            tempFile("Fenoverra-tab-guasto" + QString::number(bytes.size()), bytes);
-        CommonDialog::setNextFileName(file);
-        MessageBox::setNextAnswer(MsgAnswer::Ok);
+        const QString file = tempFile(dir_, name, bytes);
+        if (name.isEmpty()) {
+            CommonDialog::setNextCancel();
+        } else {
+            CommonDialog::setNextFileName(file);
+            expectBox();
+        }
         w.apri();
-        QCOMPARE(boxes(), QStringList("48|" + ModFenoverra::nomeprogramma + "|Il file \"" + file +
-                                      "\" " + reason + "\rLa tabella è stata svuotata."));
+        QCOMPARE(boxes(), name.isEmpty() ? QStringList()
+                                         : QStringList("48|Fenoverra|Il file \"" + file + "\" " +
+                                                       reason + "\rLa tabella è stata svuotata."));
         QCOMPARE(w.tabella().ultimaRiga(), 0);
-        QCOMPARE(w.titolo(), kLegalTitle);
-        QVERIFY(w.nomefile.isEmpty());
-    }
-
-    void cancelledOpenLeavesTheTableEmpty() {
-        Tabella& w = open();
-        CommonDialog::setNextCancel();
-        w.apri();
-        QCOMPARE(w.tabella().ultimaRiga(), 0);
+        QCOMPARE(w.titolo(), QString("Tabella dei tassi legali (art.1284 Codice Civile)"));
         QVERIFY(w.nomefile.isEmpty());
     }
 
@@ -172,17 +132,16 @@ private slots:
         Tabella& w = open();
         const QString file = dir_.filePath("manca/Fenoverra-tab-x");
         CommonDialog::setNextFileName(file);
-        MessageBox::setNextAnswer(MsgAnswer::Ok);
+        expectBox();
         w.salva();
-        QCOMPARE(boxes().size(), 1);
-        QVERIFY(
-            boxes()[0].startsWith("48|Fenoverra|Il file \"" + file + "\" non può essere salvato"));
+        QVERIFY2(box().startsWith("48|Fenoverra|Il file \"" + file + "\" non può essere salvato"),
+                 qPrintable(box()));
         QCOMPARE(w.nomefile, file);
     }
 
     void deleteRemovesTheChosenFile() {
         Tabella& w = open();
-        const QString file = tempFile("Fenoverra-tab-da-eliminare", "0\r\n");
+        const QString file = tempFile(dir_, "Fenoverra-tab-da-eliminare", "0\r\n");
         const QString table = rows(w, 1, 10);
         CommonDialog::setNextFileName(file);
         trigger(w, "elimina");
@@ -191,33 +150,31 @@ private slots:
         QCOMPARE(rows(w, 1, 10), table);
     }
 
-    // The tables shipped beside the program open like any other.
+    // The tables shipped beside the program open like any other and pass the check.
     void shippedTables_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("notShown"); // rows 16 and the last, as written
-        QTest::newRow("legal") << "Fenoverra-tab-legali-aggiornata" << 24
-                               << "01/01/18=0,30 01/01/26=1,60";
-        QTest::newRow("ECB") << "Fenoverra-tab-BCE-aggiornata" << 126
-                             << "04/10/76=15,00 11/06/25=2,15";
-        QTest::newRow("late payment")
-            << "Fenoverra-tab-mora-aggiornata" << 12 << "= 01/07/25=10,15";
+        // clang-format off
+        QTest::newRow("legal") << "Fenoverra-tab-legali-aggiornata" << 24 << "01/01/18=0,30 01/01/26=1,60";
+        QTest::newRow("ECB") << "Fenoverra-tab-BCE-aggiornata" << 126 << "04/10/76=15,00 11/06/25=2,15";
+        QTest::newRow("late payment") << "Fenoverra-tab-mora-aggiornata" << 12 << "= 01/07/25=10,15";
+        // clang-format on
     }
     void shippedTables() {
         QFETCH(QString, name);
         QFETCH(int, count);
         QFETCH(QString, notShown);
-        const QString file = QDir(qEnvironmentVariable("FENOVERRA_PROGRAM_DIR")).filePath(name);
         Tabella& w = open();
-        CommonDialog::setNextFileName(file);
+        CommonDialog::setNextFileName(shipped(name));
         w.apri();
         QVERIFY2(boxes().isEmpty(), qPrintable(boxes().join('\n')));
-        QCOMPARE(w.titolo(), file);
+        QCOMPARE(w.titolo(), shipped(name));
         QCOMPARE(w.tabella().righetab, count);
         QCOMPARE(rows(w, 16, 16) + " " + rows(w, count, count), notShown);
-        MessageBox::setNextAnswer(MsgAnswer::Ok);
+        expectBox();
         trigger(w, "controlla");
-        QVERIFY(boxes().last().endsWith("I dati sono stati immessi correttamente"));
+        QVERIFY(box().endsWith("I dati sono stati immessi correttamente"));
     }
 
     // On 31/12/26 the updated legal table from its 01/01/23 row: 5 %, 2,5 %,
@@ -226,22 +183,20 @@ private slots:
         fixture.reset();
         fixture.emplace(core::Date{2026, 12, 31});
         Tabella& w = open();
-        CommonDialog::setNextFileName(QDir(qEnvironmentVariable("FENOVERRA_PROGRAM_DIR"))
-                                          .filePath("Fenoverra-tab-legali-aggiornata"));
+        CommonDialog::setNextFileName(shipped("Fenoverra-tab-legali-aggiornata"));
         w.apri();
         bar(w, "VScroll1")->setValue(10);
-        QCOMPARE(TabellaTest::text(w, "period(12)"), QString("01/01/23"));
+        QCOMPARE(text(w, "period(12)"), QString("01/01/23"));
         MessageBox::setNextAnswer(MsgAnswer::Yes);
         click(w, "copias(12)");
-        QVERIFY(boxes().last().endsWith("dal n.21 al n.  24 nella finestra Dati."));
+        QVERIFY(box().endsWith("dal n.21 al n.  24 nella finestra Dati."));
         QCOMPARE(core::periodi().numperiodi, 4);
-        Dati* d = TabellaTest::dati();
-        QCOMPARE(DatiTest::text(*d, "datfin"), QString("31/12/26"));
         QStringList interest;
         for (int k = 1; k <= 4; ++k)
             interest << QString::number(*core::periodi().slot(k).interest);
         QCOMPARE(interest.join(' '), QString("49.86 25.07 20 16"));
-        QCOMPARE(DatiTest::text(*d, "capitales"), QString("1110,93"));
+        QCOMPARE(text(*dati(), "datfin") + "|" + text(*dati(), "capitales"),
+                 QString("31/12/26|1110,93"));
     }
 };
 

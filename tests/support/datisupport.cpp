@@ -1,14 +1,9 @@
 #include "datisupport.h"
 
 #include "core/sharedcalculation.h"
-#include "datawindow/datacheck.h"
-#include "platform/clock.h"
-#include "platform/commondialog.h"
 #include "platform/messagebox.h"
-#include "testsupport.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -20,22 +15,6 @@ std::unique_ptr<Dati> newWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     MessageBox::clearShown();
     return window;
-}
-
-QString text(Dati& w, const QString& name) {
-    if (auto* label = findControl<QLabel>(&w, name)) return label->text();
-    if (auto* edit = findControl<QLineEdit>(&w, name)) return edit->text();
-    qFatal("no control %s", qPrintable(name));
-}
-
-QScrollBar* bar(Dati& w, const QString& name) {
-    auto* b = findControl<QScrollBar>(&w, name);
-    if (!b) qFatal("no scroll bar %s", qPrintable(name));
-    return b;
-}
-
-QString row(const char* name, int r) {
-    return QString("%1(%2)").arg(name).arg(r);
 }
 
 QString column(Dati& w, const char* name) {
@@ -101,24 +80,6 @@ void enter(Dati& w, const QString& fields, const QString& periods) {
 
 void chooseType(Dati& w, int type) {
     findControl<QAbstractButton>(&w, row("Option1", type))->click();
-}
-
-void click(Dati& w, const QString& name) {
-    auto* control = findControl<QWidget>(&w, name);
-    if (!control) qFatal("nothing to click named %s", qPrintable(name));
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
-QStringList boxes() {
-    QStringList list;
-    for (const auto& box : MessageBox::shown())
-        list << QString("%1|%2|%3").arg(box.style).arg(box.title, box.prompt);
-    return list;
-}
-
-QString box() {
-    const QStringList all = boxes();
-    return all.size() == 1 ? all[0] : QString("%1 boxes").arg(all.size());
 }
 
 } // namespace DatiTest

@@ -1,16 +1,14 @@
 #pragma once
-// Driving the Data window in tests. The test fixture (testfixture.h) fixes
-// the day and switches the doubles on; these helpers make and drive windows.
+// Driving the Data window in tests (testsupport.h finds and clicks its
+// controls). The test fixture fixes the day and switches the doubles on.
 
 #include "core/date.h"
 #include "datawindow/dati.h"
 #include "testfixture.h"
+#include "testsupport.h"
 
 #include <QPair>
-#include <QStringList>
 #include <memory>
-
-class QScrollBar;
 
 namespace DatiTest {
 
@@ -22,9 +20,6 @@ using Periods = QList<QPair<QString, QString>>;
 // Loads a new window (the fixture has reset everything before).
 std::unique_ptr<Dati> newWindow();
 
-QString text(Dati& w, const QString& name); // caption or field text
-QScrollBar* bar(Dati& w, const QString& name);
-QString row(const char* name, int r); // "data1(3)"
 // The ten row cells of a column, blank-separated, trailing empties dropped.
 QString column(Dati& w, const char* name);
 
@@ -43,11 +38,5 @@ Periods periodsOf(const QString& text);
 // message boxes shown meanwhile.
 void enter(Dati& w, const QString& fields, const QString& periods);
 void chooseType(Dati& w, int type);
-void click(Dati& w, const QString& name); // a button or a clickable label
-
-// The message boxes shown since the last clear, as "style|title|prompt".
-QStringList boxes();
-// The one box shown since the last clear, or how many there were.
-QString box();
 
 } // namespace DatiTest

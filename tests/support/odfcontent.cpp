@@ -13,6 +13,7 @@ struct Style {
     QString family;
     double size = 0;
     QString align;
+    bool pageBreak = false;
 };
 
 QHash<QString, Style> automaticStyles(const QString& xml) {
@@ -31,6 +32,7 @@ QHash<QString, Style> automaticStyles(const QString& xml) {
                 attributes.value("fo:font-size").toString().remove("pt").toDouble();
         } else if (reader.name() == u"paragraph-properties") {
             styles[current].align = attributes.value("fo:text-align").toString();
+            styles[current].pageBreak = attributes.value("fo:break-before") == u"page";
         } else if (reader.name() == u"body") {
             break;
         }
@@ -77,7 +79,9 @@ QList<Paragraph> paragraphs(const QString& xml) {
                 ++column;
             } else if (reader.name() == u"p") {
                 Paragraph p;
-                p.align = styles.value(attributes.value("text:style-name").toString()).align;
+                const Style style = styles.value(attributes.value("text:style-name").toString());
+                p.align = style.align;
+                p.pageBreak = style.pageBreak;
                 p.inTable = tableDepth > 0;
                 if (p.inTable) {
                     p.row = row;
@@ -112,7 +116,9 @@ QList<Paragraph> paragraphs(const QString& xml) {
 QStringList outsideTables(const QString& xml) {
     QStringList lines;
     for (const Paragraph& p : paragraphs(xml)) {
-        if (!p.inTable) lines << p.text + "|" + p.family + "|" + QString::number(p.size);
+        if (!p.inTable)
+            lines << (p.pageBreak ? "\f" : "") + p.text + "|" + QString::number(p.size) +
+                         (p.family == "Century Gothic" ? "" : "|" + p.family);
     }
     return lines;
 }

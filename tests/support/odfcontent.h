@@ -19,13 +19,14 @@ struct Paragraph {
     QString family; // of its first span; empty when the paragraph has none
     double size = 0;
     QString align; // fo:text-align of its paragraph style
+    bool pageBreak = false;
     bool inTable = false;
     int row = 0, column = 0; // 1-based, in the outermost table
 };
 
 // Every paragraph of the body, table cells included, in document order.
 QList<Paragraph> paragraphs(const QString& xml);
-// "text|family|size" of each paragraph outside tables.
+// Each paragraph outside tables in the form of testsupport's paragraphsOf().
 QStringList outsideTables(const QString& xml);
 
 } // namespace OdfContent

@@ -8,12 +8,11 @@
 namespace ReportFixtures {
 
 // `n` periods starting on the first of consecutive months from 01/01/10,
-// rates from 0,5 to 12, the last ending on the final date; computed for
-// `type` (1 simple, 2 compound) on `capital`.
-core::PeriodList periods(int n, const QString& capital = "10512,5", int type = 1);
-// The header of such a calculation, final sums taken from its last period.
-CalculationReport::Heading heading(const core::PeriodList& periods, int type = 1,
-                                   const QString& capital = "10512,5");
+// rates from 0,5 to 12, the last ending on the final date; simple interest
+// on 10512,5.
+core::PeriodList periods(int n);
+// The header of such a calculation, the final sum taken from its last period.
+CalculationReport::Heading heading(const core::PeriodList& periods);
 
 // The official discount rates table: its two-line title and 98 rows.
 RateTableReport::Table discountTable();

@@ -1,16 +1,10 @@
 #include "tabellasupport.h"
 
 #include "datawindow/dati.h"
-#include "platform/messagebox.h"
 #include "platform/windowregistry.h"
 #include "shell/startup.h"
-#include "testsupport.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QTest>
+#include <QCoreApplication>
 
 namespace TabellaTest {
 
@@ -33,28 +27,6 @@ void closeWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString line(const char* name, int i) {
-    return QString("%1(%2)").arg(name).arg(i);
-}
-
-QString text(QWidget& w, const QString& name) {
-    if (auto* label = findControl<QLabel>(&w, name)) return label->text();
-    if (auto* edit = findControl<QLineEdit>(&w, name)) return edit->text();
-    qFatal("no control %s", qPrintable(name));
-}
-
-QScrollBar* bar(QWidget& w, const QString& name) {
-    auto* b = findControl<QScrollBar>(&w, name);
-    if (!b) qFatal("no scroll bar %s", qPrintable(name));
-    return b;
-}
-
-void click(QWidget& w, const QString& name) {
-    auto* control = findControl<QWidget>(&w, name);
-    if (!control) qFatal("nothing to click named %s", qPrintable(name));
-    QTest::mouseClick(control, Qt::LeftButton);
-}
-
 QString rows(const Tabella& w, int from, int to) {
     QStringList list;
     for (int r = from; r <= to; ++r)
@@ -72,13 +44,6 @@ void fill(Tabella& w, const QString& rowsText) {
         table.tassitab(r) = pair.section('=', 1);
     }
     w.ridisegna();
-}
-
-QStringList boxes() {
-    QStringList list;
-    for (const auto& box : MessageBox::shown())
-        list << QString("%1|%2|%3").arg(box.style).arg(box.title, box.prompt);
-    return list;
 }
 
 } // namespace TabellaTest

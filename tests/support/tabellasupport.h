@@ -4,14 +4,13 @@
 
 #include "ratetable/tabella.h"
 #include "testfixture.h"
+#include "testsupport.h"
 
-#include <QString>
-#include <QStringList>
-
-class QScrollBar;
 class Dati;
 
 namespace TabellaTest {
+
+using ::bar;
 
 // Wires the windows as the program does and opens the rate-table window
 // (or brings the open one forward).
@@ -21,18 +20,14 @@ Dati* dati();
 // Unloads and deletes every window the registry made.
 void closeWindows();
 
-QString line(const char* name, int i); // "period(3)"
-QString text(QWidget& w, const QString& name);
-QScrollBar* bar(QWidget& w, const QString& name);
-void click(QWidget& w, const QString& name);
+inline QString line(const char* name, int i) {
+    return row(name, i); // "period(3)"
+}
 
 // The table as "date=rate" pairs, rows from..to blank-separated; an empty
 // text shows as nothing on its side of the "=".
 QString rows(const Tabella& w, int from, int to);
 // A table written straight into rows 1.. (the rest emptied), then redisplayed.
 void fill(Tabella& w, const QString& rowsText);
-
-// The message boxes shown since the last clear, as "style|title|prompt".
-QStringList boxes();
 
 } // namespace TabellaTest
