@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<int>("count");
         // clang-format off
-        QTest::newRow("insert doubles period 2") << "01/01/01=1;01/01/02=2;01/01/03=3" << 2 << "01/01/01=1;01/01/02=2;01/01/02=2;01/01/03=3" << 4;
         QTest::newRow("insert beyond the last period changes nothing") << "01/01/01=1" << 5 << "01/01/01=1" << 1;
         QTest::newRow("insert keeps a start still waiting for its rate") << "01/01/01=1;01/01/02=" << 1 << "01/01/01=1;01/01/01=1;01/01/02=" << 2;
         QTest::newRow("remove period 2 of 3") << "01/01/01=1;01/01/02=2;01/01/03=3" << -2 << "01/01/01=1;01/01/03=3" << 2;
@@ -62,58 +61,6 @@ private slots:
                     !list.slot(last).capital);
     }
 
-    // Only 200 periods fill the list; far down, a start date alone or a
-    // whole period is no obstacle: the shift stops at the first free slot.
-    void farDownAndFull() {
-        PeriodList list = listOf("15/06/00=7;15/03/02=3");
-        list.slot(199).start = "01/01/19";
-        list.slot(200).start = "01/01/20";
-        list.slot(200).rate = "5";
-        list.contaperiodi();
-        QCOMPARE(list.insert(1), InsertOutcome::Inserted);
-        QCOMPARE(list.numperiodi, 4);
-        QVERIFY(list.remove(1));
-        QCOMPARE(dividianni(list).inserted, 2);
-        QCOMPARE(describe(list).section(';', 0, 4),
-                 QString("15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3;="));
-        QCOMPARE(describe(list).section(';', 198), QString("01/01/19=;01/01/20=5"));
-
-        for (int k = 1; k <= kMaxPeriods; ++k) {
-            list.slot(k).start = dateText(addDays(Date{1990, 1, 1}, k));
-            list.slot(k).rate = "1";
-        }
-        list.contaperiodi();
-        const QString full = describe(list);
-        QCOMPARE(list.insert(5), InsertOutcome::ListFull);
-        QCOMPARE(describe(list), full);
-        QVERIFY(list.start(201).empty());
-    }
-
-    void endDatesAndDays_data() {
-        QTest::addColumn<QString>("periods");
-        QTest::addColumn<QString>("finalDate");
-        QTest::addColumn<QString>("endsAndDays");
-        // clang-format off
-        QTest::newRow("two periods in 2001") << "01/01/01=10;01/07/01=10" << "31/12/01" << "30/06/01 180 31/12/01 184";
-        QTest::newRow("final date before start") << "01/01/05=10" << "01/01/04" << "01/01/04 -366";
-        QTest::newRow("final date not a date") << "01/01/05=10" << "31/02/05" << "31/02/05 -";
-        // clang-format on
-    }
-    void endDatesAndDays() {
-        QFETCH(QString, periods);
-        QFETCH(QString, finalDate);
-        QFETCH(QString, endsAndDays);
-        PeriodList list = listOf(periods);
-        deriveAll(list, finalDate.toStdString());
-        QStringList out;
-        for (int k = 1; k <= list.numperiodi; ++k) {
-            const auto& days = list.slot(k).days;
-            out << QString::fromStdString(list.slot(k).end)
-                << (days ? QString::number(*days) : "-");
-        }
-        QCOMPARE(out.join(' '), endsAndDays);
-    }
-
     void yearSplit_data() {
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
@@ -135,24 +82,6 @@ private slots:
         QCOMPARE(list.numperiodi, after.count(';') + 1);
         QCOMPARE(out.inserted, after.count(';') - before.count(';'));
         QVERIFY(!out.refused);
-    }
-
-    // A split that would pass 200 periods is refused as a whole.
-    void splitBeyondTwoHundredChangesNothing() {
-        PeriodList list = listOf("01/06/1900=5;01/06/2026=3"); // needs 126 more, fits
-        QCOMPARE(dividianni(list).inserted, 126);
-        PeriodList crowded;
-        for (int k = 1; k <= 150; ++k) {
-            crowded.slot(k).start = dateText(Date{1800 + k, 6, 1});
-            crowded.slot(k).rate = "1";
-        }
-        crowded.contaperiodi();
-        const QString before = describe(crowded);
-        const auto out = dividianni(crowded);
-        QVERIFY(out.refused);
-        QCOMPARE(out.needed, 299);
-        QCOMPARE(describe(crowded), before);
-        QCOMPARE(crowded.numperiodi, 150);
     }
 
     // For any ascending start dates the days add up to the whole span, and a
