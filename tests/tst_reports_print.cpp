@@ -6,7 +6,6 @@
 #include "support/testfixture.h"
 #include "support/testsupport.h"
 
-#include "core/date.h"
 #include "reports/documentreferences.h"
 #include "reports/ratetablereport.h"
 #include "reports/wordprocessor.h"
@@ -31,13 +30,6 @@ RateTableReport::Table tableOf(const QString& rows, int righetab) {
     return table;
 }
 
-QString everyDay(int n) {
-    QStringList rows;
-    for (int i = 0; i < n; ++i)
-        rows << QString::fromStdString(core::dateText(core::addDays({2001, 1, 1}, i))) + "=2,5";
-    return rows.join(' ');
-}
-
 } // namespace
 
 class TestReportsPrint : public QObject {
@@ -58,7 +50,6 @@ private slots:
         QTest::newRow("legal rates: last row without end date") << "01/01/04=2,5 01/01/08=3,0 01/01/10=1,0" << 3 << 5 << QStringList{" 2|01/01/08|31/12/09|3,00", " 3|01/01/10||1,00"};
         QTest::newRow("a dated row after the table still ends the last") << "01/01/10=2,5 01/01/11=" << 1 << 3 << QStringList{" 1|01/01/10|31/12/10|2,50"};
         QTest::newRow("unreadable next date, rate not a number") << "7/06/58=abc 31/02/59=3" << 2 << 4 << QStringList{" 1|7/06/58||abc", " 2|31/02/59||3,00"};
-        QTest::newRow("two hundred rows: row 200 has no end date") << everyDay(201) << 200 << 202 << QStringList{" 199|18/07/01|18/07/01|2,50", " 200|19/07/01||2,50"};
         // clang-format on
     }
     void rateTableRows() {
@@ -109,17 +100,15 @@ private slots:
     // included; the table in 10 points with the numbers to the right and
     // the row numbers keeping the blank of their sign.
     void writtenReportReadsAsTyped() {
-        if (!OdfContent::hasReader()) QSKIP("python3 is needed to read the written file");
         const core::PeriodList periods = ReportFixtures::periods(200);
         WordDocument* doc = CalculationReport::build(ReportFixtures::heading(periods), periods, {});
         QTemporaryDir dir;
         const QString file = dir.filePath("calcolo.odt");
         QVERIFY(doc->SaveAs(file));
-        const QString xml = OdfContent::contentXml(file);
-        QCOMPARE(OdfContent::outsideTables(xml), paragraphsOf(doc));
+        QCOMPARE(OdfContent::outsideTables(file), paragraphsOf(doc));
         QStringList row3;
         QStringList wrong;
-        for (const OdfContent::Paragraph& p : OdfContent::paragraphs(xml)) {
+        for (const OdfContent::Paragraph& p : OdfContent::paragraphs(file)) {
             if (!p.inTable) continue;
             if (p.family != "Century Gothic") wrong << p.text + " in " + p.family;
             if (p.size != 10) wrong << p.text + " at " + QString::number(p.size);

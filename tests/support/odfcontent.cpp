@@ -2,105 +2,71 @@
 
 #include <QHash>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QXmlStreamReader>
 
 namespace OdfContent {
 
-namespace {
-
-struct Style {
-    QString family;
-    double size = 0;
-    QString align;
-    bool pageBreak = false;
-};
-
-QHash<QString, Style> automaticStyles(const QString& xml) {
-    QHash<QString, Style> styles;
-    QXmlStreamReader reader(xml);
-    QString current;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement()) continue;
-        const auto attributes = reader.attributes();
-        if (reader.name() == u"style") {
-            current = attributes.value("style:name").toString();
-        } else if (reader.name() == u"text-properties") {
-            styles[current].family = attributes.value("fo:font-family").toString();
-            styles[current].size =
-                attributes.value("fo:font-size").toString().remove("pt").toDouble();
-        } else if (reader.name() == u"paragraph-properties") {
-            styles[current].align = attributes.value("fo:text-align").toString();
-            styles[current].pageBreak = attributes.value("fo:break-before") == u"page";
-        } else if (reader.name() == u"body") {
-            break;
-        }
-    }
-    return styles;
-}
-
-} // namespace
-
-bool hasReader() {
-    return !QStandardPaths::findExecutable("python3").isEmpty();
-}
-
 QString contentXml(const QString& odtFile) {
-    const QString python = QStandardPaths::findExecutable("python3");
-    if (python.isEmpty()) return {};
     QProcess unzip;
-    unzip.start(python,
-                {"-c",
-                 "import sys, zipfile; "
-                 "sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read('content.xml'))",
-                 odtFile});
-    if (!unzip.waitForFinished(30000) || unzip.exitCode() != 0) return {};
+    unzip.start("python3", {"-c",
+                            "import sys, zipfile; sys.stdout.buffer.write("
+                            "zipfile.ZipFile(sys.argv[1]).read('content.xml'))",
+                            odtFile});
+    unzip.waitForFinished(30000);
     return QString::fromUtf8(unzip.readAllStandardOutput());
 }
 
-QList<Paragraph> paragraphs(const QString& xml) {
-    const QHash<QString, Style> styles = automaticStyles(xml);
+QList<Paragraph> paragraphs(const QString& odtFile) {
+    // The automatic styles come before the body: one pass reads both.
+    QHash<QString, Paragraph> styles; // family, size, align and page break of each
+    QString style;
     QList<Paragraph> found;
-    QXmlStreamReader reader(xml);
-    int tableDepth = 0;
-    int row = 0, column = 0;
+    int tableDepth = 0, row = 0, column = 0;
     bool inParagraph = false;
+    QXmlStreamReader reader(contentXml(odtFile));
     while (!reader.atEnd()) {
         reader.readNext();
+        const auto name = reader.name();
+        const auto a = reader.attributes();
+        const bool table = name == u"table" && reader.prefix() == u"table";
         if (reader.isStartElement()) {
-            const auto attributes = reader.attributes();
-            if (reader.name() == u"table" && reader.prefix() == u"table") {
-                if (++tableDepth == 1) row = 0;
-            } else if (reader.name() == u"table-row" && tableDepth == 1) {
+            if (name == u"style") {
+                style = a.value("style:name").toString();
+            } else if (name == u"text-properties") {
+                styles[style].family = a.value("fo:font-family").toString();
+                styles[style].size = a.value("fo:font-size").toString().remove("pt").toDouble();
+            } else if (name == u"paragraph-properties") {
+                styles[style].align = a.value("fo:text-align").toString();
+                styles[style].pageBreak = a.value("fo:break-before") == u"page";
+            } else if (table && ++tableDepth == 1) {
+                row = 0;
+            } else if (name == u"table-row" && tableDepth == 1) {
                 ++row;
                 column = 0;
-            } else if (reader.name() == u"table-cell" && tableDepth == 1) {
+            } else if (name == u"table-cell" && tableDepth == 1) {
                 ++column;
-            } else if (reader.name() == u"p") {
-                Paragraph p;
-                const Style style = styles.value(attributes.value("text:style-name").toString());
-                p.align = style.align;
-                p.pageBreak = style.pageBreak;
-                p.inTable = tableDepth > 0;
-                if (p.inTable) {
-                    p.row = row;
-                    p.column = column;
-                }
-                found.append(p);
+            } else if (name == u"p") {
+                const Paragraph s = styles.value(a.value("text:style-name").toString());
+                found.append({{},
+                              {},
+                              0,
+                              s.align,
+                              s.pageBreak,
+                              tableDepth > 0,
+                              tableDepth ? row : 0,
+                              tableDepth ? column : 0});
                 inParagraph = true;
-            } else if (reader.name() == u"span" && inParagraph && found.last().family.isEmpty()) {
-                const Style style = styles.value(attributes.value("text:style-name").toString());
-                found.last().family = style.family;
-                found.last().size = style.size;
-            } else if (reader.name() == u"s" && inParagraph) {
-                const int count =
-                    attributes.hasAttribute("text:c") ? attributes.value("text:c").toInt() : 1;
-                found.last().text += QString(count, u' ');
+            } else if (name == u"span" && inParagraph && found.last().family.isEmpty()) {
+                const Paragraph s = styles.value(a.value("text:style-name").toString());
+                found.last().family = s.family;
+                found.last().size = s.size;
+            } else if (name == u"s" && inParagraph) {
+                found.last().text +=
+                    QString(a.hasAttribute("text:c") ? a.value("text:c").toInt() : 1, u' ');
             }
         } else if (reader.isEndElement()) {
-            if (reader.name() == u"table" && reader.prefix() == u"table") --tableDepth;
-            if (reader.name() == u"p") {
+            if (table) --tableDepth;
+            if (name == u"p") {
                 inParagraph = false;
                 Paragraph& p = found.last();
                 if (p.inTable && p.text.startsWith(QChar(0xA0)) && p.text.endsWith(QChar(0xA0)))
@@ -113,9 +79,9 @@ QList<Paragraph> paragraphs(const QString& xml) {
     return found;
 }
 
-QStringList outsideTables(const QString& xml) {
+QStringList outsideTables(const QString& odtFile) {
     QStringList lines;
-    for (const Paragraph& p : paragraphs(xml)) {
+    for (const Paragraph& p : paragraphs(odtFile)) {
         if (!p.inTable)
             lines << (p.pageBreak ? "\f" : "") + p.text + "|" + QString::number(p.size) +
                          (p.family == "Century Gothic" ? "" : "|" + p.family);

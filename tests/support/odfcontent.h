@@ -1,15 +1,13 @@
 #pragma once
 // Reading back a written OpenDocument Text file, to check what a word
 // processor will find in it rather than what the document model holds.
+// The file is unzipped by python3 (scripts/install-deps.sh installs it).
 
 #include <QList>
 #include <QString>
 
 namespace OdfContent {
 
-// content.xml of the file, unzipped by python3; empty when python3 is
-// missing or the file cannot be read (hasReader() tells which).
-bool hasReader();
 QString contentXml(const QString& odtFile);
 
 struct Paragraph {
@@ -24,9 +22,10 @@ struct Paragraph {
     int row = 0, column = 0; // 1-based, in the outermost table
 };
 
-// Every paragraph of the body, table cells included, in document order.
-QList<Paragraph> paragraphs(const QString& xml);
+// Every paragraph of the body of the file's content.xml, table cells
+// included, in document order.
+QList<Paragraph> paragraphs(const QString& odtFile);
 // Each paragraph outside tables in the form of testsupport's paragraphsOf().
-QStringList outsideTables(const QString& xml);
+QStringList outsideTables(const QString& odtFile);
 
 } // namespace OdfContent
