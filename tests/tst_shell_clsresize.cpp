@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -98,35 +97,13 @@ private slots:
         QCOMPARE(t.at(name), t.designed[name]);
     }
 
-    // Menu bar, toolbar and status bar keep their height along the edges;
-    // the controls scale in the area between, on a plain window (which
-    // clsResize docks the bars of) as on a main window (which docks its own).
-    void barsAreNeverScaled_data() {
-        QTest::addColumn<bool>("mainWindow");
-        QTest::newRow("window") << false;
-        QTest::newRow("main window") << true;
-    }
+    // Menu bar, toolbar and status bar keep their height along the edges,
+    // docked by clsResize; the controls scale in the area between.
     void barsAreNeverScaled() {
-        QFETCH(bool, mainWindow);
-        std::unique_ptr<QWidget> form;
-        QWidget* area = nullptr; // where the controls are
-        QMenuBar* menu = nullptr;
-        QToolBar* tools = nullptr;
-        QStatusBar* status = nullptr;
-        if (mainWindow) {
-            auto* main = new QMainWindow;
-            form.reset(main);
-            main->setCentralWidget(area = new QWidget);
-            menu = main->menuBar();
-            tools = main->addToolBar("Toolbar1");
-            status = main->statusBar();
-        } else {
-            form = std::make_unique<QWidget>();
-            area = form.get();
-            status = new QStatusBar(area); // made first, still at the bottom
-            menu = new QMenuBar(area);
-            tools = new QToolBar(area);
-        }
+        auto form = std::make_unique<QWidget>();
+        auto* status = new QStatusBar(form.get()); // made first, still at the bottom
+        auto* menu = new QMenuBar(form.get());
+        auto* tools = new QToolBar(form.get());
         for (QWidget* bar : std::initializer_list<QWidget*>{menu, tools, status})
             bar->setObjectName(bar->metaObject()->className()); // named, yet no control
         menu->addMenu("&File");
@@ -134,14 +111,14 @@ private slots:
         status->showMessage("pronto");
         form->resize(600, 400);
         form->show();
-        auto* label = new QLabel("etichetta", area);
+        auto* label = new QLabel("etichetta", form.get());
         label->setObjectName("etichetta");
 
         clsResize resize;
         resize.setSourceForm(form.get());
         resize.ResizeControls(); // records
         const int barHeights[] = {menu->height(), tools->height(), status->height()};
-        const int top = mainWindow ? 0 : barHeights[0] + barHeights[1];
+        const int top = barHeights[0] + barHeights[1];
         label->setGeometry(30, top + 45, 120, 30);
         resize.ReInitialise();
         const QSize inner = resize.recordedClientSize();

@@ -139,14 +139,6 @@ private slots:
         QVERIFY(!control.isPlaying());
     }
 
-    void withoutSoundFontStaysSilent() {
-        FluidSynthPlayer player(FluidSynthPlayer::Output::Offline);
-        QVERIFY(!player.open(tune, "/nonexistent/none.sf2"));
-        player.play();
-        QVERIFY(!player.isPlaying());
-        QCOMPARE(peakOf(player, 0.1), 0.0f);
-    }
-
     void controlWithoutItsFileNeverFails() {
         MMControl control;
         control.FileName = "nessun-file-Internet.mid";
