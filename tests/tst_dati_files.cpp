@@ -56,7 +56,7 @@ private slots:
     void init() { fixture.emplace(); }
     void cleanup() { fixture.reset(); }
 
-    // Saved with its texts and type, checked silently, and read back whole.
+    // Saved with its texts and type, checked silently, read back whole, deleted.
     void roundTripKeepsTextsAndType() {
         auto w = newWindow();
         enter(*w, kFields, kPeriods);
@@ -80,6 +80,15 @@ private slots:
         QCOMPARE(core::periodi().slot(2).rate, std::string("2,5"));
         QVERIFY(w->risultaticorrenti());
         QVERIFY(boxes().isEmpty());
+
+        CommonDialog::setNextFileName(file);
+        w->findChild<QAction*>("eliminare")->trigger();
+        QCOMPARE(dialogs(),
+                 QStringList("Elimina: seleziona il file desiderato e clicca su Apri per "
+                             "cancellarlo|Tutti i file (*.*)|*.*|" +
+                             kDataFilter + "|2|" + file));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(state(*w), before); // the window keeps its calculation
     }
 
     // Save writes back to the file opened, without a dialog; Save as asks,
@@ -155,76 +164,56 @@ private slots:
         QVERIFY(dialogs().isEmpty() && boxes().size() == 1);
     }
 
-    // Refused naming the field; the file there before is left as it was.
-    void fieldsTheFormatCannotHoldAreRefused_data() {
+    // A save that cannot be made says why and leaves the file there before
+    // whole: a text the format cannot hold (named), a device (written to,
+    // never replaced), a write failing half-way (here: a file-size limit).
+    void failedSaveKeepsWhatWasThere_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("target"); // empty: a file holding "vecchio"
+        QTest::addColumn<QString>("said");
         // clang-format off
-        QTest::newRow("quote in capital") << "capiniz" << "1000\"" << "il capitale contiene virgolette";
-        QTest::newRow("outside Windows-1252") << "riferimento" << "prestito ✓" << "il riferimento contiene il carattere «✓»";
+        QTest::newRow("quote in capital") << "capiniz" << "1000\"" << "" << "il capitale contiene virgolette";
+        QTest::newRow("outside Windows-1252") << "riferimento" << "prestito ✓" << "" << "il riferimento contiene il carattere «✓»";
+        QTest::newRow("device") << "" << "" << "/dev/full" << "\"/dev/full\" non può essere salvato";
+        QTest::newRow("file-size limit") << "" << "" << "" << "rimasto invariato";
         // clang-format on
     }
-    void fieldsTheFormatCannotHoldAreRefused() {
+    void failedSaveKeepsWhatWasThere() {
         QFETCH(QString, field);
         QFETCH(QString, value);
-        QFETCH(QString, named);
+        QFETCH(QString, target);
+        QFETCH(QString, said);
         auto w = newWindow();
         enter(*w, kFields, kPeriods);
-        type(*w, field, value);
-        const QString file = tempFile(dir_, "Fenoverra-dati-rifiutato", "vecchio");
+        if (!field.isEmpty()) type(*w, field, value);
+        const QString file =
+            target.isEmpty()
+                ? tempFile(dir_, "Fenoverra-dati-" + QString(QTest::currentDataTag()), "vecchio")
+                : target;
         CommonDialog::setNextFileName(file);
-        expectBox();
-        w->salvanome();
-        QVERIFY2(box().contains(named), qPrintable(box()));
-        QCOMPARE(contentsOf(file), QByteArray("vecchio"));
-    }
-
-    // A device is written to, never replaced.
-    void unwritableDeviceIsReported() {
-        auto w = newWindow();
-        enter(*w, kFields, kPeriods);
-        CommonDialog::setNextFileName("/dev/full");
-        expectBox();
-        w->salvanome();
-        QVERIFY(box().contains("\"/dev/full\" non può essere salvato"));
-        QVERIFY(QFileInfo::exists("/dev/full") && !QFileInfo("/dev/full").isFile());
-    }
-
-    // A write that fails half-way (here: a file-size limit) keeps the file
-    // that was there before, whole.
-    void failedWriteKeepsThePreviousFile() {
-        auto w = newWindow();
-        enter(*w, kFields, kPeriods);
-        w->nomefile = tempFile(dir_, "Fenoverra-dati-limite", "il file di prima");
+        const bool limit = said == "rimasto invariato";
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = old;
-        small.rlim_cur = 64;
+        small.rlim_cur = limit ? 64 : old.rlim_cur;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         expectBox();
-        w->salva();
+        w->salvanome();
         setrlimit(RLIMIT_FSIZE, &old);
         std::signal(SIGXFSZ, oldHandler);
-        QVERIFY2(box().contains("rimasto invariato"), qPrintable(box()));
-        QCOMPARE(contentsOf(w->nomefile), QByteArray("il file di prima"));
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter("limite").size(),
-                 1);
-    }
-
-    void deleteRemovesTheChosenFileOnly() {
-        auto w = newWindow();
-        enter(*w, kFields, kPeriods);
-        const QString file = tempFile(dir_, "Fenoverra-dati-da-eliminare", "x");
-        CommonDialog::setNextFileName(file);
-        w->findChild<QAction*>("eliminare")->trigger();
-        QCOMPARE(dialogs(),
-                 QStringList("Elimina: seleziona il file desiderato e clicca su Apri per "
-                             "cancellarlo|Tutti i file (*.*)|*.*|" +
-                             kDataFilter + "|2|"));
-        QVERIFY(!QFile::exists(file));
-        QCOMPARE(core::periodi().numperiodi, 3); // the window keeps its calculation
+        QVERIFY2(box().contains(said), qPrintable(box()));
+        if (target.isEmpty()) {
+            QCOMPARE(contentsOf(file), QByteArray("vecchio"));
+            QCOMPARE(QDir(dir_.path())
+                         .entryList(QDir::Files | QDir::Hidden)
+                         .filter(QTest::currentDataTag())
+                         .size(),
+                     1);
+        } else {
+            QVERIFY(QFileInfo::exists(target) && !QFileInfo(target).isFile());
+        }
     }
 };
 
