@@ -45,7 +45,8 @@ private slots:
     }
 
     // Save writes the rows as the table holds them; Open reads them back
-    // and shows the file's path as the title; Save then writes back to it.
+    // and shows the file's path as the title; Save then writes back to it;
+    // Delete removes the file chosen and leaves the table alone.
     void saveAndOpen() {
         Tabella& w = open();
         const QString file = tempFile(dir_, "Fenoverra-tab-legali");
@@ -79,6 +80,15 @@ private slots:
         QCOMPARE(contentsOf(other), contentsOf(file));
         QCOMPARE(w.titolo(), file); // saving leaves the title alone
         QVERIFY(boxes().isEmpty());
+
+        const QString edited = rows(w, 1, 10);
+        CommonDialog::setNextFileName(other);
+        trigger(w, "elimina");
+        QCOMPARE(dialogs(), QStringList("Elimina: seleziona il file desiderato e clicca su Apri "
+                                        "per cancellarlo|" +
+                                        kOpenFilter + "|2|" + other));
+        QVERIFY(!QFile::exists(other));
+        QCOMPARE(rows(w, 1, 10), edited);
     }
 
     // A row built below an empty one is saved too, with the empty row before it.
@@ -137,17 +147,6 @@ private slots:
         QVERIFY2(box().startsWith("48|Fenoverra|Il file \"" + file + "\" non può essere salvato"),
                  qPrintable(box()));
         QCOMPARE(w.nomefile, file);
-    }
-
-    void deleteRemovesTheChosenFile() {
-        Tabella& w = open();
-        const QString file = tempFile(dir_, "Fenoverra-tab-da-eliminare", "0\r\n");
-        const QString table = rows(w, 1, 10);
-        CommonDialog::setNextFileName(file);
-        trigger(w, "elimina");
-        QCOMPARE(dialogs(), QStringList(ModFenoverra::titoloelimina + "|" + kOpenFilter + "|2|"));
-        QVERIFY(!QFile::exists(file));
-        QCOMPARE(rows(w, 1, 10), table);
     }
 
     // The tables shipped beside the program open like any other and pass the check.
