@@ -68,7 +68,6 @@ private slots:
     void writeNumber_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1234,56") << 1234.56 << "1234,56";
         QTest::newRow("no trailing zeros") << 1209.70 << "1209,7";
         QTest::newRow("sum with binary noise") << 99.73 + 100.0 + 1000.0 << "1199,73";
         QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0,3";
@@ -130,7 +129,6 @@ private slots:
         QTest::addColumn<int>("value"); // -1: none
         QTest::addColumn<QString>("back");
         QTest::newRow("2,5") << "2,5" << 250 << "2,5";
-        QTest::newRow("0,07") << "0,07" << 7 << "0,07";
         QTest::newRow("100") << "100" << 10000 << "100";
         QTest::newRow("half down to even") << "0,125" << 12 << "0,12";
         QTest::newRow("half up to even") << "0,135" << 14 << "0,14";
