@@ -1,5 +1,7 @@
 // The rate-table codec: what differs from the data file (tst_core_datafile
-// covers the shared syntax, the tolerant forms and Windows-1252).
+// covers the shared syntax, the tolerant forms, Windows-1252 and the texts a
+// writer must refuse; a table's texts come from its bars, presets and files,
+// which cannot hold them).
 #include "files/format/ratetablefile.h"
 
 #include <QtTest>
@@ -69,23 +71,6 @@ private slots:
         const RateTableReadResult read = readRateTableFile(bytesOf(bytes));
         QVERIFY(!read.rows);
         QCOMPARE(QString::fromStdString(read.error), reason);
-    }
-
-    void refusesUnstorableTexts_data() {
-        QTest::addColumn<RateTableRows>("rows");
-        QTest::addColumn<QString>("reason");
-        // clang-format off
-        QTest::newRow("quote in a rate") << RateTableRows{{"01/01/58", "4,00"}, {"01/01/59", "4\"5"}} << "il tasso della riga 2 contiene virgolette (\"): il formato dei file non le può conservare";
-        QTest::newRow("character outside Windows-1252") << RateTableRows{{"01/01/58 ☺", "4"}} << "la data della riga 1 contiene il carattere «☺» (U+263A): il formato dei file non lo può conservare";
-        QTest::newRow("201 rows") << RateTableRows(201, {"01/01/01", "1"}) << "le righe sono 201, più delle 200 che il formato dei file ammette";
-        // clang-format on
-    }
-    void refusesUnstorableTexts() {
-        QFETCH(RateTableRows, rows);
-        QFETCH(QString, reason);
-        const RateTableWriteResult written = writeRateTableFile(rows);
-        QVERIFY(!written.bytes);
-        QCOMPARE(QString::fromStdString(written.error), reason);
     }
 };
 
