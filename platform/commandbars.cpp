@@ -1,5 +1,9 @@
 #include "platform/commandbars.h"
 
+#include "platform/clsresize.h"
+#include "platform/programresources.h"
+#include "platform/twips.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
@@ -63,6 +67,7 @@ QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
         menu->menuAction()->setObjectName(spec.name);
         for (const MenuEntry& entry : spec.entries) {
             QAction* action = actionOf(window, entry.name, entry.caption);
+            if (entry.run) QObject::connect(action, &QAction::triggered, window, entry.run);
             if (!entry.shortcut.isEmpty()) {
                 action->setShortcut(entry.shortcut);
                 action->setShortcutContext(Qt::WindowShortcut);
@@ -81,9 +86,11 @@ QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
     return bar;
 }
 
-QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& caption) {
+QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& caption,
+                          std::function<void()> run) {
     QWidget* window = bar->parentWidget();
     QAction* action = actionOf(window, name, caption);
+    if (run) QObject::connect(action, &QAction::triggered, window, std::move(run));
     auto* button = new QToolButton(bar);
     button->setObjectName(name + QStringLiteral("Titolo"));
     button->setText(caption.trimmed());
@@ -95,6 +102,7 @@ QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& cap
 }
 
 QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> clicked) {
+    ProgramResources::init();
     auto* bar = new QToolBar(window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
@@ -123,6 +131,27 @@ QStringList windowToolbarTooltips() {
     for (const ToolButton& button : kWindowToolbar)
         tips << (button.tooltip ? QString::fromUtf8(button.tooltip) : QString());
     return tips;
+}
+
+int barsHeight(QWidget* window) {
+    int height = 0;
+    for (QObject* child : window->children()) {
+        auto* bar = qobject_cast<QWidget*>(child);
+        if (!bar || bar->isHidden()) continue;
+        if (!qobject_cast<QMenuBar*>(bar) && !qobject_cast<QToolBar*>(bar)) continue;
+        height += bar->hasHeightForWidth() ? bar->heightForWidth(window->width())
+                                           : bar->sizeHint().height();
+    }
+    return height;
+}
+
+void fitBelowBars(QWidget* window, QSize designed, int bandTwips) {
+    window->resize(Twips::toPixelsX(designed.width()), window->height());
+    const int bars = barsHeight(window);
+    const int shift = bars - Twips::toPixelsY(bandTwips);
+    for (QWidget* control : clsResize::controlsOf(window))
+        if (control->parentWidget() == window) control->move(control->pos() + QPoint(0, shift));
+    window->resize(window->width(), Twips::toPixelsY(designed.height() - bandTwips) + bars);
 }
 
 } // namespace CommandBars

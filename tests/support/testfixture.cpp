@@ -5,6 +5,7 @@
 #include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
+#include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
@@ -50,6 +51,7 @@ void TestFixture::resetProgramState(core::Date today) {
     Clock::setTodayForTesting(today);
     core::periodi().clear();
     Presets::sceltatab = Presets::kNessuna;
+    FormBackground::forgetChosen();
     ModFenoverra::impostatesti();
     ModFenoverra::setExitHandler({});
     ModFenoverra::appword.clear();

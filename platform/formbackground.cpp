@@ -1,0 +1,65 @@
+#include "platform/formbackground.h"
+
+#include "platform/commondialog.h"
+#include "platform/modfenoverra.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace FormBackground {
+
+namespace {
+
+QColor chosenColour;
+
+const char* const kColourProperty = "BackColor";
+
+// Paints the form's colour before the form paints itself; its children are
+// drawn afterwards, over it, each with its own palette.
+class Painter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            auto* form = static_cast<QWidget*>(watched);
+            QPainter painter(form);
+            painter.fillRect(static_cast<QPaintEvent*>(event)->rect(), colour(form));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QColor colour(const QWidget* form) {
+    const QVariant set = form->property(kColourProperty);
+    return set.isValid() ? set.value<QColor>() : form->palette().color(QPalette::Window);
+}
+
+void setColour(QWidget* form, const QColor& colour) {
+    if (!form->property(kColourProperty).isValid()) form->installEventFilter(new Painter(form));
+    form->setProperty(kColourProperty, colour);
+    form->update();
+}
+
+bool chooseWithDialog(QWidget* form, CommonDialog& dialog) {
+    dialog.DialogTitle = ModFenoverra::nomeprogramma + QStringLiteral(": colore di sfondo");
+    if (!dialog.ShowColor(form)) return false;
+    chosenColour = dialog.Color;
+    setColour(form, dialog.Color);
+    return true;
+}
+
+QColor chosen() {
+    return chosenColour;
+}
+
+void forgetChosen() {
+    chosenColour = QColor();
+}
+
+} // namespace FormBackground
