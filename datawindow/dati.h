@@ -3,6 +3,7 @@
 // Constructing it performs the whole loading of the window.
 //
 // Parts, top to bottom (built in datilayout.cpp):
+//   - the menu bar and the toolbar `Toolbar1` (daticommands.cpp);
 //   - the header: capital `capiniz` and currency `moneta` (its name heads the
 //     money columns, `eur(1..3)`), final date `datfin` with its bar
 //     `scrollafinale`, reference `riferimento`, calculation type
@@ -13,7 +14,8 @@
 //     primoperiodo_ + r - 1. Each row: number `num` (click inserts), X
 //     `delriga`, start date `data1` with its bar `hscroll1`, end date `al`,
 //     rate `tas` with its bar `scrollatassi`, then days and the results;
-//   - `ProgressBar1`, the yellow guidance box `passo`, the exit button.
+//   - `ProgressBar1`, the yellow guidance box `passo`, the buttons along the
+//     bottom.
 //
 // Chain of reactions. The row cells are CaptionLabels: a caption that really
 // changes emits captionChanged, and its reaction stores the caption in the
@@ -112,6 +114,14 @@ public slots:
     void stampa();
     void salvanome();
     void eliminare();
+    // A click on the toolbar's button at that position (1..17).
+    void toolbar1(int position);
+    // "Finestra Dati": asks whether to show this window's help page.
+    void domandaguida();
+    // The help message of "&AIUTO".
+    void aiuto();
+    // The background colour: grey for both windows, or a colour of one's own.
+    void colorare();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -134,7 +144,9 @@ private:
 
     void costruisci();
     void costruisciRighe();
-    void costruisciAzioni();
+    void costruisciPulsanti();
+    // The menu bar and the toolbar (daticommands.cpp).
+    void costruisciComandi();
     void collega();
     void collegaRiga(int r);
 

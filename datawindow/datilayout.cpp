@@ -4,32 +4,33 @@
 #include "platform/scrollbars.h"
 
 #include "core/periodlist.h"
+#include "platform/commandbars.h"
+#include "platform/formbackground.h"
+#include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
-#include "platform/twips.h"
+#include "platform/programresources.h"
 #include "platform/windowregistry.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
+using namespace FormControls;
+
 namespace {
 
-// Designed client size of the window.
+// Designed client size of the window, and the band at its top left to the
+// menu bar and the toolbar.
 constexpr int kFormWidth = 9600;
 constexpr int kFormHeight = 6825;
+constexpr int kBarsBand = 760;
 
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kCyan(0, 255, 255);
 const QColor kRed(255, 0, 0);
-const QColor kBlack(0, 0, 0);
-const QColor kGreyedText(128, 128, 128);
 
 // Headings of the period table: group captions, column captions, units.
 constexpr int kGroupTop = 2520;
@@ -59,25 +60,6 @@ constexpr Column kTotint{6750, 1350};
 constexpr Column kCapital{8115, 1080};
 constexpr Column kVScroll1{9215, 255};
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Twips::toPixels(left, top, width, height));
-}
-
-void paint(QWidget* w, const QColor& background, const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void makeBold(QWidget* w) {
-    QFont bold = w->font();
-    bold.setBold(true);
-    w->setFont(bold);
-}
-
 QLabel* heading(QWidget* form, const char* name, const QString& caption, const QString& tip,
                 int left, int top, int width, Qt::Alignment align = Qt::AlignCenter) {
     auto* label = new QLabel(caption, form);
@@ -102,31 +84,12 @@ CaptionLabel* cell(QWidget* form, const QString& name, const Column& c, int top,
     return label;
 }
 
-QIcon crossIcon() {
-    QPixmap pixmap(12, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(200, 0, 0), 2));
-    painter.drawLine(2, 2, 9, 9);
-    painter.drawLine(9, 2, 2, 9);
-    return QIcon(pixmap);
-}
-
-QString indexed(const char* name, int i) {
-    return QString("%1(%2)").arg(name).arg(i);
-}
-
 } // namespace
 
 void Dati::costruisci() {
-    QFont small = font();
-    small.setFamilies({"MS Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans"});
-    small.setPointSize(8);
-    setFont(small);
+    useWindowFont(this);
     setMouseTracking(true);
 
-    // The top band is left to the menu bar and the toolbar.
     heading(this, "Label26", "Capitale iniziale", "capitale sul quale calcolare gli interessi", 120,
             790, 2040, Qt::AlignRight);
     capiniz_ = new QLineEdit(this);
@@ -279,12 +242,16 @@ void Dati::costruisci() {
     paint(passo_, kYellow, kBlack);
     place(passo_, 120, 5910, 9350, 380);
 
-    costruisciAzioni();
-    resize(Twips::toPixelsX(kFormWidth), Twips::toPixelsY(kFormHeight));
+    costruisciPulsanti();
+    costruisciComandi();
+    CommandBars::fitBelowBars(this, {kFormWidth, kFormHeight}, kBarsBand);
+    // The colour dialog opens on the window's own colour until one is chosen.
+    dialogo_.Color = FormBackground::colour(this);
 }
 
 void Dati::costruisciRighe() {
-    const QIcon cross = crossIcon();
+    ProgramResources::init();
+    const QIcon cross(":/icons/elimina-riga.svg");
     for (int r = 1; r <= kRows; ++r) {
         const int top = kFirstRowTop + (r - 1) * kRowPitch;
         Riga& row = righe_[r];
@@ -317,40 +284,33 @@ void Dati::costruisciRighe() {
     }
 }
 
-void Dati::costruisciAzioni() {
-    struct Azione {
+// Along the bottom, in the same places as in the rate-table window: help
+// on the left, the other window and the exit on the right.
+void Dati::costruisciPulsanti() {
+    struct Pulsante {
         const char* name;
         const char* caption;
-        void (*run)(Dati&);
+        const char* tip;
+        int left, width;
+        std::function<void()> click;
     };
-    const Azione azioni[] = {
-        {"apri", "&Apri...", [](Dati& d) { d.apri(); }},
-        {"salva", "&Salva", [](Dati& d) { d.salva(); }},
-        {"salvanome", "Salva con &nome...", [](Dati& d) { d.salvanome(); }},
-        {"eliminare", "&Elimina...", [](Dati& d) { d.eliminare(); }},
-        {"stampa", "S&tampa", [](Dati& d) { d.stampa(); }},
-        {"controlla", "Controllo &dati immessi", [](Dati& d) { d.controlla(); }},
-        {"cancella", "C&ancella dati finestra", [](Dati& d) { d.cancella(); }},
-        {"usci", "Es&ci", [](Dati&) { ModFenoverra::confermauscita(); }},
+    const Pulsante pulsanti[] = {
+        {"aiuto", "&AIUTO", "cliccare per avere gli aiuti in linea", 120, 1300,
+         [this] { aiuto(); }},
+        {"guidainlinea", "&Guida in linea", "cliccare per visualizzare il Sommario della guida",
+         1500, 1450, [] { WindowRegistry::show("sommario"); }},
+        {"disconto", "&Tabella tassi", "cliccare per visualizzare la finestra Tabella tassi", 6660,
+         1300, [] { WindowRegistry::show("tabella"); }},
+        {"esco", "&USCITA", "cliccare per uscire da Fenoverra", 8080, 1400,
+         [] { ModFenoverra::confermauscita(); }},
     };
-    for (const Azione& a : azioni) {
-        auto* action = new QAction(a.caption, this);
-        action->setObjectName(a.name);
-        connect(action, &QAction::triggered, this, [this, run = a.run] { run(*this); });
-        addAction(action);
+    for (const Pulsante& p : pulsanti) {
+        auto* button = new QPushButton(p.caption, this);
+        button->setObjectName(p.name);
+        button->setToolTip(p.tip);
+        connect(button, &QPushButton::clicked, this, p.click);
+        place(button, p.left, 6370, p.width, 360);
     }
-
-    auto* esco = new QPushButton("&USCITA", this);
-    esco->setObjectName("esco");
-    esco->setToolTip("cliccare per uscire da Fenoverra");
-    connect(esco, &QPushButton::clicked, this, [] { ModFenoverra::confermauscita(); });
-    place(esco, 120, 6370, 1500, 360);
-
-    auto* disconto = new QPushButton("&Tabella tassi", this);
-    disconto->setObjectName("disconto");
-    disconto->setToolTip("cliccare per visualizzare la finestra Tabella tassi");
-    connect(disconto, &QPushButton::clicked, this, [] { WindowRegistry::show("tabella"); });
-    place(disconto, 7970, 6370, 1500, 360);
 }
 
 // Highlight of the row numbers.
