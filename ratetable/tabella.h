@@ -2,7 +2,8 @@
 // The rate-table window `tabella`: 15 lines over the 200 rows of a rate
 // table, built and changed with a date bar and a rate bar per line; rows
 // inserted and deleted with the row number and the cross; the two preset
-// tables; the copy of a table into the Data window; the table files.
+// tables; the copy of a table into the Data window; the table files; the
+// menu bar and the toolbar above it all.
 // Constructing it performs the whole loading of the window.
 
 #include "platform/clsresize.h"
@@ -59,6 +60,13 @@ public slots:
     // The printed table: rows 11.. are scrolled through first, so every row
     // reaches the paper in the form the window writes it.
     void stampa();
+    // A click on the toolbar's button at that position (1..17); a position
+    // the toolbar does not have opens a table file, as button 1 does.
+    void toolbar1(int position);
+    // "Finestra Tabella tassi": asks whether to show this window's help page.
+    void domandaguida();
+    // The background colour of this window, from its colour dialog.
+    void colorare();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -79,7 +87,8 @@ private:
     void costruisci();
     void costruisciLinee();
     void costruisciPulsanti();
-    void costruisciAzioni();
+    // The menu bar and the toolbar (tabellacommands.cpp).
+    void costruisciComandi();
     void collega();
 
     // The window's load: its size, then the preset sceltatab names.

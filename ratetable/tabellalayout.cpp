@@ -1,14 +1,14 @@
 // The controls of the rate-table window and their designed places, in twips.
 #include "platform/captionlabel.h"
+#include "platform/commandbars.h"
+#include "platform/formbackground.h"
 #include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
 #include "platform/programresources.h"
 #include "platform/scrollbars.h"
-#include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "ratetable/tabella.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -23,6 +23,8 @@ namespace {
 // Designed client size of the window.
 constexpr int kFormWidth = 9600;
 constexpr int kFormHeight = 6825;
+// The band at the top left to the menu bar and the toolbar.
+constexpr int kBarsBand = 760;
 
 // The 15 lines.
 constexpr int kFirstLineTop = 1560;
@@ -84,7 +86,6 @@ void Tabella::costruisci() {
     useWindowFont(this);
     setMouseTracking(true);
 
-    // The top band is left to the menu bar and the toolbar.
     appunti_ = new QLabel(this);
     appunti_->setObjectName("appunti");
     appunti_->setTextFormat(Qt::PlainText);
@@ -94,7 +95,7 @@ void Tabella::costruisci() {
     appunti_->setFrameShape(QFrame::Panel);
     appunti_->setFrameShadow(QFrame::Sunken);
     makeBold(appunti_);
-    place(appunti_, 120, 760, 9360, 480);
+    place(appunti_, 120, kBarsBand, 9360, 480);
 
     heading(this, "Label3", "n.", "numero d'ordine", kNum);
     heading(this, "labeldal", "dal", "data dalla quale si applica il tasso", kPeriod);
@@ -149,8 +150,10 @@ void Tabella::costruisci() {
     place(passo_, 3060, 5520, 3480, 1080);
 
     costruisciPulsanti();
-    costruisciAzioni();
-    resize(Twips::toPixelsX(kFormWidth), Twips::toPixelsY(kFormHeight));
+    costruisciComandi();
+    CommandBars::fitBelowBars(this, {kFormWidth, kFormHeight}, kBarsBand);
+    // The colour dialog opens on the window's own colour until one is chosen.
+    dialogo_.Color = FormBackground::colour(this);
 }
 
 void Tabella::costruisciLinee() {
@@ -207,30 +210,6 @@ void Tabella::costruisciPulsanti() {
     auto* cmdesci = button(this, "cmdesci", "&USCITA", "cliccare per uscire da Fenoverra", 8080,
                            top, 1400, height);
     connect(cmdesci, &QPushButton::clicked, this, [] { ModFenoverra::confermauscita(); });
-}
-
-void Tabella::costruisciAzioni() {
-    struct Azione {
-        const char* name;
-        const char* caption;
-        void (*run)(Tabella&);
-    };
-    const Azione azioni[] = {
-        {"apri", "&Apri...", [](Tabella& t) { t.apri(); }},
-        {"salva", "&Salva", [](Tabella& t) { t.salva(); }},
-        {"salvanome", "Salva con &nome...", [](Tabella& t) { t.salvanome(); }},
-        {"elimina", "&Eminina...", [](Tabella& t) { t.elimina(); }},
-        {"stampa", "S&tampa", [](Tabella& t) { t.stampa(); }},
-        {"controlla", "Controllo &dati immessi", [](Tabella& t) { t.controlla(); }},
-        {"cancella", "C&ancella dati finestra", [](Tabella& t) { t.cancella(); }},
-        {"esci", "&Esci", [](Tabella&) { ModFenoverra::confermauscita(); }},
-    };
-    for (const Azione& a : azioni) {
-        auto* action = new QAction(a.caption, this);
-        action->setObjectName(a.name);
-        connect(action, &QAction::triggered, this, [this, run = a.run] { run(*this); });
-        addAction(action);
-    }
 }
 
 // Highlight of the row numbers.

@@ -1,0 +1,124 @@
+// The commands of the rate-table window: its menu bar, its toolbar, the
+// help question and the background colour.
+#include "ratetable/tabella.h"
+
+#include "platform/commandbars.h"
+#include "platform/formbackground.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
+#include "platform/windowregistry.h"
+
+#include <QAction>
+
+using CommandBars::MenuEntry;
+namespace Keys = CommandBars::Keys;
+
+namespace {
+
+void mostra(const char* window) {
+    WindowRegistry::show(QString::fromLatin1(window));
+}
+
+} // namespace
+
+void Tabella::costruisciComandi() {
+    const QList<CommandBars::Menu> menus = {
+        {"file",
+         "&File",
+         {
+             {"apri", "&Apri...", [this] { apri(); }, Keys::apri},
+             {"linea1", "-"},
+             {"salva", "&Salva", [this] { salva(); }, Keys::salva},
+             {"salvanome", "Salva con &nome...", [this] { salvanome(); }, Keys::salvanome},
+             {"linea2", "-"},
+             {"elimina", "&Eminina...", [this] { elimina(); }},
+             {"l5", "-"},
+             {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
+             {"linea5", "-"},
+             {"esci", "&Esci", [] { ModFenoverra::confermauscita(); }, Keys::esci},
+         }},
+        {"modif",
+         "&Modifica",
+         {
+             {"colorare", "&Colore di sfondo", [this] { colorare(); }},
+             {"l7", "-"},
+             {"controlla", "Controllo &dati immessi", [this] { controlla(); }},
+             {"l8", "-"},
+             {"cancella", "C&ancella dati finestra", [this] { cancella(); }},
+         }},
+        {"finestre",
+         "&Visualizza",
+         {
+             {"fin1", "Finestra Dati", [] { mostra("dati"); }, Keys::finestraDati},
+             {"fin2", "Finestra Tabella tassi", [this] { domandaguida(); }, Keys::finestraTabella,
+              true},
+         }},
+        {"help",
+         "&?",
+         {
+             {"guida", "&Guida in linea", [] { mostra("sommario"); }, Keys::guida},
+             {"suggerimenti", "&Suggerimenti", [] { mostra("frmTip"); }},
+             {"linea4", "-"},
+             {"informazioni", "&Informazioni su Fenoverra", [] { mostra("informa"); }},
+         }},
+    };
+    QMenuBar* bar = CommandBars::buildMenuBar(this, menus);
+    CommandBars::addCornerCommand(bar, "finestra", QString(126, u' ') + "Fi&nestra n.2 di 2",
+                                  [] { mostra("guidatabella"); });
+    CommandBars::buildWindowToolbar(this, [this](int position) { toolbar1(position); });
+}
+
+void Tabella::toolbar1(int position) {
+    switch (position) {
+    case 2:
+        salva();
+        break;
+    case 3:
+        elimina();
+        break;
+    case 4:
+        stampa();
+        break;
+    case 6:
+        mostra("dati");
+        break;
+    case 7:
+        mostra("tabella");
+        break;
+    case 9:
+        colorare();
+        break;
+    case 11:
+        mostra("sommario");
+        break;
+    case 12:
+        mostra("frmTip");
+        break;
+    case 13:
+        mostra("informa");
+        break;
+    case 15:
+        controlla();
+        break;
+    case 16:
+        cancella();
+        break;
+    case 17:
+        ModFenoverra::confermauscita();
+        break;
+    default: // button 1, and any position the list does not name
+        apri();
+        break;
+    }
+}
+
+void Tabella::domandaguida() {
+    const MsgAnswer answer = MessageBox::show(
+        this, "E' questa la finestra 'Tabella dei tassi': si vuole la guida della finestra?",
+        MsgStyle::YesNo | MsgStyle::Question, ModFenoverra::titoloaiuto);
+    if (answer == MsgAnswer::Yes) mostra("guidatabella");
+}
+
+void Tabella::colorare() {
+    FormBackground::chooseWithDialog(this, dialogo_);
+}
