@@ -47,7 +47,7 @@ QStringList nameFilters(const QString& filter) {
 
 bool answerFromScript(CommonDialog& dialog, CommonDialog::Kind kind) {
     shownDialogs.append(CommonDialog::Shown{kind, dialog.DialogTitle, dialog.Filter,
-                                            dialog.FilterIndex, dialog.FileName});
+                                            dialog.FilterIndex, dialog.FileName, dialog.Color});
     if (scriptedAnswers.isEmpty()) {
         unscriptedDialogs.append(dialog.DialogTitle);
         return false;

@@ -38,6 +38,7 @@ public:
         QString filter;
         int filterIndex;
         QString fileName; // the name field as the dialog opened
+        QColor color;     // the colour it opened on
     };
     static void useDouble(bool on);
     static void setNextFileName(const QString& name); // queued answer
