@@ -1,0 +1,258 @@
+// The rate-table window's menus, toolbar, buttons and keys lead where they
+// say; its background colour; its size and layout after a preset.
+#include "support/commandsupport.h"
+#include "support/tabellasupport.h"
+#include "support/testsupport.h"
+
+#include "platform/commondialog.h"
+#include "platform/formbackground.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
+#include "platform/twips.h"
+#include "platform/windowregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+
+using namespace CommandTest;
+
+namespace {
+
+// The titles as the program's start gives them (the data functions run
+// before any window is loaded).
+const QString kTitoloControllo = "Fenoverra: controllo dati immessi nella finestra attiva";
+const QString kTitoloElimina =
+    "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo";
+
+const QString kHelpQuestion = "box 36|Fenoverra: aiuto in linea|E' questa la finestra 'Tabella "
+                              "dei tassi': si vuole la guida della finestra?";
+
+Tabella& tabella() {
+    return *qobject_cast<Tabella*>(WindowRegistry::loaded("tabella"));
+}
+
+QString data() {
+    return TabellaTest::rows(tabella(), 1, tabella().tabella().righetab);
+}
+
+} // namespace
+
+class TestTabellaCommands : public QObject {
+    Q_OBJECT
+    std::optional<TestFixture> fixture;
+
+private slots:
+    void init() { fixture.emplace(); }
+    void cleanup() {
+        closeAllWindows();
+        fixture.reset();
+    }
+
+    void menuBar_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("entries");
+        QTest::newRow("file") << "file"
+                              << "&File: apri &Apri... [Ctrl+O] | - | salva &Salva [Ctrl+S] | "
+                                 "salvanome Salva con &nome... [Ctrl+Shift+S] | - | elimina "
+                                 "&Eminina... | - | stampa S&tampa [Ctrl+P] | - | esci &Esci "
+                                 "[Ctrl+Q]";
+        QTest::newRow("modif") << "modif"
+                               << "&Modifica: colorare &Colore di sfondo | - | controlla "
+                                  "Controllo &dati immessi | - | cancella C&ancella dati finestra";
+        QTest::newRow("finestre") << "finestre"
+                                  << "&Visualizza: fin1 Finestra Dati [Ctrl+A] | fin2 Finestra "
+                                     "Tabella tassi [Ctrl+B] [checked]";
+        QTest::newRow("help") << "help"
+                              << "&?: guida &Guida in linea [F1] | suggerimenti &Suggerimenti | - "
+                                 "| informazioni &Informazioni su Fenoverra";
+    }
+    void menuBar() {
+        QFETCH(QString, menu);
+        QFETCH(QString, entries);
+        QCOMPARE(menuEntries(show("tabella"), menu), entries);
+    }
+
+    void namedSeparatorsAndTitle() {
+        QWidget& w = show("tabella");
+        QStringList separators;
+        for (const char* name : {"linea1", "linea2", "l5", "linea5", "l7", "l8", "linea4"}) {
+            auto* a = w.findChild<QAction*>(name);
+            separators << QString("%1=%2").arg(name).arg(a && a->isSeparator());
+        }
+        QCOMPARE(separators.join(' '),
+                 QString("linea1=1 linea2=1 l5=1 linea5=1 l7=1 l8=1 linea4=1"));
+        QCOMPARE(w.findChild<QAction*>("finestra")->text(),
+                 QString(126, ' ') + "Fi&nestra n.2 di 2");
+        QCOMPARE(w.findChild<QToolButton*>("finestraTitolo")->text(),
+                 QString("Fi&nestra n.2 di 2"));
+    }
+
+    // Each command, by each way of giving it, on the window with the legal
+    // rates. "position n" is a click the toolbar reports at position n.
+    void commandsLeadWhereTheySay_data() {
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("outcome");
+        const QString open = "dialog Open|Apri file; data changed";
+        QTest::newRow("open") << "apri Toolbar1(1)"
+                              << "cancel" << open;
+        QTest::newRow("positions outside the list open a file")
+            << "position 0, position 18, position 5"
+            << "cancel" << open;
+        QTest::newRow("save") << "salva Toolbar1(2)"
+                              << "cancel"
+                              << "dialog Save|Salva file";
+        QTest::newRow("save as") << "salvanome"
+                                 << "cancel"
+                                 << "dialog Save|Salva file con nome";
+        QTest::newRow("delete") << "elimina Toolbar1(3)"
+                                << "cancel"
+                                << "dialog Open|" + kTitoloElimina;
+        QTest::newRow("print") << "stampa Toolbar1(4)"
+                               << ""
+                               << "document";
+        QTest::newRow("exit") << "esci Toolbar1(17) cmdesci"
+                              << ""
+                              << "exit";
+        QTest::newRow("data window") << "fin1 Toolbar1(6) indietro"
+                                     << ""
+                                     << "shows dati";
+        QTest::newRow("help question, yes") << "fin2"
+                                            << "yes" << kHelpQuestion + "; shows guidatabella";
+        QTest::newRow("help question, no") << "fin2"
+                                           << "no" << kHelpQuestion;
+        QTest::newRow("colour") << "colorare Toolbar1(9)"
+                                << "#808000"
+                                << "dialog Color|Fenoverra: colore di sfondo; colour #808000";
+        QTest::newRow("colour cancelled") << "colorare"
+                                          << "cancel"
+                                          << "dialog Color|Fenoverra: colore di sfondo";
+        QTest::newRow("help contents") << "guida Toolbar1(11) guidainlinea"
+                                       << ""
+                                       << "shows sommario";
+        QTest::newRow("tips") << "suggerimenti Toolbar1(12)"
+                              << ""
+                              << "shows frmTip";
+        QTest::newRow("about") << "informazioni Toolbar1(13)"
+                               << ""
+                               << "shows informa";
+        QTest::newRow("check") << "controlla Toolbar1(15)"
+                               << "ok"
+                               << "box 64|" + kTitoloControllo +
+                                      "|I dati sono stati immessi correttamente";
+        QTest::newRow("clear") << "cancella Toolbar1(16)"
+                               << ""
+                               << "data changed";
+        QTest::newRow("window help page") << "finestra finestraTitolo"
+                                          << ""
+                                          << "shows guidatabella";
+        QTest::newRow("usage message")
+            << "aiuto"
+            << "ok"
+            << "box 64|Fenoverra: aiuto in linea|"
+               "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
+               "- aprire un file archiviato per prelevare i dati della tabella "
+               "(Fenoverra-tab-...);\r"
+               "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
+               "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+               "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra "
+               "delle freccette.";
+    }
+    void commandsLeadWhereTheySay() {
+        QFETCH(QString, commands);
+        QFETCH(QString, answers);
+        QFETCH(QString, outcome);
+        const QStringList list =
+            commands.contains(',') ? commands.split(", ") : commands.split(' ');
+        for (const QString& command : list) {
+            closeAllWindows();
+            TestFixture::resetProgramState(kTestToday);
+            QWidget& w = show("tabella");
+            script(answers);
+            const Outcome happened(w, data);
+            if (command.startsWith("position "))
+                tabella().toolbar1(command.section(' ', 1).toInt());
+            else
+                run(w, command);
+            QVERIFY2(happened.text() == outcome,
+                     qPrintable(command + " gave: " + happened.text().replace('\r', "\\r")));
+            QVERIFY(w.findChild<QAction*>("fin2")->isChecked());
+        }
+    }
+
+    void keys_data() {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Ctrl+A") << QKeySequence(Qt::CTRL | Qt::Key_A) << ""
+                                << "shows dati";
+        QTest::newRow("Ctrl+B") << QKeySequence(Qt::CTRL | Qt::Key_B) << "no"
+                                << "box 36";
+        QTest::newRow("Alt+F") << QKeySequence(Qt::ALT | Qt::Key_F) << ""
+                               << "menu file";
+        QTest::newRow("Alt+V") << QKeySequence(Qt::ALT | Qt::Key_V) << ""
+                               << "menu finestre";
+        QTest::newRow("Alt+?") << QKeySequence(Qt::ALT | Qt::Key_Question) << ""
+                               << "menu help";
+        QTest::newRow("Alt+N") << QKeySequence(Qt::ALT | Qt::Key_N) << ""
+                               << "shows guidatabella";
+        QTest::newRow("Alt+D") << QKeySequence(Qt::ALT | Qt::Key_D) << ""
+                               << "shows dati";
+        QTest::newRow("Alt+T") << QKeySequence(Qt::ALT | Qt::Key_T) << ""
+                               << "data changed";
+        QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "cancel"
+                                << "dialog Save";
+        QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << ""
+                            << "shows sommario";
+    }
+    void keys() {
+        QFETCH(QKeySequence, key);
+        QFETCH(QString, answers);
+        QFETCH(QString, outcome);
+        QWidget& w = show("tabella");
+        script(answers);
+        const Outcome happened(w, data);
+        QCOMPARE(pressKey(key, happened), outcome);
+    }
+
+    // Ctrl+A brings the Data window to the front; the toolbar's button 7
+    // brings this one back.
+    void windowsComeForward() {
+        QWidget& w = show("tabella");
+        QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
+        QWidget* dati = WindowRegistry::loaded("dati");
+        QVERIFY(dati && dati->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), dati);
+        run(w, "Toolbar1(7)");
+        QTRY_COMPARE(QApplication::activeWindow(), &w);
+    }
+
+    // A preset choice loads the window again: its designed size comes back
+    // however it was sized, and the layout fits below the bars; the
+    // background colour stays, as it belongs to the window, not the load.
+    void presetRestoresTheDesignedSize_data() {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("enlarged") << 1.5;
+        QTest::newRow("reduced") << 0.8;
+    }
+    void presetRestoresTheDesignedSize() {
+        QFETCH(double, factor);
+        Tabella& w = *qobject_cast<Tabella*>(&show("tabella"));
+        QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
+        QCOMPARE(controlsOutsideTheArea(w), QStringList());
+        script("#abcdef");
+        w.colorare();
+        w.resize(w.width() * factor, w.height() * factor);
+        QCOMPARE(controlsOutsideTheArea(w), QStringList());
+        TabellaTest::click(w, "ricaric(2)");
+        QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
+        QCOMPARE(w.tabella().righetab, 98);
+        QCOMPARE(controlsOutsideTheArea(w), QStringList());
+        QCOMPARE(FormBackground::colour(&w), QColor("#abcdef"));
+    }
+};
+
+QTEST_MAIN(TestTabellaCommands)
+#include "tst_tabella_commands.moc"
