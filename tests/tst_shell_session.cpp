@@ -1,0 +1,210 @@
+// One whole session, as a person works: a calculation started from the
+// discount table, saved, cleared, opened again, printed; the exit, the
+// closing screen, the Data window again, the exit again and the end.
+#include "support/commandsupport.h"
+#include "support/datisupport.h"
+#include "support/tabellasupport.h"
+#include "support/testsupport.h"
+
+#include "core/numbertext.h"
+#include "core/sharedcalculation.h"
+#include "datawindow/dati.h"
+#include "platform/commondialog.h"
+#include "platform/messagebox.h"
+#include "platform/modfenoverra.h"
+#include "platform/twips.h"
+#include "platform/windowregistry.h"
+#include "ratetable/tabella.h"
+#include "reports/documentreferences.h"
+#include "reports/wordprocessor.h"
+#include "shell/frmsplash.h"
+#include "shell/lastwindowquit.h"
+#include "shell/startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+const QString kReference = "Credito verso Rossi, è scaduto";
+
+QString field(QWidget* w, const QString& name) {
+    return TabellaTest::text(*w, name);
+}
+
+void click(QWidget* w, const QString& name) {
+    TabellaTest::click(*w, name);
+}
+
+void press(QKeySequence key) {
+    QTest::keySequence(QApplication::focusWidget(), key);
+}
+
+QString optional(const std::optional<double>& v) {
+    return v ? QString::fromStdString(core::numberText(*v)) : QString("-");
+}
+
+// Everything the calculation holds and shows: the fields, the type, the
+// final sums, and every period with its results.
+QString calculation(Dati& w) {
+    QStringList parts;
+    for (const char* name :
+         {"capiniz", "datfin", "riferimento", "capitales", "capitalec", "differ"})
+        parts << field(&w, name);
+    parts << QString::number(w.tipocalcolo());
+    const core::PeriodList& list = core::periodi();
+    for (int k = 1; k <= list.numperiodi; ++k) {
+        const core::PeriodSlot& s = list.slot(k);
+        parts << QString::fromStdString(s.start + " " + s.end + " " + s.rate) + " " +
+                     (s.days ? QString::number(*s.days) : QString("-")) + " " +
+                     optional(s.interest) + " " + optional(s.total) + " " + optional(s.capital);
+    }
+    return parts.join('\n');
+}
+
+frmSplash* splash() {
+    return qobject_cast<frmSplash*>(WindowRegistry::loaded("frmSplash"));
+}
+
+} // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+    int quits = 0; // the program's end, only counted
+    LastWindowQuit rule{[this] { ++quits; }};
+    std::optional<TestFixture> fixture;
+
+private slots:
+    void initTestCase() {
+        qApp->setQuitOnLastWindowClosed(false);
+        qApp->installEventFilter(&rule);
+    }
+    void init() { fixture.emplace(); }
+    void cleanup() {
+        CommandTest::closeAllWindows();
+        fixture.reset();
+    }
+
+    void wholeSession() {
+        // Start: the Data window first and alone.
+        Startup::wireWindows();
+        auto* dati = qobject_cast<Dati*>(WindowRegistry::show("dati"));
+        QVERIFY(QTest::qWaitForWindowActive(dati));
+        QCOMPARE(WindowRegistry::loaded("tabella"), nullptr);
+        DatiTest::type(*dati, "capiniz", "25000");
+        DatiTest::type(*dati, "riferimento", kReference);
+
+        // The rate-table window; enlarged, then the discount rates.
+        click(dati, "disconto");
+        auto* tabella = qobject_cast<Tabella*>(WindowRegistry::loaded("tabella"));
+        QVERIFY(tabella && tabella->isVisible());
+        tabella->resize(tabella->width() * 5 / 4, tabella->height() * 5 / 4);
+        click(tabella, "ricaric(2)");
+        QCOMPARE(Twips::clientSize(tabella), QSize(9600, 6825));
+        QCOMPARE(tabella->tabella().righetab, 98);
+
+        // Row 90 on the fifth line; its copy, confirmed.
+        TabellaTest::bar(*tabella, "VScroll1")->setValue(86);
+        QCOMPARE(field(tabella, "num(5)") + " " + field(tabella, "period(5)"),
+                 QString("90 13/06/07"));
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        click(tabella, "copias(5)");
+        QCOMPARE(MessageBox::shown().size(), 1);
+        // The copy starts the calculation afresh: the nine rows from 90,
+        // today as the final date, the capital 1000 in the cleared window.
+        QCOMPARE(core::periodi().numperiodi, 9);
+        QCOMPARE(field(dati, "capiniz") + "|" + field(dati, "datfin") + "|" +
+                     field(dati, "riferimento"),
+                 QString("1000|08/12/26|"));
+        QCOMPARE(QString::fromStdString(core::periodi().slot(9).start), QString("13/05/09"));
+
+        // The copy ends in the Data window, where capital and reference go in again.
+        QTRY_COMPARE(QApplication::activeWindow(), dati);
+        DatiTest::type(*dati, "capiniz", "25000");
+        DatiTest::type(*dati, "riferimento", kReference);
+
+        // Compound interest splits the periods at the 1 January of 2008 and
+        // of 2009; the last period, from 13/05/09 to today, is never cut.
+        DatiTest::chooseType(*dati, 2);
+        QCOMPARE(core::periodi().numperiodi, 11);
+        QVERIFY(dati->risultaticorrenti());
+        QVERIFY(!field(dati, "capitalec").isEmpty());
+
+        // The check, from the toolbar's ABC.
+        MessageBox::clearShown();
+        expectBox();
+        CommandTest::run(*dati, "Toolbar1(15)");
+        QCOMPARE(DatiTest::box(), QString("64|Fenoverra: controllo dati immessi nella finestra "
+                                          "attiva|I dati sono stati immessi correttamente (per "
+                                          "numero  11 periodi)."));
+        const QString computed = calculation(*dati);
+
+        // Saved with Ctrl+S under a name of the person's choosing.
+        const QTemporaryDir dir;
+        const QString file = dir.filePath("Fenoverra-dati-rossi");
+        CommonDialog::setNextFileName(file);
+        press(Qt::CTRL | Qt::Key_S);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(dati->nomefile, file);
+
+        // Cleared from the menu, opened again with Ctrl+O: the same calculation.
+        dati->findChild<QAction*>("cancella")->trigger();
+        QCOMPARE(core::periodi().numperiodi, 0);
+        QCOMPARE(field(dati, "capiniz") + field(dati, "capitalec"), QString());
+        CommonDialog::setNextFileName(file);
+        press(Qt::CTRL | Qt::Key_O);
+        QCOMPARE(calculation(*dati), computed);
+        MessageBox::clearShown();
+
+        // Printed with Ctrl+P: one document, its last row the last period.
+        press(Qt::CTRL | Qt::Key_P);
+        QCOMPARE(WordApplication::createdCount(), 1);
+        QVERIFY(ModFenoverra::docword && ModFenoverra::tabellaword);
+        QCOMPARE(ModFenoverra::docword->description(), "calcolo-" + kReference);
+        const QString sum = QString::fromStdString(core::formatNumberText(
+            field(dati, "capitalec").toStdString(), core::NumberPattern::Grouped));
+        QVERIFY(ModFenoverra::docword->textDocument()->toPlainText().contains(
+            "Somma finale a interessi composti:  euro  " + sum));
+        WordTable* table = ModFenoverra::tabellaword;
+        QCOMPARE(table->cellText(table->Rows(), 1), QString(" 11"));
+        QCOMPARE(table->cellText(table->Rows(), 8), sum);
+        QCOMPARE(MessageBox::shown().size(), 0);
+
+        // The exit, from the menu: every window goes, the closing screen comes.
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        CommandTest::run(*dati, "usci");
+        QVERIFY(!WindowRegistry::loaded("dati") && !WindowRegistry::loaded("tabella"));
+        QPointer<frmSplash> closing = splash();
+        QVERIFY(closing && closing->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        QCOMPARE(quits, 0);
+
+        // A click on it: the Data window again, new and empty.
+        QTest::mouseClick(closing.data(), Qt::LeftButton);
+        auto* again = qobject_cast<Dati*>(WindowRegistry::loaded("dati"));
+        QVERIFY(again && again->isVisible());
+        QCOMPARE(field(again, "capiniz") + field(again, "riferimento"), QString());
+
+        // The exit again, from its button; then a key ends the program.
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        click(again, "esco");
+        QVERIFY(!WindowRegistry::loaded("dati"));
+        QCOMPARE(splash(), closing.data());
+        QCoreApplication::processEvents();
+        QCOMPARE(quits, 0);
+        QTest::keyClick(closing.data(), Qt::Key_Space);
+        QCoreApplication::processEvents();
+        QCOMPARE(quits, 1);
+        QVERIFY(!splash());
+    }
+};
+
+QTEST_MAIN(TestSession)
+#include "tst_shell_session.moc"
