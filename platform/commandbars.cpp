@@ -51,9 +51,11 @@ QAction* actionOf(QWidget* window, const QString& name, const QString& caption) 
         for (QAction* action : window->actions())
             if (action->objectName() == name) return action;
     }
-    auto* action = new QAction(caption, window);
+    const bool separator = caption == QLatin1String("-");
+    // A separator with a text would be drawn as a titled section.
+    auto* action = new QAction(separator ? QString() : caption, window);
     action->setObjectName(name);
-    if (caption == QLatin1String("-")) action->setSeparator(true);
+    action->setSeparator(separator);
     window->addAction(action);
     return action;
 }

@@ -6,9 +6,14 @@
 #include "platform/windowregistry.h"
 #include "shell/startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTextStream>
 #include <QWidget>
 #include <algorithm>
@@ -39,14 +44,27 @@ void calculation(QWidget* window) {
     dati->sceglitipo(3);
 }
 
-// One line per window: its name and what to put into it first (or nothing).
+// The discount table, its later rows in view.
+void discountTable(QWidget* window) {
+    if (auto* preset = window->findChild<QAbstractButton*>("ricaric(2)")) preset->click();
+    if (auto* rows = window->findChild<QScrollBar*>("VScroll1")) rows->setValue(84);
+}
+
+// One line per picture: the window, what to put into it first (or nothing),
+// and a menu to open over it (or none); the picture is named after the
+// window, and after the menu when one is open.
 struct Scene {
     const char* window;
     void (*prepare)(QWidget*);
+    const char* menu = nullptr;
 };
 const Scene kScenes[] = {
     {"dati", calculation},
-    {"tabella", nullptr},
+    {"dati", calculation, "file"},
+    {"dati", calculation, "visu"},
+    {"tabella", discountTable},
+    {"tabella", discountTable, "file"},
+    {"tabella", discountTable, "finestre"},
     {"sommario", nullptr},
     {"manuale", nullptr},
     {"guidafunzionamento", nullptr},
@@ -57,6 +75,22 @@ const Scene kScenes[] = {
     {"frmTip", nullptr},
     {"informa", nullptr},
 };
+
+// Opens the window's menu of that name as a click on its title does and
+// draws it over the window's picture, where it stands on the screen.
+bool withMenuOpen(QWidget* window, const char* name, QPixmap& shot) {
+    auto* bar = window->findChild<QMenuBar*>();
+    auto* menu = window->findChild<QMenu*>(name);
+    if (!bar || !menu) return false;
+    bar->setActiveAction(menu->menuAction());
+    QApplication::processEvents();
+    shot = window->grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(menu->mapToGlobal(QPoint(0, 0)) - window->mapToGlobal(QPoint(0, 0)),
+                       menu->grab());
+    menu->close();
+    return true;
+}
 
 } // namespace
 
@@ -93,8 +127,17 @@ int main(int argc, char* argv[]) {
         if (scene.prepare) scene.prepare(window);
         window->show();
         QApplication::processEvents();
-        const QString file = dir.filePath(QString(scene.window) + ".png");
-        if (!window->grab().save(file)) {
+        QString picture = scene.window;
+        QPixmap shot = window->grab();
+        if (scene.menu) {
+            picture += QStringLiteral("-menu-") + scene.menu;
+            if (!withMenuOpen(window, scene.menu, shot)) {
+                err << "no menu " << scene.menu << " in " << scene.window << "\n";
+                status = 1;
+            }
+        }
+        const QString file = dir.filePath(picture + ".png");
+        if (!shot.save(file)) {
             err << "cannot write " << file << "\n";
             status = 1;
             continue;

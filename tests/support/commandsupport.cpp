@@ -152,7 +152,7 @@ QString menuEntries(QWidget& window, const QString& menuName) {
     QStringList list;
     for (QAction* a : menu->actions()) {
         if (a->isSeparator()) {
-            list << "-";
+            list << "-" + a->text(); // a text would make it a titled section
             continue;
         }
         QString entry = a->objectName() + " " + a->text();
