@@ -152,7 +152,9 @@ QString menuEntries(QWidget& window, const QString& menuName) {
     QStringList list;
     for (QAction* a : menu->actions()) {
         if (a->isSeparator()) {
-            list << "-" + a->text(); // a text would make it a titled section
+            // A text would make it a titled section.
+            list << QString("-%1%2").arg(a->objectName().isEmpty() ? "" : " " + a->objectName(),
+                                         a->text());
             continue;
         }
         QString entry = a->objectName() + " " + a->text();

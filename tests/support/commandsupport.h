@@ -54,7 +54,7 @@ private:
 QString pressKey(const QKeySequence& key, const Outcome& outcome);
 
 // Every entry of the window's menu of that name as "name caption
-// [shortcut] [checked]", "-" for a separator, " | "-joined; the menu's
+// [shortcut] [checked]", "- name" for a separator, " | "-joined; the menu's
 // title first, followed by ":".
 QString menuEntries(QWidget& window, const QString& menu);
 
