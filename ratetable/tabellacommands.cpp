@@ -8,8 +8,6 @@
 #include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
 
-#include <QAction>
-
 using CommandBars::MenuEntry;
 namespace Keys = CommandBars::Keys;
 
