@@ -34,14 +34,6 @@ namespace {
 
 const QString kReference = "Credito verso Rossi, è scaduto";
 
-QString field(QWidget* w, const QString& name) {
-    return TabellaTest::text(*w, name);
-}
-
-void click(QWidget* w, const QString& name) {
-    TabellaTest::click(*w, name);
-}
-
 void press(QKeySequence key) {
     QTest::keySequence(QApplication::focusWidget(), key);
 }
@@ -56,7 +48,7 @@ QString calculation(Dati& w) {
     QStringList parts;
     for (const char* name :
          {"capiniz", "datfin", "riferimento", "capitales", "capitalec", "differ"})
-        parts << field(&w, name);
+        parts << text(w, name);
     parts << QString::number(w.tipocalcolo());
     const core::PeriodList& list = core::periodi();
     for (int k = 1; k <= list.numperiodi; ++k) {
@@ -101,26 +93,26 @@ private slots:
         DatiTest::type(*dati, "riferimento", kReference);
 
         // The rate-table window; enlarged, then the discount rates.
-        click(dati, "disconto");
+        click(*dati, "disconto");
         auto* tabella = qobject_cast<Tabella*>(WindowRegistry::loaded("tabella"));
         QVERIFY(tabella && tabella->isVisible());
         tabella->resize(tabella->width() * 5 / 4, tabella->height() * 5 / 4);
-        click(tabella, "ricaric(2)");
+        click(*tabella, "ricaric(2)");
         QCOMPARE(Twips::clientSize(tabella), QSize(9600, 6825));
         QCOMPARE(tabella->tabella().righetab, 98);
 
         // Row 90 on the fifth line; its copy, confirmed.
-        TabellaTest::bar(*tabella, "VScroll1")->setValue(86);
-        QCOMPARE(field(tabella, "num(5)") + " " + field(tabella, "period(5)"),
+        bar(*tabella, "VScroll1")->setValue(86);
+        QCOMPARE(text(*tabella, "num(5)") + " " + text(*tabella, "period(5)"),
                  QString("90 13/06/07"));
         MessageBox::setNextAnswer(MsgAnswer::Yes);
-        click(tabella, "copias(5)");
+        click(*tabella, "copias(5)");
         QCOMPARE(MessageBox::shown().size(), 1);
         // The copy starts the calculation afresh: the nine rows from 90,
         // today as the final date, the capital 1000 in the cleared window.
         QCOMPARE(core::periodi().numperiodi, 9);
-        QCOMPARE(field(dati, "capiniz") + "|" + field(dati, "datfin") + "|" +
-                     field(dati, "riferimento"),
+        QCOMPARE(text(*dati, "capiniz") + "|" + text(*dati, "datfin") + "|" +
+                     text(*dati, "riferimento"),
                  QString("1000|08/12/26|"));
         QCOMPARE(QString::fromStdString(core::periodi().slot(9).start), QString("13/05/09"));
 
@@ -134,15 +126,15 @@ private slots:
         DatiTest::chooseType(*dati, 2);
         QCOMPARE(core::periodi().numperiodi, 11);
         QVERIFY(dati->risultaticorrenti());
-        QVERIFY(!field(dati, "capitalec").isEmpty());
+        QVERIFY(!text(*dati, "capitalec").isEmpty());
 
         // The check, from the toolbar's ABC.
         MessageBox::clearShown();
         expectBox();
         CommandTest::run(*dati, "Toolbar1(15)");
-        QCOMPARE(DatiTest::box(), QString("64|Fenoverra: controllo dati immessi nella finestra "
-                                          "attiva|I dati sono stati immessi correttamente (per "
-                                          "numero  11 periodi)."));
+        QCOMPARE(box(), QString("64|Fenoverra: controllo dati immessi nella finestra "
+                                "attiva|I dati sono stati immessi correttamente (per "
+                                "numero  11 periodi)."));
         const QString computed = calculation(*dati);
 
         // Saved with Ctrl+S under a name of the person's choosing.
@@ -156,7 +148,7 @@ private slots:
         // Cleared from the menu, opened again with Ctrl+O: the same calculation.
         dati->findChild<QAction*>("cancella")->trigger();
         QCOMPARE(core::periodi().numperiodi, 0);
-        QCOMPARE(field(dati, "capiniz") + field(dati, "capitalec"), QString());
+        QCOMPARE(text(*dati, "capiniz") + text(*dati, "capitalec"), QString());
         CommonDialog::setNextFileName(file);
         press(Qt::CTRL | Qt::Key_O);
         QCOMPARE(calculation(*dati), computed);
@@ -168,7 +160,7 @@ private slots:
         QVERIFY(ModFenoverra::docword && ModFenoverra::tabellaword);
         QCOMPARE(ModFenoverra::docword->description(), "calcolo-" + kReference);
         const QString sum = QString::fromStdString(core::formatNumberText(
-            field(dati, "capitalec").toStdString(), core::NumberPattern::Grouped));
+            text(*dati, "capitalec").toStdString(), core::NumberPattern::Grouped));
         QVERIFY(ModFenoverra::docword->textDocument()->toPlainText().contains(
             "Somma finale a interessi composti:  euro  " + sum));
         WordTable* table = ModFenoverra::tabellaword;
@@ -190,11 +182,11 @@ private slots:
         QTest::mouseClick(closing.data(), Qt::LeftButton);
         auto* again = qobject_cast<Dati*>(WindowRegistry::loaded("dati"));
         QVERIFY(again && again->isVisible());
-        QCOMPARE(field(again, "capiniz") + field(again, "riferimento"), QString());
+        QCOMPARE(text(*again, "capiniz") + text(*again, "riferimento"), QString());
 
         // The exit again, from its button; then a key ends the program.
         MessageBox::setNextAnswer(MsgAnswer::Yes);
-        click(again, "esco");
+        click(*again, "esco");
         QVERIFY(!WindowRegistry::loaded("dati"));
         QCOMPARE(splash(), closing.data());
         QCoreApplication::processEvents();

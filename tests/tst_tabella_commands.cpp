@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
-#include <QToolButton>
 
 using namespace CommandTest;
 
@@ -75,14 +74,6 @@ private slots:
         QFETCH(QString, menu);
         QFETCH(QString, entries);
         QCOMPARE(menuEntries(show("tabella"), menu), entries);
-    }
-
-    void rightHandTitle() {
-        QWidget& w = show("tabella");
-        QCOMPARE(w.findChild<QAction*>("finestra")->text(),
-                 QString(126, ' ') + "Fi&nestra n.2 di 2");
-        QCOMPARE(w.findChild<QToolButton*>("finestraTitolo")->text(),
-                 QString("Fi&nestra n.2 di 2"));
     }
 
     // Each command, by each way of giving it, on the window with the legal
@@ -242,7 +233,7 @@ private slots:
         w.colorare();
         w.resize(w.width() * factor, w.height() * factor);
         QCOMPARE(controlsOutsideTheArea(w), QStringList());
-        TabellaTest::click(w, "ricaric(2)");
+        click(w, "ricaric(2)");
         QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
         QCOMPARE(w.tabella().righetab, 98);
         QCOMPARE(controlsOutsideTheArea(w), QStringList());

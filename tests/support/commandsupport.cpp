@@ -114,8 +114,8 @@ Outcome::~Outcome() {
 
 QString Outcome::text() const {
     QStringList parts;
-    for (const MessageBox::Shown& box : MessageBox::shown())
-        parts << QString("box %1|%2|%3").arg(box.style).arg(box.title, box.prompt);
+    for (const QString& shown : boxes())
+        parts << "box " + shown;
     for (const CommonDialog::Shown& dialog : CommonDialog::shown())
         parts << "dialog " + kindName(dialog.kind) + "|" + dialog.title;
     for (int i = documentsBefore_; i < WordApplication::createdCount(); ++i)
