@@ -45,17 +45,22 @@ void apri(Dati& window) {
     dialog.FileName.clear();
     dialog.Filter = "Tutti i file (*.*) | *.*|" + kDataFilter;
     dialog.FilterIndex = 2;
-    // A cancelled or failed open leaves an empty window; keeping the old name
-    // would let the next Save overwrite that file with other data unasked.
+    // A cancelled open leaves an empty window; keeping the old name would
+    // let the next Save overwrite that file with other data unasked.
     window.nomefile.clear();
     if (!dialog.ShowOpen(&window)) return;
+    apriFile(window, dialog.FileName);
+}
 
-    const DataFileIO::ReadResult result = DataFileIO::read(dialog.FileName);
+void apriFile(Dati& window, const QString& path) {
+    window.cancella();
+    window.nomefile.clear();
+    const DataFileIO::ReadResult result = DataFileIO::read(path);
     if (!result.content) {
         report(window, result.error + "\rLa finestra è stata svuotata.");
         return;
     }
-    window.nomefile = dialog.FileName;
+    window.nomefile = path;
     window.carica(*result.content);
 }
 

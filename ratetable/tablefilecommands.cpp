@@ -41,17 +41,22 @@ void apri(Tabella& window) {
     dialog.FileName.clear();
     dialog.Filter = "Tutti i file (*.*)|*.*|" + kTableFilter;
     dialog.FilterIndex = 2;
-    // A cancelled or failed open leaves an empty table; keeping the old name
-    // would let the next Save overwrite that file with it unasked.
+    // A cancelled open leaves an empty table; keeping the old name would let
+    // the next Save overwrite that file with it unasked.
     window.nomefile.clear();
     if (!dialog.ShowOpen(&window)) return;
+    apriFile(window, dialog.FileName);
+}
 
-    const RateTableFileIO::ReadResult result = RateTableFileIO::read(dialog.FileName);
+void apriFile(Tabella& window, const QString& path) {
+    window.cancella();
+    window.nomefile.clear();
+    const RateTableFileIO::ReadResult result = RateTableFileIO::read(path);
     if (!result.rows) {
         report(window, result.error + "\rLa tabella è stata svuotata.");
         return;
     }
-    window.nomefile = dialog.FileName;
+    window.nomefile = path;
     window.tabella().carica(*result.rows);
     window.setTitolo(window.nomefile);
     window.ridisegna();

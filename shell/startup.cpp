@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
+#include "datawindow/datafilecommands.h"
 #include "datawindow/dati.h"
+#include "files/filekind.h"
 #include "help/frmtip.h"
 #include "help/helppage.h"
 #include "help/informa.h"
@@ -8,11 +10,14 @@
 #include "platform/programresources.h"
 #include "platform/windowregistry.h"
 #include "ratetable/tabella.h"
+#include "ratetable/tablefilecommands.h"
 #include "shell/exit.h"
+#include "shell/exitwhenshown.h"
 #include "shell/lastwindowquit.h"
 #include "shell/splashpicture.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -41,6 +46,20 @@ void wireWindows() {
     Exit::install();
 }
 
+void showFirstWindows(const QString& name) {
+    ExitWhenShown::watch(WindowRegistry::load(QStringLiteral("dati")));
+    auto* dati = qobject_cast<Dati*>(WindowRegistry::show(QStringLiteral("dati")));
+    if (name.isEmpty() || !dati) return;
+    // The full path, as the open dialog gives it: the title and messages show it.
+    const QString file = QFileInfo(name).absoluteFilePath();
+    if (FileKind::of(file) == FileKind::Kind::Data) {
+        DataFileCommands::apriFile(*dati, file);
+    } else if (auto* tabella =
+                   qobject_cast<Tabella*>(WindowRegistry::show(QStringLiteral("tabella")))) {
+        TableFileCommands::apriFile(*tabella, file);
+    }
+}
+
 void start(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
@@ -48,7 +67,8 @@ void start(QApplication& app) {
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
     wireWindows();
-    WindowRegistry::show(QStringLiteral("dati"));
+    // Qt has taken its own options out already; the desktop entry passes one file.
+    showFirstWindows(app.arguments().value(1));
 }
 
 } // namespace Startup

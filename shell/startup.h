@@ -1,9 +1,11 @@
 #pragma once
 // Start-up of the program: Qt's own texts in Italian, the rule that ends
 // the program with its last visible window, how each window is made, the
-// exit command, and the Data window, first and alone.
+// exit command, and the Data window first, with the file named on the
+// command line opened in the window it belongs to.
 
 class QApplication;
+class QString;
 
 namespace Startup {
 
@@ -15,6 +17,12 @@ bool loadItalianTranslations(QApplication& app);
 // installs the exit command. Tests call it to work with the real windows.
 void wireWindows();
 
+// Shows the Data window; a data file `file` opens in it, a table file in
+// the rate-table window, shown in front. A file that cannot be read gets
+// the message of "Apri" from the window it was meant for (FileKind).
+void showFirstWindows(const QString& file);
+
+// Everything above; the file is the first command-line argument, if any.
 void start(QApplication& app);
 
 } // namespace Startup
