@@ -343,6 +343,9 @@ void Dati::avvisaDivisioneRifiutata(int needed) {
 void Dati::capinizCambiato() {
     risultatiattuali();
     ricalcola(tipocalcolo_);
+    // The pass computed nothing: the results of an earlier capital must not
+    // pass for this one's.
+    if (!core::parseNumber(s(capiniz_->text()))) risultatiscaduti();
 }
 
 void Dati::monetaCambiata() {
