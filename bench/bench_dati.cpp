@@ -20,17 +20,6 @@ QString textOf(core::Date d) {
     return QString::fromStdString(core::dateText(d));
 }
 
-// n periods a month apart, back from a year before today.
-Periods monthly(int n) {
-    Periods p;
-    core::Date d{2008, 1, 15};
-    for (int k = 0; k < n; ++k) {
-        p.append({textOf(d), k % 3 ? "2,5" : "3,75"});
-        d = core::addDays(d, 30);
-    }
-    return p;
-}
-
 // 141 periods over the 60 years 1960..2019, none on a 1 January: the split at
 // each year start brings them to exactly 200.
 Periods overSixtyYears() {
@@ -46,17 +35,9 @@ Periods overSixtyYears() {
     return p;
 }
 
-void prepare(Dati& w, const Periods& periods) {
-    core::periodi().clear();
-    DatiTest::fillPeriods(w, periods);
-    DatiTest::type(w, "datfin", "31/12/20");
-    DatiTest::type(w, "capiniz", "10000");
-    DatiTest::type(w, "riferimento", "prova");
-}
-
 void BM_Calcola200Periods(benchmark::State& state) {
     auto w = DatiTest::newWindow();
-    prepare(*w, monthly(200));
+    DatiTest::enterLong(*w, DatiTest::monthsFrom2008(200));
     for (auto _ : state) {
         state.PauseTiming();
         w->risultatiscaduti();
@@ -71,7 +52,7 @@ void BM_BothTypesSixtyYears(benchmark::State& state) {
     const Periods periods = overSixtyYears();
     for (auto _ : state) {
         state.PauseTiming();
-        prepare(*w, periods);
+        DatiTest::enterLong(*w, periods);
         state.ResumeTiming();
         w->sceglitipo(3);
     }
@@ -81,7 +62,7 @@ void BM_BothTypesSixtyYears(benchmark::State& state) {
 
 void BM_Open200PeriodFile(benchmark::State& state) {
     auto w = DatiTest::newWindow();
-    prepare(*w, monthly(200));
+    DatiTest::enterLong(*w, DatiTest::monthsFrom2008(200));
     w->sceglitipo(3);
     QTemporaryDir dir;
     const QString file = dir.filePath("Fenoverra-dati-200");

@@ -82,4 +82,22 @@ void chooseType(Dati& w, int type) {
     findControl<QAbstractButton>(&w, row("Option1", type))->click();
 }
 
+Periods monthsFrom2008(int n) {
+    Periods p;
+    core::Date d{2008, 1, 15};
+    for (int k = 0; k < n; ++k) {
+        p.append({QString::fromStdString(core::dateText(d)), k % 3 ? "2,5" : "3,75"});
+        d = core::addDays(d, 30);
+    }
+    return p;
+}
+
+void enterLong(Dati& w, const Periods& periods) {
+    core::periodi().clear();
+    fillPeriods(w, periods);
+    type(w, "datfin", "31/12/25");
+    type(w, "capiniz", "10000");
+    type(w, "riferimento", "prova");
+}
+
 } // namespace DatiTest

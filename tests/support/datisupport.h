@@ -39,4 +39,11 @@ Periods periodsOf(const QString& text);
 void enter(Dati& w, const QString& fields, const QString& periods);
 void chooseType(Dati& w, int type);
 
+// n periods a month apart from 15/01/08, rates 3,75 and 2,5 by turns.
+Periods monthsFrom2008(int n);
+// The long calculation of the benchmarks and the bad-input tests: these
+// periods, final date 31/12/25, capital 10000, reference "prova"; it passes
+// the data check up to 200 periods.
+void enterLong(Dati& w, const Periods& periods);
+
 } // namespace DatiTest
