@@ -8,14 +8,62 @@
 
 namespace {
 
-// The player must never speak to the user; FluidSynth would print to the terminal.
-void silenceFluidSynthLog() {
-    static const bool silenced = [] {
+// FluidSynth is loaded when the first piece is opened, not when the program
+// starts: it brings some forty sound libraries with it, whose loading would
+// delay the first window for music heard only at the closing screen. The
+// functions the player calls, each looked up by its own name.
+#define FENOVERRA_FLUID_FUNCTIONS(X)                                                               \
+    X(fluid_set_log_function)                                                                      \
+    X(fluid_is_midifile)                                                                           \
+    X(new_fluid_settings)                                                                          \
+    X(delete_fluid_settings)                                                                       \
+    X(fluid_settings_setstr)                                                                       \
+    X(fluid_settings_setnum)                                                                       \
+    X(new_fluid_synth)                                                                             \
+    X(delete_fluid_synth)                                                                          \
+    X(fluid_synth_sfload)                                                                          \
+    X(fluid_synth_all_sounds_off)                                                                  \
+    X(fluid_synth_write_float)                                                                     \
+    X(new_fluid_audio_driver)                                                                      \
+    X(delete_fluid_audio_driver)                                                                   \
+    X(new_fluid_player)                                                                            \
+    X(delete_fluid_player)                                                                         \
+    X(fluid_player_add)                                                                            \
+    X(fluid_player_play)                                                                           \
+    X(fluid_player_stop)                                                                           \
+    X(fluid_player_seek)                                                                           \
+    X(fluid_player_get_status)                                                                     \
+    X(fluid_player_get_current_tick)
+
+struct FluidSynth {
+#define FENOVERRA_FLUID_POINTER(name) decltype(&::name) name = nullptr;
+    FENOVERRA_FLUID_FUNCTIONS(FENOVERRA_FLUID_POINTER)
+#undef FENOVERRA_FLUID_POINTER
+};
+
+// The library, loaded once; nullptr when it or one of its functions is
+// missing, and the player then stays silent.
+const FluidSynth* fluid() {
+    static const FluidSynth* const loaded = []() -> const FluidSynth* {
+        void* library = nullptr;
+        for (const char* name : {"libfluidsynth.so.3", "libfluidsynth.so"}) {
+            if ((library = dlopen(name, RTLD_NOW | RTLD_LOCAL))) break;
+        }
+        if (!library) return nullptr;
+        static FluidSynth functions;
+        bool complete = true;
+#define FENOVERRA_FLUID_LOOKUP(name)                                                               \
+    functions.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));                   \
+    complete = complete && functions.name;
+        FENOVERRA_FLUID_FUNCTIONS(FENOVERRA_FLUID_LOOKUP)
+#undef FENOVERRA_FLUID_LOOKUP
+        if (!complete) return nullptr;
+        // The player must never speak to the user; FluidSynth would print to the terminal.
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-            fluid_set_log_function(level, nullptr, nullptr);
-        return true;
+            functions.fluid_set_log_function(level, nullptr, nullptr);
+        return &functions;
     }();
-    (void)silenced;
+    return loaded;
 }
 
 extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
@@ -42,6 +90,7 @@ constexpr double gain = 0.5;
 } // namespace
 
 struct FluidSynthPlayer::Impl {
+    const FluidSynth* f = nullptr; // set by open() once the library is there
     Output output;
     QByteArray driverName; // device output: the driver chosen at open
     fluid_settings_t* settings = nullptr;
@@ -58,17 +107,17 @@ struct FluidSynthPlayer::Impl {
         if (driver || !synth || output == Output::Offline) return;
         if (output == Output::Device) {
             silenceAlsa();
-            fluid_settings_setstr(settings, "audio.driver", driverName.constData());
+            f->fluid_settings_setstr(settings, "audio.driver", driverName.constData());
         } else {
-            fluid_settings_setstr(settings, "audio.driver", "file");
-            fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
-            fluid_settings_setstr(settings, "audio.file.type", "raw");
+            f->fluid_settings_setstr(settings, "audio.driver", "file");
+            f->fluid_settings_setstr(settings, "audio.file.name", "/dev/null");
+            f->fluid_settings_setstr(settings, "audio.file.type", "raw");
         }
-        driver = new_fluid_audio_driver(settings, synth);
+        driver = f->new_fluid_audio_driver(settings, synth);
     }
 
     void stopDriver() {
-        if (driver) delete_fluid_audio_driver(driver);
+        if (driver) f->delete_fluid_audio_driver(driver);
         driver = nullptr;
     }
 
@@ -76,11 +125,11 @@ struct FluidSynthPlayer::Impl {
         // The driver's thread drives the player: stop it first.
         stopDriver();
         if (player) {
-            fluid_player_stop(player);
-            delete_fluid_player(player);
+            f->fluid_player_stop(player);
+            f->delete_fluid_player(player);
         }
-        if (synth) delete_fluid_synth(synth);
-        if (settings) delete_fluid_settings(settings);
+        if (synth) f->delete_fluid_synth(synth);
+        if (settings) f->delete_fluid_settings(settings);
         player = nullptr;
         synth = nullptr;
         settings = nullptr;
@@ -88,9 +137,7 @@ struct FluidSynthPlayer::Impl {
     }
 };
 
-FluidSynthPlayer::FluidSynthPlayer(Output output) : d(std::make_unique<Impl>(output)) {
-    silenceFluidSynthLog();
-}
+FluidSynthPlayer::FluidSynthPlayer(Output output) : d(std::make_unique<Impl>(output)) {}
 
 FluidSynthPlayer::~FluidSynthPlayer() {
     d->release();
@@ -128,26 +175,29 @@ bool FluidSynthPlayer::open(const QString& midiFile, const QString& soundFont) {
         d->driverName = deviceDriver();
         if (d->driverName.isEmpty()) return false;
     }
+    d->f = fluid();
+    if (!d->f) return false;
     const QByteArray midiName = QFile::encodeName(midiFile);
     const QByteArray soundFontName = QFile::encodeName(soundFont);
     if (soundFont.isEmpty() || !QFile::exists(soundFont) || !QFile::exists(midiFile) ||
-        !fluid_is_midifile(midiName.constData()))
+        !d->f->fluid_is_midifile(midiName.constData()))
         return false;
 
-    d->settings = new_fluid_settings();
+    d->settings = d->f->new_fluid_settings();
     if (!d->settings) return false;
-    fluid_settings_setnum(d->settings, "synth.sample-rate", sampleRateHz);
-    fluid_settings_setnum(d->settings, "synth.gain", gain);
+    d->f->fluid_settings_setnum(d->settings, "synth.sample-rate", sampleRateHz);
+    d->f->fluid_settings_setnum(d->settings, "synth.gain", gain);
     // The player follows the rendered samples: it keeps time with whatever
     // renders them, and stands still while nothing does.
-    fluid_settings_setstr(d->settings, "player.timing-source", "sample");
-    d->synth = new_fluid_synth(d->settings);
-    if (!d->synth || fluid_synth_sfload(d->synth, soundFontName.constData(), 1) == FLUID_FAILED) {
+    d->f->fluid_settings_setstr(d->settings, "player.timing-source", "sample");
+    d->synth = d->f->new_fluid_synth(d->settings);
+    if (!d->synth ||
+        d->f->fluid_synth_sfload(d->synth, soundFontName.constData(), 1) == FLUID_FAILED) {
         d->release();
         return false;
     }
-    d->player = new_fluid_player(d->synth);
-    if (!d->player || fluid_player_add(d->player, midiName.constData()) != FLUID_OK) {
+    d->player = d->f->new_fluid_player(d->synth);
+    if (!d->player || d->f->fluid_player_add(d->player, midiName.constData()) != FLUID_OK) {
         d->release();
         return false;
     }
@@ -157,10 +207,10 @@ bool FluidSynthPlayer::open(const QString& midiFile, const QString& soundFont) {
 void FluidSynthPlayer::play() {
     if (!d->player) return;
     // A piece that ended by itself starts again from its beginning.
-    if (!d->paused && fluid_player_get_status(d->player) == FLUID_PLAYER_DONE)
-        fluid_player_seek(d->player, 0);
+    if (!d->paused && d->f->fluid_player_get_status(d->player) == FLUID_PLAYER_DONE)
+        d->f->fluid_player_seek(d->player, 0);
     d->paused = false;
-    fluid_player_play(d->player);
+    d->f->fluid_player_play(d->player);
     d->startDriver();
 }
 
@@ -169,11 +219,11 @@ void FluidSynthPlayer::pause() {
     // With the driver gone nothing renders, and the player, which keeps
     // time with the rendering, stands where it is.
     d->stopDriver();
-    if (fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING) {
-        fluid_player_stop(d->player);
+    if (d->f->fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING) {
+        d->f->fluid_player_stop(d->player);
         d->paused = true;
     }
-    fluid_synth_all_sounds_off(d->synth, -1);
+    d->f->fluid_synth_all_sounds_off(d->synth, -1);
 }
 
 void FluidSynthPlayer::close() {
@@ -185,7 +235,7 @@ bool FluidSynthPlayer::isOpen() const {
 }
 
 bool FluidSynthPlayer::isPlaying() const {
-    return d->player && fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING &&
+    return d->player && d->f->fluid_player_get_status(d->player) == FLUID_PLAYER_PLAYING &&
            (d->driver || d->output == Output::Offline);
 }
 
@@ -194,7 +244,7 @@ bool FluidSynthPlayer::isRendering() const {
 }
 
 int FluidSynthPlayer::currentTick() const {
-    return d->player ? fluid_player_get_current_tick(d->player) : 0;
+    return d->player ? d->f->fluid_player_get_current_tick(d->player) : 0;
 }
 
 int FluidSynthPlayer::sampleRate() const {
@@ -204,6 +254,6 @@ int FluidSynthPlayer::sampleRate() const {
 std::vector<float> FluidSynthPlayer::render(int frames) {
     std::vector<float> samples(static_cast<size_t>(qMax(0, frames)) * 2, 0.0f);
     if (!d->synth || d->driver || frames <= 0) return samples;
-    fluid_synth_write_float(d->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
+    d->f->fluid_synth_write_float(d->synth, frames, samples.data(), 0, 2, samples.data(), 1, 2);
     return samples;
 }
