@@ -1,6 +1,7 @@
 #pragma once
 // FENOVERRA_EXIT_WHEN_SHOWN: when this environment variable is set, the
-// program ends as soon as its first window has been shown and painted. Only
+// program ends as soon as its first window has been shown and painted,
+// without its usual tidying up (nothing is open that could be lost). Only
 // the start-up timing (scripts/startup-time.sh) sets it, to measure the time
 // from launch to the first window; a user never needs it.
 
