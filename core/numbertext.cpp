@@ -105,6 +105,18 @@ std::string numberText(double value) {
 }
 
 std::string rateBarText(int value) {
+    // A bar's hundredths have at most five digits, which the single-precision
+    // path below gives back exactly: written directly, since the rows write
+    // thousands of them in each calculation.
+    if (value >= 0 && value <= 100000) {
+        std::string text = std::to_string(value / 100);
+        if (const int hundredths = value % 100) {
+            text += ',';
+            text += static_cast<char>('0' + hundredths / 10);
+            if (hundredths % 10) text += static_cast<char>('0' + hundredths % 10);
+        }
+        return text;
+    }
     const float rate = static_cast<float>(value) / 100.0f;
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, rate, std::chars_format::general, 7);
