@@ -54,7 +54,7 @@ public:
     Hourglass& operator=(const Hourglass&) = delete;
 };
 
-// A pass redraws the rows once per period: paint once, at the end.
+// Painting held back while a widget changes many times over.
 class FrozenPainting {
 public:
     explicit FrozenPainting(QWidget* w) : w_(w), was_(w->updatesEnabled()) {
@@ -262,7 +262,11 @@ core::CalculationHooks Dati::agganci() {
 
 void Dati::calcolaSulleSomme(const std::function<void(core::FinalSums&)>& calcolo) {
     core::FinalSums sums{s(capitales_->caption()), s(capitalec_->caption()), s(differ_->caption())};
-    const FrozenPainting frozen(this);
+    // A pass redraws the rows once per period; the window paints what changed
+    // once control returns. Only the progress bar paints itself at once on
+    // each step: it waits too. (Freezing the whole window would repaint all
+    // of it afterwards, the unchanged parts included.)
+    const FrozenPainting frozen(progressBar1_);
     const CaptionLabel::Batch batch;
     calcolo(sums);
     capitales_->setCaption(q(sums.capitales));
