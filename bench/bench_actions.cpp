@@ -365,7 +365,8 @@ public:
 
 void printTable(const Medians& medians) {
     const double engine = medians.ms.count("engine") ? medians.ms.at("engine") : 0;
-    std::printf("| Action, 200 periods | Median | Target | Engine passes | |\n");
+    std::printf("| Action, 200 periods (rate table: the 98 rows of \"&TUS\") | Median | Target | "
+                "Engine passes | |\n");
     std::printf("|---|---:|---:|---:|---|\n");
     for (const Action& a : kActions) {
         const auto found = medians.ms.find(a.name);
