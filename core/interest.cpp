@@ -3,7 +3,9 @@
 #include "core/numbertext.h"
 #include "core/periodderivation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace core {
 
@@ -22,10 +24,37 @@ double roundedDifference(double compound, double simple) {
     return std::floor((compound - simple) * 100 + 0.5) / 100;
 }
 
+namespace {
+
+// Digits after the decimal comma of a number text ("1.000,555" -> 3).
+int decimalsOf(std::string_view numberText) {
+    const auto comma = numberText.find(',');
+    if (comma == std::string_view::npos) return 0;
+    int digits = 0;
+    for (char c : numberText.substr(comma + 1))
+        if (c >= '0' && c <= '9') ++digits;
+    return digits;
+}
+
+// Sums of amounts in cents (or in the capital's own decimals) are exact
+// amounts; binary addition leaves noise in the fifteenth digit that would
+// show as "3070,98000000001". Rounding to the decimals the amounts have
+// removes only that noise.
+double toDecimals(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
+constexpr int kCents = 2;
+constexpr int kMostDecimals = 9; // beyond this a capital's decimals are noise of their own
+
+} // namespace
+
 int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
               const CalculationHooks& hooks) {
     if (hooks.passStarting) hooks.passStarting();
     const auto initialCapital = parseNumber(input.capitalText);
+    const int capitalDecimals = std::clamp(decimalsOf(input.capitalText), kCents, kMostDecimals);
     int computed = 0;
     for (int i = 1; i <= list.numperiodi; ++i) {
         deriveEndAndDays(list, i, input.finalDateText);
@@ -42,8 +71,8 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
             if (auto previous = list.slot(i - 1).capital) capitalebase = *previous;
         }
         s.interest = periodInterest(capitalebase, *rate, static_cast<double>(*s.days));
-        s.total = *s.interest + list.slot(i - 1).total.value_or(0.0);
-        s.capital = *s.total + *initialCapital;
+        s.total = toDecimals(*s.interest + list.slot(i - 1).total.value_or(0.0), kCents);
+        s.capital = toDecimals(*s.total + *initialCapital, capitalDecimals);
 
         const std::string capitalText = numberText(*s.capital);
         if (input.type == Simple) {

@@ -1,5 +1,7 @@
 // The calculation: worked examples through the type choice, rounding and the pass's stopping rules.
 #include "core/calculationsequence.h"
+#include "core/date.h"
+#include "core/interest.h"
 #include "core/numbertext.h"
 
 #include "tests/support/periodfixtures.h"
@@ -98,6 +100,35 @@ private slots:
         ricalcola(list, {Both, "1000", "31/12/02"}, sums);
         QCOMPARE(QString::fromStdString(sums.capitalec + "|" + sums.differ),
                  QString("1209,7|109,7"));
+    }
+
+    // Running totals and capitals are sums of cents: over 200 periods the
+    // binary noise of the sums must never reach the texts shown and printed.
+    void longRunsShowWholeCents_data() {
+        QTest::addColumn<QString>("capital");
+        QTest::addColumn<int>("decimals"); // at most, in every total and capital
+        QTest::newRow("whole capital") << "10000" << 2;
+        QTest::newRow("capital to the tenth of a cent") << "10000,555" << 3;
+    }
+    void longRunsShowWholeCents() {
+        QFETCH(QString, capital);
+        QFETCH(int, decimals);
+        QStringList periods;
+        for (int k = 0; k < kMaxPeriods; ++k)
+            periods << QString::fromStdString(dateText(addDays({2008, 1, 15}, 30 * k))) +
+                           (k % 3 ? "=2,5" : "=3,75");
+        PeriodList list = listOf(periods.join(';'));
+        FinalSums sums;
+        ricalcola(list, {Simple, capital.toStdString(), "31/12/20"}, sums);
+        for (int k = 1; k <= kMaxPeriods; ++k) {
+            for (const double v : {*list.slot(k).total, *list.slot(k).capital}) {
+                const std::string text = numberText(v);
+                const auto comma = text.find(',');
+                QVERIFY2(comma == std::string::npos ||
+                             text.size() - comma - 1 <= std::size_t(decimals),
+                         text.c_str());
+            }
+        }
     }
 };
 

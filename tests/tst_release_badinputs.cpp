@@ -167,7 +167,7 @@ private slots:
         QTest::newRow("data: negative count") << "dati" << QByteArray("-1,\"1\",1,\"\"\r\n") << kDataInvalid + "il numero dei periodi (-1) non è compreso tra 0 e 200.";
         QTest::newRow("data: type missing") << "dati" << QByteArray("0,\"1000\"\r\n") << kDataInvalid + "manca il tipo di calcolo.";
         QTest::newRow("data: five header fields") << "dati" << QByteArray("0,\"1\",1,\"r\",\"x\"\r\n") << kDataInvalid + "la prima riga contiene più di quattro campi.";
-        QTest::newRow("data: text after a quote") << "dati" << QByteArray("0,\"1000\"euro,1,\"r\"\r\n") << kDataInvalid + "il capitale è seguito da altro testo prima della virgola.";
+        QTest::newRow("data: text after a quote") << "dati" << QByteArray("0,\"1000\"euro,1,\"r\"\r\n") << kDataInvalid + "dopo il capitale c'è altro testo prima della virgola.";
         QTest::newRow("data: quote never closed") << "dati" << QByteArray("1,\"1\",1,\"r\"\r\n\"01/01/01\",\"\",\"3\r\n") << kDataInvalid + "il tasso del periodo 1 non ha le virgolette di chiusura.";
         QTest::newRow("data: date unquoted") << "dati" << QByteArray("1,\"1\",1,\"r\"\r\n01/01/01,\"\",\"3\"\r\n") << kDataInvalid + "la data di inizio del periodo 1 non è un testo tra virgolette.";
         QTest::newRow("data: four period fields") << "dati" << QByteArray("1,\"1\",1,\"r\"\r\n\"01/01/01\",\"\",\"3\",\"4\"\r\n") << kDataInvalid + "la riga del periodo 1 contiene più di tre campi.";
@@ -177,7 +177,7 @@ private slots:
         QTest::newRow("table: empty") << "tabella" << QByteArray("\r\n  \r\n") << kTableInvalid + "il file è vuoto.";
         QTest::newRow("table: count not a number") << "tabella" << QByteArray("due\r\n") << kTableInvalid + "non è un file di tabella dei tassi di Fenoverra.";
         QTest::newRow("table: negative count") << "tabella" << QByteArray("-3\r\n") << kTableInvalid + "il numero delle righe (-3) non è compreso tra 0 e 200.";
-        QTest::newRow("table: text after a quote") << "tabella" << QByteArray("1\r\n\"01/01/58\"x,\"4\"\r\n") << kTableInvalid + "la data della riga 1 è seguito da altro testo prima della virgola.";
+        QTest::newRow("table: text after a quote") << "tabella" << QByteArray("1\r\n\"01/01/58\"x,\"4\"\r\n") << kTableInvalid + "dopo la data della riga 1 c'è altro testo prima della virgola.";
         QTest::newRow("table: quote never closed") << "tabella" << QByteArray("1\r\n\"01/01/58\",\"4\r\n") << kTableInvalid + "il tasso della riga 1 non ha le virgolette di chiusura.";
         QTest::newRow("table: 0 rows, then lines") << "tabella" << QByteArray("0\r\n\"01/01/58\",\"4\"\r\n") << kTableInvalid + "il file annuncia 0 righe ma contiene altre righe.";
         // clang-format on

@@ -19,7 +19,7 @@ std::string codePointText(char32_t cp) {
 std::string faultText(const Record& record, const std::string& fieldName) {
     if (record.fault == RecordFault::UnclosedQuote)
         return fieldName + " non ha le virgolette di chiusura";
-    return fieldName + " è seguito da altro testo prima della virgola";
+    return "dopo " + fieldName + " c'è altro testo prima della virgola";
 }
 
 std::optional<std::string> textFieldError(const Record& record, std::size_t i,
