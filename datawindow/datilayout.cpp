@@ -250,8 +250,7 @@ void Dati::costruisci() {
 }
 
 void Dati::costruisciRighe() {
-    ProgramResources::init();
-    const QIcon cross(":/icons/elimina-riga.svg");
+    const QIcon cross = ProgramResources::icon("elimina-riga");
     for (int r = 1; r <= kRows; ++r) {
         const int top = kFirstRowTop + (r - 1) * kRowPitch;
         Riga& row = righe_[r];

@@ -104,7 +104,6 @@ QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& cap
 }
 
 QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> clicked) {
-    ProgramResources::init();
     auto* bar = new QToolBar(window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
@@ -117,9 +116,8 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
             bar->addSeparator()->setObjectName(indexed("Toolbar1", position));
             continue;
         }
-        QAction* action =
-            bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(button.icon))),
-                           QString::fromUtf8(button.tooltip));
+        QAction* action = bar->addAction(ProgramResources::icon(QLatin1String(button.icon)),
+                                         QString::fromUtf8(button.tooltip));
         action->setObjectName(indexed("Toolbar1", position));
         action->setToolTip(QString::fromUtf8(button.tooltip));
         QObject::connect(action, &QAction::triggered, bar,

@@ -157,9 +157,8 @@ void Tabella::costruisci() {
 }
 
 void Tabella::costruisciLinee() {
-    ProgramResources::init();
-    const QIcon cross(":/icons/elimina-riga.svg");
-    const QIcon copy(":/icons/copia.svg");
+    const QIcon cross = ProgramResources::icon("elimina-riga");
+    const QIcon copy = ProgramResources::icon("copia");
     for (int i = 1; i <= kLines; ++i) {
         const int top = kFirstLineTop + (i - 1) * kLinePitch;
         Linea& l = linee_[i];

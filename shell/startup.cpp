@@ -14,7 +14,6 @@
 #include "shell/exit.h"
 #include "shell/exitwhenshown.h"
 #include "shell/lastwindowquit.h"
-#include "shell/splashpicture.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -63,7 +62,7 @@ void showFirstWindows(const QString& name) {
 void start(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
-    QApplication::setWindowIcon(QIcon(SplashPicture::draw(QSize(64, 64))));
+    QApplication::setWindowIcon(ProgramResources::icon(QStringLiteral("fenoverra")));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
     wireWindows();
