@@ -63,11 +63,11 @@ QAction* actionOf(QWidget* window, const QString& name, const QString& caption) 
 QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("menuBar"));
-    for (const Menu& spec : menus) {
-        QMenu* menu = bar->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        menu->menuAction()->setObjectName(spec.name);
-        for (const MenuEntry& entry : spec.entries) {
+    for (const Menu& menuTable : menus) {
+        QMenu* menu = bar->addMenu(menuTable.caption);
+        menu->setObjectName(menuTable.name);
+        menu->menuAction()->setObjectName(menuTable.name);
+        for (const MenuEntry& entry : menuTable.entries) {
             QAction* action = actionOf(window, entry.name, entry.caption);
             if (entry.run) QObject::connect(action, &QAction::triggered, window, entry.run);
             if (!entry.shortcut.isEmpty()) {
