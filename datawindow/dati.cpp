@@ -1,19 +1,20 @@
 #include "datawindow/dati.h"
 
+#include "core/calculationsequence.h"
+#include "core/numbertext.h"
+#include "core/periodderivation.h"
+#include "core/scrollbardate.h"
 #include "core/sharedcalculation.h"
 #include "datawindow/calculationprint.h"
 #include "datawindow/datacheck.h"
 #include "datawindow/datafilecommands.h"
 #include "platform/captionlabel.h"
-#include "platform/scrollbars.h"
-
-#include "core/calculationsequence.h"
-#include "core/numbertext.h"
-#include "core/periodderivation.h"
-#include "core/scrollbardate.h"
 #include "platform/clock.h"
+#include "platform/formcontrols.h"
+#include "platform/hourglass.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
+#include "platform/scrollbars.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -39,20 +40,6 @@ QString q(const std::string& s) {
 std::string s(const QString& q) {
     return q.toStdString();
 }
-
-// Setting a tooltip always sends an event; rows are drawn very often.
-void setToolTipIfChanged(QWidget* w, const QString& tip) {
-    if (w->toolTip() != tip) w->setToolTip(tip);
-}
-
-// The hourglass for the length of a calculation.
-class Hourglass {
-public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 // Painting held back while a widget changes many times over.
 class FrozenPainting {
@@ -178,8 +165,8 @@ void Dati::disegnaRiga(int r, int k) {
     row.interes->setCaption(t.interest);
     row.totint->setCaption(t.total);
     row.capital->setCaption(t.capital);
-    setToolTipIfChanged(row.delriga, t.deleteTip);
-    setToolTipIfChanged(row.num, t.insertTip);
+    FormControls::setToolTipIfChanged(row.delriga, t.deleteTip);
+    FormControls::setToolTipIfChanged(row.num, t.insertTip);
     if (!list.slot(k).start.empty())
         ScrollBars::showDate(row.hscroll1, testi_.of(list, k).startDate, Clock::today(),
                              core::kStartDateBar);

@@ -36,4 +36,8 @@ QString indexed(const char* name, int i) {
     return QString("%1(%2)").arg(name).arg(i);
 }
 
+void setToolTipIfChanged(QWidget* w, const QString& tip) {
+    if (w->toolTip() != tip) w->setToolTip(tip);
+}
+
 } // namespace FormControls

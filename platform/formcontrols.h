@@ -22,6 +22,9 @@ void place(QWidget* w, int left, int top, int width, int height);
 // An opaque background and a text colour (grey while disabled).
 void paint(QWidget* w, const QColor& background, const QColor& text);
 void makeBold(QWidget* w);
+// Setting a tooltip always sends an event, and rows are drawn very often:
+// only a real change is set.
+void setToolTipIfChanged(QWidget* w, const QString& tip);
 // The name of element i of a control array: "period(3)".
 QString indexed(const char* name, int i);
 

@@ -5,6 +5,7 @@
 #include "core/scrollbardate.h"
 #include "platform/captionlabel.h"
 #include "platform/clock.h"
+#include "platform/formcontrols.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "platform/scrollbars.h"
@@ -22,11 +23,6 @@ namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// Setting a tooltip always sends an event; lines are shown very often.
-void setToolTipIfChanged(QWidget* w, const QString& tip) {
-    if (w->toolTip() != tip) w->setToolTip(tip);
 }
 
 // What the label shows for a title: a carriage return breaks the line, and
@@ -151,11 +147,12 @@ void Tabella::mostraLinea(int i, int r) {
     l.period->setCaption(tabella_.datetab(r));
     l.al->setCaption(tabella_.fine(r));
     l.tassuf->setCaption(tabella_.tassitab(r));
-    setToolTipIfChanged(l.delriga, "cliccare per eliminare la riga n. " + number);
-    setToolTipIfChanged(l.num, "cliccare per inserire una riga al n. " + number);
-    setToolTipIfChanged(l.copias, "cliccare per copiare in Dati tutti i tassi e le date dalla riga "
-                                  "n. " +
-                                      number + " in poi");
+    FormControls::setToolTipIfChanged(l.delriga, "cliccare per eliminare la riga n. " + number);
+    FormControls::setToolTipIfChanged(l.num, "cliccare per inserire una riga al n. " + number);
+    FormControls::setToolTipIfChanged(
+        l.copias, "cliccare per copiare in Dati tutti i tassi e le date dalla riga "
+                  "n. " +
+                      number + " in poi");
     // Each bar moved here runs its reaction as a user's move does; a text
     // the bar cannot hold is never rewritten.
     const QString rate = l.tassuf->caption();
