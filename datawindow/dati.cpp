@@ -17,7 +17,6 @@
 #include "platform/scrollbars.h"
 #include "platform/twips.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
