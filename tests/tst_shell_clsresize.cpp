@@ -30,14 +30,12 @@ struct TestForm {
         add<QLabel>("fisso", QRect(10, 350, 80, 20))->setProperty("Tag", "@");
         add<QLabel>("spostato", QRect(400, 20, 60, 20))->setProperty("Tag", "@LT");
         add<QFrame>("linea", QRect(20, 200, 500, 3))->setFrameShape(QFrame::HLine);
-        auto* inner = new QLabel(add<QFrame>("cornice", QRect(60, 220, 240, 120)));
-        inner->setObjectName("interno");
-        inner->setGeometry(designed["interno"] = QRect(12, 18, 90, 24));
+        add<QLabel>("interno", QRect(12, 18, 90, 24), add<QFrame>("cornice", {60, 220, 240, 120}));
         resize.setSourceForm(form.get());
     }
 
-    template <typename T> T* add(const QString& name, QRect geometry) {
-        auto* w = new T(form.get());
+    template <typename T> T* add(const QString& name, QRect geometry, QWidget* in = nullptr) {
+        auto* w = new T(in ? in : form.get());
         w->setObjectName(name);
         w->setGeometry(designed[name] = geometry);
         return w;
@@ -50,12 +48,6 @@ struct TestForm {
     }
 };
 
-QRect scaled(QRect r, double sx, double sy, bool position, bool width, bool height) {
-    return QRect(position ? qRound(r.x() * sx) : r.x(), position ? qRound(r.y() * sy) : r.y(),
-                 width ? qRound(r.width() * sx) : r.width(),
-                 height ? qRound(r.height() * sy) : r.height());
-}
-
 } // namespace
 
 class TestClsResize : public QObject {
@@ -64,23 +56,20 @@ private slots:
     void init() { Twips::setScreenForTesting(QSize(15360, 11520), 15.0); }
     void cleanup() { Twips::setScreenForTesting(std::nullopt); }
 
+    // Twice the designed size, and back.
     void scalesFromTheRecord_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("position");
-        QTest::addColumn<bool>("width");
-        QTest::addColumn<bool>("height");
-        QTest::newRow("plain label") << "etichetta" << true << true << true;
-        QTest::newRow("@ pins") << "fisso" << false << false << false;
-        QTest::newRow("@LT moves only") << "spostato" << true << false << false;
-        QTest::newRow("combo keeps its height") << "moneta" << true << true << false;
-        QTest::newRow("line keeps its thickness") << "linea" << true << true << false;
-        QTest::newRow("nested control") << "interno" << true << true << true;
+        QTest::addColumn<QRect>("doubled");
+        QTest::newRow("plain label") << "etichetta" << QRect(60, 90, 240, 60);
+        QTest::newRow("@ pins") << "fisso" << QRect(10, 350, 80, 20);
+        QTest::newRow("@LT moves only") << "spostato" << QRect(800, 40, 60, 20);
+        QTest::newRow("combo keeps its height") << "moneta" << QRect(400, 120, 300, 26);
+        QTest::newRow("line keeps its thickness") << "linea" << QRect(40, 400, 1000, 3);
+        QTest::newRow("nested control") << "interno" << QRect(24, 36, 180, 48);
     }
     void scalesFromTheRecord() {
         QFETCH(QString, name);
-        QFETCH(bool, position);
-        QFETCH(bool, width);
-        QFETCH(bool, height);
+        QFETCH(QRect, doubled);
         TestForm t;
         t.resizeTo(QSize(600, 400)); // records only
         QCOMPARE(t.at(name), t.designed[name]);
@@ -90,7 +79,7 @@ private slots:
         QCOMPARE(t.at(name), t.designed[name]);
         t.form->setWindowState(Qt::WindowNoState);
         t.resize.ResizeControls();
-        QCOMPARE(t.at(name), scaled(t.designed[name], 2, 2, position, width, height));
+        QCOMPARE(t.at(name), doubled);
         // Odd sizes on the way must not leave any drift behind.
         for (const QSize size : {QSize(777, 333), QSize(1001, 999), QSize(600, 400)})
             t.resizeTo(size);
@@ -100,39 +89,37 @@ private slots:
     // Menu bar, toolbar and status bar keep their height along the edges,
     // docked by clsResize; the controls scale in the area between.
     void barsAreNeverScaled() {
-        auto form = std::make_unique<QWidget>();
-        auto* status = new QStatusBar(form.get()); // made first, still at the bottom
-        auto* menu = new QMenuBar(form.get());
-        auto* tools = new QToolBar(form.get());
+        QWidget form;
+        auto* status = new QStatusBar(&form); // made first, still at the bottom
+        auto* menu = new QMenuBar(&form);
+        auto* tools = new QToolBar(&form);
         for (QWidget* bar : std::initializer_list<QWidget*>{menu, tools, status})
             bar->setObjectName(bar->metaObject()->className()); // named, yet no control
         menu->addMenu("&File");
         tools->addAction("apri");
         status->showMessage("pronto");
-        form->resize(600, 400);
-        form->show();
-        auto* label = new QLabel("etichetta", form.get());
+        form.resize(600, 400);
+        form.show();
+        auto* label = new QLabel("etichetta", &form);
         label->setObjectName("etichetta");
-
         clsResize resize;
-        resize.setSourceForm(form.get());
+        resize.setSourceForm(&form);
         resize.ResizeControls(); // records
-        const int barHeights[] = {menu->height(), tools->height(), status->height()};
-        const int top = barHeights[0] + barHeights[1];
+        const QList<int> bars{menu->height(), tools->height(), status->height(), 1200};
+        const int top = bars[0] + bars[1];
         label->setGeometry(30, top + 45, 120, 30);
         resize.ReInitialise();
-        const QSize inner = resize.recordedClientSize();
-        QCOMPARE(inner.height(), (400 - barHeights[0] - barHeights[1] - barHeights[2]) * 15);
-        QCOMPARE(clsResize::controlsOf(form.get()), QList<QWidget*>{label});
+        const int inner = resize.recordedClientSize().height();
+        QCOMPARE(inner, (400 - top - bars[2]) * 15);
+        QCOMPARE(clsResize::controlsOf(&form), QList<QWidget*>{label});
 
         // Twice the inner area: the bars keep their height, the label doubles.
-        form->resize(1200, 400 + inner.height() / 15);
+        form.resize(1200, 400 + inner / 15);
         QApplication::processEvents();
         resize.ResizeControls();
-        QCOMPARE((QList<int>{menu->height(), tools->height(), status->height()}),
-                 (QList<int>{barHeights[0], barHeights[1], barHeights[2]}));
-        QCOMPARE(menu->width(), 1200);
-        QCOMPARE(status->geometry().bottom(), form->height() - 1);
+        QCOMPARE((QList<int>{menu->height(), tools->height(), status->height(), menu->width()}),
+                 bars);
+        QCOMPARE(status->geometry().bottom(), form.height() - 1);
         QCOMPARE(label->geometry(), QRect(60, top + 90, 240, 60));
     }
 
@@ -144,7 +131,7 @@ private slots:
         QCOMPARE(t.form->pos(), QPoint(1920 / 15, 1440 / 15));
         // Recorded at the designed size, then rearranged for the new one.
         QCOMPARE(t.resize.recordedClientSize(), QSize(9000, 6000));
-        QCOMPARE(t.at("pulsante"), scaled(t.designed["pulsante"], 1.28, 1.44, true, true, true));
+        QCOMPARE(t.at("pulsante"), QRect(384, 432, 115, 58)); // 300, 300, 90, 40 designed
     }
 };
 
