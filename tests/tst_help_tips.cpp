@@ -32,42 +32,28 @@ private slots:
             "denominato SuggerimentiFenoverra.TXT utilizzando il Blocco note e inserendo un "
             "suggerimento per ogni riga. Inserire il file nella stessa directory "
             "dell'applicazione. ";
-        QTest::newRow("forward wraps, back stops at the first")
-            << QByteArray("uno\r\ndue\r\ntre\r\n") << ">>><"
-            << QStringList{"uno", "due", "tre", "uno", "uno"};
-        QTest::newRow("an empty line is an empty tip")
-            << QByteArray("uno\r\n\r\ntre\r\n") << ">>" << QStringList{"uno", "", "tre"};
-        QTest::newRow("Windows-1252, LF ends and no last line end")
-            << QByteArray("perch\xe9 \xe8 cos\xec\nl'ultimo") << ">>"
-            << QStringList{"perché è così", "l'ultimo", "perché è così"};
-        QTest::newRow("tip 2 kept across a hide")
-            << QByteArray("uno\r\ndue\r\ntre") << ">h>" << QStringList{"uno", "due", "due", "tre"};
+        // clang-format off
+        QTest::newRow("forward wraps, back stops at the first, kept across a hide") << QByteArray("uno\r\ndue\r\ntre\r\n") << ">h>><" << QStringList{"uno", "due", "due", "tre", "uno", "uno"};
+        QTest::newRow("Windows-1252, LF ends, an empty tip, no last line end") << QByteArray("perch\xe9 \xe8 cos\xec\n\nl'ultimo") << ">>>" << QStringList{"perché è così", "", "l'ultimo", "perché è così"};
         QTest::newRow("empty file") << QByteArray("") << "><" << QStringList{"", "", ""};
-        QTest::newRow("missing file")
-            << QByteArray() << "><h" << QStringList{missing, missing, missing, missing};
+        QTest::newRow("missing file") << QByteArray() << "><h" << QStringList{missing, missing, missing, missing};
+        // clang-format on
     }
     void stepsThroughTheTips() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, steps);
         QFETCH(QStringList, shown);
         const QString path = dir.filePath(QString::fromLatin1(TipsFile::kFileName));
-        QFile::remove(path);
-        if (!bytes.isNull()) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-        }
+        QFile file(path);
+        file.remove();
+        if (!bytes.isNull()) QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0);
+        file.close();
         WindowRegistry::define("frmTip", [path] { return new frmTip(path); });
         std::unique_ptr<QWidget> tips(WindowRegistry::show("frmTip"));
         QStringList seen{text(*tips, "lblTipText")};
         for (QChar step : steps) {
-            if (step == u'>') click(*tips, "cmdNextTip");
-            if (step == u'<') click(*tips, "cmdprecedente");
-            if (step == u'h') {
-                click(*tips, "cmdOK");
-                QVERIFY(!tips->isVisible());
-                QCOMPARE(WindowRegistry::show("frmTip"), tips.get());
-            }
+            click(*tips, step == u'>' ? "cmdNextTip" : step == u'<' ? "cmdprecedente" : "cmdOK");
+            if (step == u'h') QCOMPARE(WindowRegistry::show("frmTip"), tips.get());
             seen << text(*tips, "lblTipText");
         }
         QCOMPARE(seen, shown);

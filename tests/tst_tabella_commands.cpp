@@ -4,10 +4,7 @@
 #include "support/tabellasupport.h"
 #include "support/testsupport.h"
 
-#include "platform/commondialog.h"
 #include "platform/formbackground.h"
-#include "platform/messagebox.h"
-#include "platform/modfenoverra.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 
@@ -18,12 +15,6 @@
 using namespace CommandTest;
 
 namespace {
-
-// The titles as the program's start gives them (the data functions run
-// before any window is loaded).
-const QString kTitoloControllo = "Fenoverra: controllo dati immessi nella finestra attiva";
-const QString kTitoloElimina =
-    "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo";
 
 const QString kHelpQuestion = "box 36|Fenoverra: aiuto in linea|E' questa la finestra 'Tabella "
                               "dei tassi': si vuole la guida della finestra?";
@@ -49,33 +40,6 @@ private slots:
         fixture.reset();
     }
 
-    void menuBar_data() {
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<QString>("entries");
-        QTest::newRow("file")
-            << "file"
-            << "&File: apri &Apri... [Ctrl+O] | - linea1 | salva &Salva [Ctrl+S] | "
-               "salvanome Salva con &nome... [Ctrl+Shift+S] | - linea2 | elimina "
-               "&Eminina... | - l5 | stampa S&tampa [Ctrl+P] | - linea5 | esci &Esci "
-               "[Ctrl+Q]";
-        QTest::newRow("modif")
-            << "modif"
-            << "&Modifica: colorare &Colore di sfondo | - l7 | controlla "
-               "Controllo &dati immessi | - l8 | cancella C&ancella dati finestra";
-        QTest::newRow("finestre") << "finestre"
-                                  << "&Visualizza: fin1 Finestra Dati [Ctrl+A] | fin2 Finestra "
-                                     "Tabella tassi [Ctrl+B] [checked]";
-        QTest::newRow("help")
-            << "help"
-            << "&?: guida &Guida in linea [F1] | suggerimenti &Suggerimenti | - linea4 "
-               "| informazioni &Informazioni su Fenoverra";
-    }
-    void menuBar() {
-        QFETCH(QString, menu);
-        QFETCH(QString, entries);
-        QCOMPARE(menuEntries(show("tabella"), menu), entries);
-    }
-
     // Each command, by each way of giving it, on the window with the legal
     // rates. "position n" is a click the toolbar reports at position n.
     void commandsLeadWhereTheySay_data() {
@@ -83,69 +47,34 @@ private slots:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("outcome");
         const QString open = "dialog Open|Apri file; data changed";
-        QTest::newRow("open") << "apri Toolbar1(1)"
-                              << "cancel" << open;
-        QTest::newRow("positions outside the list open a file")
-            << "position 0, position 18, position 5"
-            << "cancel" << open;
-        QTest::newRow("save") << "salva Toolbar1(2)"
-                              << "cancel"
-                              << "dialog Save|Salva file";
-        QTest::newRow("save as") << "salvanome"
-                                 << "cancel"
-                                 << "dialog Save|Salva file con nome";
-        QTest::newRow("delete") << "elimina Toolbar1(3)"
-                                << "cancel"
-                                << "dialog Open|" + kTitoloElimina;
-        QTest::newRow("print") << "stampa Toolbar1(4)"
-                               << ""
-                               << "document";
-        QTest::newRow("exit") << "esci Toolbar1(17) cmdesci"
-                              << ""
-                              << "exit";
-        QTest::newRow("data window") << "fin1 Toolbar1(6) indietro"
-                                     << ""
-                                     << "shows dati";
-        QTest::newRow("help question, yes") << "fin2"
-                                            << "yes" << kHelpQuestion + "; shows guidatabella";
-        QTest::newRow("help question, no") << "fin2"
-                                           << "no" << kHelpQuestion;
-        QTest::newRow("colour") << "colorare Toolbar1(9)"
-                                << "#808000"
-                                << "dialog Color|Fenoverra: colore di sfondo; colour #808000";
-        QTest::newRow("colour cancelled") << "colorare"
-                                          << "cancel"
-                                          << "dialog Color|Fenoverra: colore di sfondo";
-        QTest::newRow("help contents") << "guida Toolbar1(11) guidainlinea"
-                                       << ""
-                                       << "shows sommario";
-        QTest::newRow("tips") << "suggerimenti Toolbar1(12)"
-                              << ""
-                              << "shows frmTip";
-        QTest::newRow("about") << "informazioni Toolbar1(13)"
-                               << ""
-                               << "shows informa";
-        QTest::newRow("check") << "controlla Toolbar1(15)"
-                               << "ok"
-                               << "box 64|" + kTitoloControllo +
-                                      "|I dati sono stati immessi correttamente";
-        QTest::newRow("clear") << "cancella Toolbar1(16)"
-                               << ""
-                               << "data changed";
-        QTest::newRow("window help page") << "finestra finestraTitolo"
-                                          << ""
-                                          << "shows guidatabella";
-        QTest::newRow("usage message")
-            << "aiuto"
-            << "ok"
-            << "box 64|Fenoverra: aiuto in linea|"
+        const QString elimina = "Elimina: seleziona il file desiderato e clicca su Apri per "
+                                "cancellarlo";
+        // clang-format off
+        QTest::newRow("open") << "apri Toolbar1(1)" << "cancel" << open;
+        QTest::newRow("positions outside the list open a file") << "position 0, position 18, position 5" << "cancel" << open;
+        QTest::newRow("save") << "salva Toolbar1(2)" << "cancel" << "dialog Save|Salva file";
+        QTest::newRow("save as") << "salvanome" << "cancel" << "dialog Save|Salva file con nome";
+        QTest::newRow("delete") << "elimina Toolbar1(3)" << "cancel" << "dialog Open|" + elimina;
+        QTest::newRow("print") << "stampa Toolbar1(4)" << "" << "document";
+        QTest::newRow("exit") << "esci Toolbar1(17) cmdesci" << "" << "exit";
+        QTest::newRow("data window") << "fin1 Toolbar1(6) indietro" << "" << "shows dati";
+        QTest::newRow("help question, yes") << "fin2" << "yes" << kHelpQuestion + "; shows guidatabella";
+        QTest::newRow("help question, no") << "fin2" << "no" << kHelpQuestion;
+        QTest::newRow("colour") << "colorare Toolbar1(9)" << "#808000" << "dialog Color|Fenoverra: colore di sfondo; colour #808000";
+        QTest::newRow("help contents") << "guida Toolbar1(11) guidainlinea" << "" << "shows sommario";
+        QTest::newRow("tips") << "suggerimenti Toolbar1(12)" << "" << "shows frmTip";
+        QTest::newRow("about") << "informazioni Toolbar1(13)" << "" << "shows informa";
+        QTest::newRow("check") << "controlla Toolbar1(15)" << "ok" << "box 64|Fenoverra: controllo dati immessi nella finestra attiva|I dati sono stati immessi correttamente";
+        QTest::newRow("clear") << "cancella Toolbar1(16)" << "" << "data changed";
+        QTest::newRow("window help page") << "finestra finestraTitolo" << "" << "shows guidatabella";
+        QTest::newRow("usage message") << "aiuto" << "ok" << "box 64|Fenoverra: aiuto in linea|"
                "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
-               "- aprire un file archiviato per prelevare i dati della tabella "
-               "(Fenoverra-tab-...);\r"
+               "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r"
                "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
                "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
                "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra "
                "delle freccette.";
+        // clang-format on
     }
     void commandsLeadWhereTheySay() {
         QFETCH(QString, commands);
@@ -169,30 +98,20 @@ private slots:
         }
     }
 
+    // Ctrl+A and Ctrl+B mean the other window and this one; the letters of
+    // a menu, the right-hand title and the buttons.
     void keys_data() {
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("Ctrl+A") << QKeySequence(Qt::CTRL | Qt::Key_A) << ""
-                                << "shows dati";
-        QTest::newRow("Ctrl+B") << QKeySequence(Qt::CTRL | Qt::Key_B) << "no"
-                                << "box 36";
-        QTest::newRow("Alt+F") << QKeySequence(Qt::ALT | Qt::Key_F) << ""
-                               << "menu file";
-        QTest::newRow("Alt+V") << QKeySequence(Qt::ALT | Qt::Key_V) << ""
-                               << "menu finestre";
-        QTest::newRow("Alt+?") << QKeySequence(Qt::ALT | Qt::Key_Question) << ""
-                               << "menu help";
-        QTest::newRow("Alt+N") << QKeySequence(Qt::ALT | Qt::Key_N) << ""
-                               << "shows guidatabella";
-        QTest::newRow("Alt+D") << QKeySequence(Qt::ALT | Qt::Key_D) << ""
-                               << "shows dati";
-        QTest::newRow("Alt+T") << QKeySequence(Qt::ALT | Qt::Key_T) << ""
-                               << "data changed";
-        QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "cancel"
-                                << "dialog Save";
-        QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << ""
-                            << "shows sommario";
+        // clang-format off
+        QTest::newRow("Ctrl+A") << QKeySequence(Qt::CTRL | Qt::Key_A) << "" << "shows dati";
+        QTest::newRow("Ctrl+B") << QKeySequence(Qt::CTRL | Qt::Key_B) << "no" << "box 36";
+        QTest::newRow("Alt+F") << QKeySequence(Qt::ALT | Qt::Key_F) << "" << "menu file";
+        QTest::newRow("Alt+N") << QKeySequence(Qt::ALT | Qt::Key_N) << "" << "shows guidatabella";
+        QTest::newRow("Alt+D") << QKeySequence(Qt::ALT | Qt::Key_D) << "" << "shows dati";
+        QTest::newRow("Alt+T") << QKeySequence(Qt::ALT | Qt::Key_T) << "" << "data changed";
+        // clang-format on
     }
     void keys() {
         QFETCH(QKeySequence, key);
