@@ -80,7 +80,14 @@ QString write(const QString& path, const std::string& bytes) {
 
     const QString kept = info.exists() ? " Il file precedente è rimasto invariato." : "";
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return writeFailure(path, reasonOf(file.error()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        // The new text goes to a temporary file beside the old one first:
+        // in a folder the user may not write to, Qt only says it could not open.
+        const bool folderLocked = !QFileInfo(info.absolutePath()).isWritable();
+        return writeFailure(path, folderLocked ? reasonOf(QFileDevice::PermissionsError)
+                                               : reasonOf(file.error())) +
+               kept;
+    }
     // commit() does not notice a flush that fails while closing (a full disk
     // after a short write) and would rename the truncated file over the old
     // one: flush first and give up on any failure.

@@ -146,25 +146,6 @@ QString pressKey(const QKeySequence& key, const Outcome& outcome) {
     return result();
 }
 
-QString menuEntries(QWidget& window, const QString& menuName) {
-    auto* menu = window.findChild<QMenu*>(menuName);
-    if (!menu) return "no menu " + menuName;
-    QStringList list;
-    for (QAction* a : menu->actions()) {
-        if (a->isSeparator()) {
-            // A text would make it a titled section.
-            list << QString("-%1%2").arg(a->objectName().isEmpty() ? "" : " " + a->objectName(),
-                                         a->text());
-            continue;
-        }
-        QString entry = a->objectName() + " " + a->text();
-        if (!a->shortcut().isEmpty()) entry += " [" + a->shortcut().toString() + "]";
-        if (a->isChecked()) entry += " [checked]";
-        list << entry;
-    }
-    return menu->title() + ": " + list.join(" | ");
-}
-
 QStringList controlsOutsideTheArea(QWidget& window) {
     const int top = CommandBars::barsHeight(&window);
     QStringList outside;

@@ -53,11 +53,6 @@ private:
 // shows it pressed: the outcome is waited for.
 QString pressKey(const QKeySequence& key, const Outcome& outcome);
 
-// Every entry of the window's menu of that name as "name caption
-// [shortcut] [checked]", "- name" for a separator, " | "-joined; the menu's
-// title first, followed by ":".
-QString menuEntries(QWidget& window, const QString& menu);
-
 // The controls of the window that are not wholly below its bars and
 // inside it.
 QStringList controlsOutsideTheArea(QWidget& window);
