@@ -46,8 +46,8 @@ QByteArray snapshot(QWidget* window) {
                    *fileformat::writeRateTableFile(t->tabella().righe()).bytes) +
                t->titolo().toUtf8();
     auto* d = qobject_cast<Dati*>(window);
-    return QByteArray::fromStdString(*fileformat::writeDataFile(d->contenuto()).bytes) +
-           (text(*d, "datfin") + text(*d, "capitales")).toUtf8();
+    return QByteArray::fromStdString(fileformat::writeDataFile(d->contenuto()).bytes.value_or("")) +
+           (text(*d, "capiniz") + text(*d, "datfin") + text(*d, "capitales")).toUtf8();
 }
 
 QString currentFile(QWidget* window) {
@@ -112,8 +112,9 @@ private slots:
     }
 
     // Opened with "Apri" over a file opened before: the message names the
-    // file and why; the window is left empty with no current file, so the
-    // next Save cannot write over the file of before; no file changes.
+    // file and why (a cancelled dialog says nothing); the window is left
+    // empty with no current file, so the next Save cannot write over the
+    // file of before; no file changes.
     void refusedFiles_data() {
         QTest::addColumn<QString>("windowName");
         QTest::addColumn<QByteArray>("bytes");
@@ -121,6 +122,8 @@ private slots:
         const QString data = "Il file \"%1\" non è un file di dati valido: ";
         const QString table = "Il file \"%1\" non è un file di tabella dei tassi valido: ";
         // clang-format off
+        QTest::newRow("data: dialog cancelled") << "dati" << QByteArray() << "";
+        QTest::newRow("data: missing file") << "dati" << QByteArray() << "Il file \"%1\" non può essere aperto: il file non esiste.";
         QTest::newRow("data: 10 MB of random bytes") << "dati" << kTenMegabytes << "Il file \"%1\" non può essere aperto: è troppo grande per essere un file di dati di Fenoverra.";
         QTest::newRow("data: 201 periods") << "dati" << fileOf("dati", 201) << data + "il numero dei periodi (201) non è compreso tra 0 e 200.";
         QTest::newRow("data: negative count") << "dati" << QByteArray("-1,\"1\",1,\"\"\r\n") << data + "il numero dei periodi (-1) non è compreso tra 0 e 200.";
@@ -153,13 +156,18 @@ private slots:
                                                  bytes.size() / 4);
         }
         const QString file = dir_.filePath(QString::number(qHash(bytes)));
-        writeFile(file, bytes);
-        CommonDialog::setNextFileName(file);
-        expectBox();
+        if (!bytes.isEmpty()) writeFile(file, bytes);
+        if (message.isEmpty()) {
+            CommonDialog::setNextCancel();
+        } else {
+            CommonDialog::setNextFileName(file);
+            expectBox();
+            message = "48|Fenoverra|" + message.arg(file) +
+                      (windowName == "dati" ? "\rLa finestra è stata svuotata."
+                                            : "\rLa tabella è stata svuotata.");
+        }
         QMetaObject::invokeMethod(window, "apri");
-        QCOMPARE(box(), "48|Fenoverra|" + message.arg(file) +
-                            (windowName == "dati" ? "\rLa finestra è stata svuotata."
-                                                  : "\rLa tabella è stata svuotata."));
+        QCOMPARE(boxes().join('\n'), message);
         if (auto* t = qobject_cast<Tabella*>(window))
             QCOMPARE(t->tabella().ultimaRiga(), 0);
         else
@@ -170,16 +178,21 @@ private slots:
     }
 
     // A save that cannot be made says where and why; the window keeps all it
-    // held, and a file that was there keeps its bytes.
+    // held, and a file that was there keeps its bytes, with no half-written
+    // file left beside it.
     void refusedSaves_data() {
         QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QString>("target"); // in the temporary folder
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("target");  // in the temporary folder
+        QTest::addColumn<QString>("message"); // %1: the file's path
+        const QString unsaved = "Il file \"%1\" non può essere salvato: ";
+        const QString kept = " Il file precedente è rimasto invariato.";
         // clang-format off
-        QTest::newRow("data: read-only folder") << "dati" << "sola-lettura/archivio" << "accesso negato. Il file precedente è rimasto invariato.";
-        QTest::newRow("data: a folder that is a file") << "dati" << "un-file/archivio" << "impossibile aprirlo.";
-        QTest::newRow("table: a folder that is a file") << "tabella" << "un-file/archivio" << "impossibile aprirlo.";
-        QTest::newRow("table: /dev/full") << "tabella" << "/dev/full" << "spazio su disco esaurito o risorse insufficienti.";
+        QTest::newRow("data: read-only folder") << "dati" << "sola-lettura/archivio" << unsaved + "accesso negato." + kept;
+        QTest::newRow("data: a folder that is a file") << "dati" << "un-file/archivio" << unsaved + "impossibile aprirlo.";
+        QTest::newRow("data: write stopped at a file-size limit") << "dati" << "limite/archivio" << unsaved + "errore di scrittura (disco pieno o protetto?)." + kept;
+        QTest::newRow("data: quote in the capital") << "dati" << "virgolette/archivio" << "Il file non è stato salvato: il capitale contiene virgolette (\"): il formato dei file non le può conservare.";
+        QTest::newRow("table: a folder that is a file") << "tabella" << "un-file/archivio" << unsaved + "impossibile aprirlo.";
+        QTest::newRow("table: /dev/full") << "tabella" << "/dev/full" << unsaved + "spazio su disco esaurito o risorse insufficienti.";
         // clang-format on
     }
     void refusedSaves() {
@@ -191,33 +204,40 @@ private slots:
             QSKIP("running as root: a read-only folder is writable (the folder-under-a-file rows "
                   "refuse a save as root too)");
         QWidget* window = show(windowName);
-        if (auto* d = qobject_cast<Dati*>(window))
+        if (auto* d = qobject_cast<Dati*>(window)) {
             DatiTest::enterLong(*d, DatiTest::monthsFrom2008(12));
-        else
+            if (target.startsWith("virgolette")) DatiTest::type(*d, "capiniz", "1000\"");
+        } else {
             TabellaTest::fill(*qobject_cast<Tabella*>(window), "01/01/01=1 01/07/01=2,5");
-
+        }
         const QString path = QDir(dir_.filePath(windowName)).filePath(target);
         const QString folder = QFileInfo(path).path();
-        const QByteArray old = "il file di prima";
-        QDir().mkpath(QFileInfo(folder).path());
-        if (readOnly) {
-            QDir().mkpath(folder);
-            writeFile(path, old);
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        } else if (target.startsWith("un-file")) {
-            writeFile(folder, old); // a file where the folder should be
-        }
+        const bool folderIsAFile = target.startsWith("un-file");
+        const QString old = folderIsAFile ? folder : path; // holds the bytes of before
+        QDir().mkpath(QFileInfo(old).path());
+        if (path != "/dev/full") writeFile(old, "il file di prima");
+        if (readOnly) QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit unlimited = limit;
+        limit.rlim_cur = target.startsWith("limite") ? 64 : limit.rlim_cur;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+
         const QByteArray before = snapshot(window);
         CommonDialog::setNextFileName(path);
         expectBox();
         QMetaObject::invokeMethod(window, "salvanome");
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        std::signal(SIGXFSZ, handler);
         if (readOnly)
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(box(), "48|Fenoverra|Il file \"" + path + "\" non può essere salvato: " + message);
+        QCOMPARE(box(), "48|Fenoverra|" + message.arg(path));
         QCOMPARE(snapshot(window), before);
         QCOMPARE(currentFile(window), path); // as after any save: the name chosen
-        if (readOnly) QCOMPARE(contentsOf(path), old);
-        if (!readOnly && path != "/dev/full") QCOMPARE(contentsOf(folder), old);
+        if (path == "/dev/full") return;
+        QCOMPARE(contentsOf(old), QByteArray("il file di prima"));
+        if (!folderIsAFile) QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
     // The program killed half-way through a save of 200 rows (stopped by the
@@ -230,8 +250,7 @@ private slots:
     }
     void killedSaveKeepsThePreviousFile() {
         QFETCH(QString, windowName);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("archivio");
+        const QString path = dir_.filePath("archivio-" + windowName);
         writeFile(path, fileOf(windowName, 3));
 
         QProcess child;
@@ -253,21 +272,22 @@ private slots:
     void lettersTyped_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("results"); // capitales|days of period 2, current or not
+        QTest::addColumn<QString>(
+            "results"); // capitales|capitalec differ|days of period 2, current or not
         QTest::addColumn<QString>("check");
         const QString fine = "64|I dati sono stati immessi correttamente (per numero  2 periodi).";
         const QString noDays =
             "48|Periodo n. 2: i giorni di calcolo sono nulli;\r- la data iniziale "
             "del periodo deve essere almeno uguale a quella finale.";
         // clang-format off
-        QTest::newRow("capital: letters") << "capiniz" << "mille" << "1199,73|365 scaduti" << fine;
-        QTest::newRow("capital: two commas") << "capiniz" << "1,5,0" << "1,8|365 scaduti" << fine;
-        QTest::newRow("capital: sign alone") << "capiniz" << "-" << "1199,73|365 scaduti" << fine;
-        QTest::newRow("capital: thousands and letters") << "capiniz" << "1.000a" << "1199,73|365 scaduti" << fine;
-        QTest::newRow("final date: letters") << "datfin" << "fine anno" << "1199,73| scaduti" << noDays;
-        QTest::newRow("final date: no such month") << "datfin" << "31/13/02" << "1199,73| scaduti" << noDays;
-        QTest::newRow("final date: slashes only") << "datfin" << "//" << "1199,73| scaduti" << noDays;
-        QTest::newRow("final date: 29/02 of no leap year") << "datfin" << "29/02/03" << "1199,73| scaduti" << noDays;
+        QTest::newRow("capital: letters") << "capiniz" << "mille" << "1199,73||365 scaduti" << fine;
+        QTest::newRow("capital: two commas") << "capiniz" << "1,5,0" << "1,8||365 scaduti" << fine;
+        QTest::newRow("capital: sign alone") << "capiniz" << "-" << "1199,73||365 scaduti" << fine;
+        QTest::newRow("capital: thousands and letters") << "capiniz" << "1.000a" << "1199,73||365 scaduti" << fine;
+        QTest::newRow("final date: letters") << "datfin" << "fine anno" << "1199,73|| scaduti" << noDays;
+        QTest::newRow("final date: no such month") << "datfin" << "31/13/02" << "1199,73|| scaduti" << noDays;
+        QTest::newRow("final date: slashes only") << "datfin" << "//" << "1199,73|| scaduti" << noDays;
+        QTest::newRow("final date: 29/02 of no leap year") << "datfin" << "29/02/03" << "1199,73|| scaduti" << noDays;
         // clang-format on
     }
     void lettersTyped() {
@@ -280,8 +300,8 @@ private slots:
         DatiTest::type(*w, field, typed);
         QCOMPARE(text(*w, field), typed);
         const auto days = core::periodi().slot(2).days;
-        QVERIFY(text(*w, "capitalec").isEmpty() && text(*w, "differ").isEmpty());
-        QCOMPARE(text(*w, "capitales") + "|" + (days ? QString::number(*days) : "") +
+        QCOMPARE(text(*w, "capitales") + "|" + text(*w, "capitalec") + text(*w, "differ") + "|" +
+                     (days ? QString::number(*days) : "") +
                      (w->risultaticorrenti() ? " attuali" : " scaduti"),
                  results);
         MessageBox::clearShown();
