@@ -1,19 +1,15 @@
 // Open, Save, Save as and Delete of the Data window, through its dialogs.
+// Failed opens and saves: tst_release_badinputs.
 #include "support/datisupport.h"
 
 #include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
-#include "platform/messagebox.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace DatiTest;
 
@@ -23,18 +19,12 @@ const QString kDataFilter = "File Fenoverra-dati- | Fenoverra-dati-*";
 
 // What the window holds: capital, reference, final date, sums, type, periods, file.
 QString state(Dati& w) {
-    QStringList parts;
+    QString s;
     for (const char* name : {"capiniz", "riferimento", "datfin", "capitales", "capitalec"})
-        parts << text(w, name);
-    return parts.join('|') + QString("|%1|%2|%3")
-                                 .arg(w.tipocalcolo())
-                                 .arg(core::periodi().numperiodi)
-                                 .arg(w.nomefile);
+        s += text(w, name) + "|";
+    return s +
+           QString("%1|%2|%3").arg(w.tipocalcolo()).arg(core::periodi().numperiodi).arg(w.nomefile);
 }
-
-// A calculation a user could have entered.
-const QString kFields = "1.000,50|31/12/20|Prestito, per è €";
-const QString kPeriods = "01/01/00=3 01/07/00=2,5 01/01/01=3";
 
 } // namespace
 
@@ -43,10 +33,9 @@ class TestDatiFiles : public QObject {
     std::optional<TestFixture> fixture;
     QTemporaryDir dir_;
 
-    // Opens the file in the window; no name cancels the dialog.
     QString open(Dati& w, const QString& name, const QByteArray& bytes) {
         const QString path = tempFile(dir_, name, bytes);
-        name.isEmpty() ? CommonDialog::setNextCancel() : CommonDialog::setNextFileName(path);
+        CommonDialog::setNextFileName(path);
         w.apri();
         return path;
     }
@@ -59,7 +48,7 @@ private slots:
     // deleted while the window keeps its calculation.
     void roundTripKeepsTextsAndType() {
         auto w = newWindow();
-        enter(*w, kFields, kPeriods);
+        enter(*w, "1.000,50|31/12/20|Prestito, per è €", "01/01/00=3 01/07/00=2,5 01/01/01=3");
         chooseType(*w, 3);
         const QString file = tempFile(dir_, "Fenoverra-dati-prova");
         const QString before = state(*w) + file;
@@ -122,74 +111,6 @@ private slots:
         bar(*w, "scrollatassi(1)")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(core::periodi().slot(3).rate + " " + core::periodi().slot(1).rate,
                  std::string("3,01 1"));
-    }
-
-    // The codec's and the bad-input tests cover every malformed file; here a
-    // cancelled dialog and a missing file: a message naming the file and why,
-    // and nothing of the old calculation left, not even its name for Save,
-    // which now checks silently, finds nothing and asks nothing.
-    void failedOpenLeavesAnEmptyWindow_data() {
-        QTest::addColumn<QString>("name"); // empty: the dialog is cancelled
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("cancelled") << ""
-                                   << "";
-        QTest::newRow("missing") << "Fenoverra-dati-assente"
-                                 << "non può essere aperto: il file non esiste.\rLa finestra è "
-                                    "stata svuotata.";
-    }
-    void failedOpenLeavesAnEmptyWindow() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
-        auto w = newWindow();
-        enter(*w, kFields, kPeriods);
-        w->nomefile = tempFile(dir_, "Fenoverra-dati-prima");
-        if (!reason.isEmpty()) expectBox();
-        const QString file = open(*w, name, {});
-        QCOMPARE(boxes(), reason.isEmpty()
-                              ? QStringList()
-                              : QStringList("48|Fenoverra|Il file \"" + file + "\" " + reason));
-        QCOMPARE(state(*w), QString("|||||1|0|"));
-        dialogs();
-        MessageBox::clearShown();
-        expectBox();
-        w->salva();
-        QVERIFY(dialogs().isEmpty() && boxes().size() == 1);
-    }
-
-    // A save that cannot be made says why and leaves the file there before
-    // whole and alone: a text the format cannot hold, a write failing
-    // half-way (here: at a file-size limit). Devices and folders: the
-    // bad-input tests.
-    void failedSaveKeepsWhatWasThere_data() {
-        QTest::addColumn<QString>("capital");
-        QTest::addColumn<int>("sizeLimit"); // 0: none
-        QTest::addColumn<QString>("said");
-        QTest::newRow("quote in capital") << "1000\"" << 0 << "il capitale contiene virgolette";
-        QTest::newRow("file-size limit") << "1000" << 64 << "rimasto invariato";
-    }
-    void failedSaveKeepsWhatWasThere() {
-        QFETCH(QString, capital);
-        QFETCH(int, sizeLimit);
-        QFETCH(QString, said);
-        auto w = newWindow();
-        enter(*w, kFields, kPeriods);
-        type(*w, "capiniz", capital);
-        const QString file = tempFile(dir_, "Fenoverra-dati-limite", "vecchio");
-        CommonDialog::setNextFileName(file);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = sizeLimit ? rlim_t(sizeLimit) : old.rlim_cur;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        expectBox();
-        w->salvanome();
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY2(box().contains(said), qPrintable(box()));
-        QCOMPARE(contentsOf(file), QByteArray("vecchio"));
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).filter("limite").size(),
-                 1);
     }
 };
 
