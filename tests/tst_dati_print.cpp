@@ -12,19 +12,12 @@
 
 using namespace DatiTest;
 
-namespace {
-
-const QString kTwoYears = "01/01/01=10 01/01/02=10";
-
-void print(Dati& w) {
-    w.findChild<QAction*>("stampa")->trigger();
-}
-
-} // namespace
+static const QString kTwoYears = "01/01/01=10 01/01/02=10";
 
 class TestDatiPrint : public QObject {
     Q_OBJECT
     std::optional<TestFixture> fixture;
+    static void print(Dati& w) { w.findChild<QAction*>("stampa")->trigger(); }
 
 private slots:
     void init() { fixture.emplace(); }
@@ -53,8 +46,8 @@ private slots:
 
         WordDocument* doc = ModFenoverra::docword;
         QVERIFY(WordApplication::shownDocuments() == QList<QPointer<WordDocument>>{doc});
-        QCOMPARE(doc->description() + text(*w, "passo"), "calcolo-Prestito"
-                                                         "sto caricando WORD");
+        QCOMPARE(doc->description() + "|" + text(*w, "passo"),
+                 QString("calcolo-Prestito|sto caricando WORD"));
         QCOMPARE(paragraphsOf(doc),
                  QStringList({"FENOVERRA|18", "(calcolo di interessi semplici e composti)|16",
                               "|16", "Capitale iniziale: 1.000,00|12",
