@@ -91,13 +91,12 @@ private slots:
                     ->SaveAs(calculation));
         QVERIFY(RateTableReport::build(ReportFixtures::discountTable())
                     ->SaveAs(dir.filePath("tabella-tus.odt")));
-        QStringList row3;
-        QStringList wrong;
+        QStringList row3, wrong;
         for (const OdfContent::Paragraph& p : OdfContent::paragraphs(calculation)) {
             if (!p.inTable) continue;
-            if (p.family != "Century Gothic") wrong << p.text + " in " + p.family;
-            if (p.size != 10) wrong << p.text + " at " + QString::number(p.size);
-            if ((p.align == "end") != (p.column >= 4)) wrong << p.text + " aligned " + p.align;
+            if (p.family != "Century Gothic" || p.size != 10 ||
+                (p.align == "end") != (p.column >= 4))
+                wrong << QString("%1: %2 %3 %4").arg(p.text, p.family).arg(p.size).arg(p.align);
             if (p.row == 3) row3 << p.text;
         }
         QCOMPARE(wrong, QStringList());
