@@ -30,12 +30,6 @@ Dati& dati() {
     return *qobject_cast<Dati*>(&show("dati"));
 }
 
-// The Data window shown, with a calculation that passes the check.
-Dati& withCalculation() {
-    DatiTest::enter(dati(), "1000|31/12/02|Prestito", "01/01/01=10 01/01/02=10");
-    return dati();
-}
-
 QString data() {
     QWidget& w = *WindowRegistry::loaded("dati");
     return text(w, "capiniz") + "|" + text(w, "riferimento") + "|" +
@@ -100,7 +94,8 @@ private slots:
         for (const QString& command : commands.split(' ')) {
             closeAllWindows();
             TestFixture::resetProgramState(kTestToday);
-            Dati& w = withCalculation();
+            Dati& w = dati(); // with a calculation that passes the check
+            DatiTest::enter(w, "1000|31/12/02|Prestito", "01/01/01=10 01/01/02=10");
             script(answers);
             const Outcome happened(w, data);
             if (command.contains('+')) {
