@@ -34,12 +34,9 @@ private slots:
         fixture.reset();
     }
 
-    // The first opening in a run shows the legal rates, rewritten into the
-    // bars' forms, each ending the day before the next starts. "&TUS" over a
-    // long table gives the discount table with its two-line title, the rows
-    // never shown with their texts as listed and nothing left of the long
-    // table; the choice outlives the window; the legal rates leave nothing of
-    // the discount table.
+    // The legal rates first, in the bars' forms, each ending the day before the
+    // next; "&TUS" replaces a long table whole (rows never shown keep their
+    // texts) and outlives the window; the legal rates replace it whole.
     void presets() {
         Tabella& w = open();
         QCOMPARE(w.titolo(), kLegalTitle);
@@ -76,10 +73,8 @@ private slots:
         QCOMPARE(again.tabella().ultimaRiga(), 9);
     }
 
-    // A click on a row number or a cross, or the check: its message box
-    // (title "controllo"; none when empty) and rows 1..7 afterwards with the
-    // row count ("" when nothing changes). The check reports the lowest
-    // faulty row only.
+    // A click on a row number or a cross, or the check: its box (title
+    // "controllo") and rows 1..7 with the count afterwards ("": unchanged).
     void edits_data() {
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("command");
@@ -123,9 +118,8 @@ private slots:
         QCOMPARE(state(), after.isEmpty() ? before : after);
     }
 
-    // What a line's bars make of a row's texts when the line shows it:
-    // a text the bar holds is rewritten into the bar's form, any other is
-    // shown unchanged. Row 2 is shown on a line whose bars stand elsewhere.
+    // A row's texts shown on a line: what the bars hold is rewritten into
+    // their form, anything else shown unchanged.
     void positioningRewritesOnlyWhatTheBarsHold_data() {
         QTest::addColumn<QString>("row");
         QTest::addColumn<QString>("shown");
@@ -172,9 +166,8 @@ private slots:
         QCOMPARE(rows(w, 2, 2), QString("08/12/26="));
     }
 
-    // Printing scrolls rows 11.. through the lines first (never past 186),
-    // so the rows reach the paper in the window's forms; the last page shows
-    // row 200.
+    // Printing scrolls rows 11.. through the lines first (never past 186), so
+    // the rows reach the paper in the window's forms.
     void printScrollsThenTypes_data() {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("scrolledTo");
