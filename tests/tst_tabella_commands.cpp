@@ -115,9 +115,8 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), &w);
     }
 
-    // A preset choice loads the window again: its designed size comes back
-    // however it was sized, and the layout fits below the bars; the
-    // background colour stays, as it belongs to the window, not the load.
+    // A preset loads the window again at its designed size, laid out below
+    // the bars; the colour belongs to the window and stays.
     void presetRestoresTheDesignedSize() {
         show("tabella");
         Tabella& w = tabella();
