@@ -47,11 +47,8 @@ private slots:
         fixture.reset();
     }
 
-    // Save writes the rows as the table holds them; Open reads them back
-    // and shows the file's path as the title; Save then writes back to it;
-    // Save as writes a row built below an empty one too, with the empty row
-    // before it, and leaves the title alone; Delete removes the file chosen
-    // and leaves the table alone.
+    // Save, Open (the path becomes the title), Save again without asking,
+    // Save as with a row after an empty one, Delete: the table stays as is.
     void saveOpenSaveAsDelete() {
         Tabella& w = open();
         const QString file = tempFile(dir_, "Fenoverra-tab-legali");
