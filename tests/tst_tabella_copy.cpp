@@ -5,11 +5,9 @@
 
 #include "core/sharedcalculation.h"
 #include "platform/messagebox.h"
-#include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
 
 #include <QProgressBar>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
