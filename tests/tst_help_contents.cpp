@@ -4,7 +4,6 @@
 #include "help/helppage.h"
 #include "help/sommario.h"
 #include "platform/documentsfolder.h"
-#include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "reports/documentreferences.h"
@@ -105,10 +104,9 @@ private slots:
         QCOMPARE(text(*tips, "lblTipText"), QString("tre"));
     }
 
-    // The contents' print button, twice: two documents, one file, replacing
-    // an older guide; an unwritable program folder sends it to the
-    // documents, and a message says where. Every page follows the title
-    // page, each on a new page.
+    // The guide printed twice: two documents, one file replacing an older one,
+    // in the documents (with a message) when the program folder is not
+    // writable. Every page follows the title page, each on a new page.
     void guideIsSavedOnceWrittenTwice_data() {
         QTest::addColumn<bool>("writable");
         QTest::newRow("program folder") << true;
