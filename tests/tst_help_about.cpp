@@ -50,11 +50,7 @@ private slots:
         }
         click(*about, "cmdOK");
         QVERIFY(!about->isVisible());
-        QCOMPARE(WindowRegistry::show("informa"), about.data());
-        int windows = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            windows += w->objectName() == "informa";
-        QCOMPARE(windows, 1);
+        QCOMPARE(WindowRegistry::show("informa"), about.data()); // shown again, not made again
         delete about;
     }
 };

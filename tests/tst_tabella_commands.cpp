@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace CommandTest;
@@ -41,32 +42,33 @@ private slots:
     }
 
     // Each command, by each way of giving it, on the window with the legal
-    // rates. "position n" is a click the toolbar reports at position n.
+    // rates. "@n" is a click the toolbar reports at position n: outside the
+    // list it opens a file. A key ("Ctrl+A") is pressed where the focus is
+    // and told by the outcome's first part.
     void commandsLeadWhereTheySay_data() {
         QTest::addColumn<QString>("commands");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("outcome");
-        const QString open = "dialog Open|Apri file; data changed";
         const QString elimina = "Elimina: seleziona il file desiderato e clicca su Apri per "
                                 "cancellarlo";
         // clang-format off
-        QTest::newRow("open") << "apri Toolbar1(1)" << "cancel" << open;
-        QTest::newRow("positions outside the list open a file") << "position 0, position 18, position 5" << "cancel" << open;
+        QTest::newRow("open") << "apri Toolbar1(1) @0 @18 @5" << "cancel" << "dialog Open|Apri file; data changed";
         QTest::newRow("save") << "salva Toolbar1(2)" << "cancel" << "dialog Save|Salva file";
         QTest::newRow("save as") << "salvanome" << "cancel" << "dialog Save|Salva file con nome";
         QTest::newRow("delete") << "elimina Toolbar1(3)" << "cancel" << "dialog Open|" + elimina;
         QTest::newRow("print") << "stampa Toolbar1(4)" << "" << "document";
         QTest::newRow("exit") << "esci Toolbar1(17) cmdesci" << "" << "exit";
-        QTest::newRow("data window") << "fin1 Toolbar1(6) indietro" << "" << "shows dati";
+        QTest::newRow("data window") << "fin1 Toolbar1(6) indietro Ctrl+A Alt+D" << "" << "shows dati";
         QTest::newRow("help question, yes") << "fin2" << "yes" << kHelpQuestion + "; shows guidatabella";
-        QTest::newRow("help question, no") << "fin2" << "no" << kHelpQuestion;
+        QTest::newRow("help question, no") << "fin2 Ctrl+B" << "no" << kHelpQuestion;
         QTest::newRow("colour") << "colorare Toolbar1(9)" << "#808000" << "dialog Color|Fenoverra: colore di sfondo; colour #808000";
         QTest::newRow("help contents") << "guida Toolbar1(11) guidainlinea" << "" << "shows sommario";
         QTest::newRow("tips") << "suggerimenti Toolbar1(12)" << "" << "shows frmTip";
         QTest::newRow("about") << "informazioni Toolbar1(13)" << "" << "shows informa";
         QTest::newRow("check") << "controlla Toolbar1(15)" << "ok" << "box 64|Fenoverra: controllo dati immessi nella finestra attiva|I dati sono stati immessi correttamente";
-        QTest::newRow("clear") << "cancella Toolbar1(16)" << "" << "data changed";
-        QTest::newRow("window help page") << "finestra finestraTitolo" << "" << "shows guidatabella";
+        QTest::newRow("clear") << "cancella Toolbar1(16) Alt+T" << "" << "data changed";
+        QTest::newRow("window help page") << "finestra finestraTitolo Alt+N" << "" << "shows guidatabella";
+        QTest::newRow("file menu") << "Alt+F" << "" << "menu file";
         QTest::newRow("usage message") << "aiuto" << "ok" << "box 64|Fenoverra: aiuto in linea|"
                "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
                "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r"
@@ -80,47 +82,25 @@ private slots:
         QFETCH(QString, commands);
         QFETCH(QString, answers);
         QFETCH(QString, outcome);
-        const QStringList list =
-            commands.contains(',') ? commands.split(", ") : commands.split(' ');
-        for (const QString& command : list) {
+        for (const QString& command : commands.split(' ')) {
             closeAllWindows();
             TestFixture::resetProgramState(kTestToday);
             QWidget& w = show("tabella");
             script(answers);
             const Outcome happened(w, data);
-            if (command.startsWith("position "))
-                tabella().toolbar1(command.section(' ', 1).toInt());
+            if (command.contains('+')) {
+                QCOMPARE(pressKey(QKeySequence(command), happened),
+                         outcome.section(QRegularExpression("[|;]"), 0, 0));
+                continue;
+            }
+            if (command.startsWith('@'))
+                tabella().toolbar1(command.mid(1).toInt());
             else
                 run(w, command);
             QVERIFY2(happened.text() == outcome,
                      qPrintable(command + " gave: " + happened.text().replace('\r', "\\r")));
             QVERIFY(w.findChild<QAction*>("fin2")->isChecked());
         }
-    }
-
-    // Ctrl+A and Ctrl+B mean the other window and this one; the letters of
-    // a menu, the right-hand title and the buttons.
-    void keys_data() {
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<QString>("outcome");
-        // clang-format off
-        QTest::newRow("Ctrl+A") << QKeySequence(Qt::CTRL | Qt::Key_A) << "" << "shows dati";
-        QTest::newRow("Ctrl+B") << QKeySequence(Qt::CTRL | Qt::Key_B) << "no" << "box 36";
-        QTest::newRow("Alt+F") << QKeySequence(Qt::ALT | Qt::Key_F) << "" << "menu file";
-        QTest::newRow("Alt+N") << QKeySequence(Qt::ALT | Qt::Key_N) << "" << "shows guidatabella";
-        QTest::newRow("Alt+D") << QKeySequence(Qt::ALT | Qt::Key_D) << "" << "shows dati";
-        QTest::newRow("Alt+T") << QKeySequence(Qt::ALT | Qt::Key_T) << "" << "data changed";
-        // clang-format on
-    }
-    void keys() {
-        QFETCH(QKeySequence, key);
-        QFETCH(QString, answers);
-        QFETCH(QString, outcome);
-        QWidget& w = show("tabella");
-        script(answers);
-        const Outcome happened(w, data);
-        QCOMPARE(pressKey(key, happened), outcome);
     }
 
     // Ctrl+A brings the Data window to the front; the toolbar's button 7
@@ -135,27 +115,21 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), &w);
     }
 
-    // A preset choice loads the window again: its designed size comes back
-    // however it was sized, and the layout fits below the bars; the
-    // background colour stays, as it belongs to the window, not the load.
-    void presetRestoresTheDesignedSize_data() {
-        QTest::addColumn<double>("factor");
-        QTest::newRow("enlarged") << 1.5;
-        QTest::newRow("reduced") << 0.8;
-    }
+    // A preset loads the window again at its designed size, laid out below
+    // the bars; the colour belongs to the window and stays.
     void presetRestoresTheDesignedSize() {
-        QFETCH(double, factor);
-        Tabella& w = *qobject_cast<Tabella*>(&show("tabella"));
-        QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
-        QCOMPARE(controlsOutsideTheArea(w), QStringList());
+        show("tabella");
+        Tabella& w = tabella();
         script("#abcdef");
         w.colorare();
-        w.resize(w.width() * factor, w.height() * factor);
-        QCOMPARE(controlsOutsideTheArea(w), QStringList());
-        click(w, "ricaric(2)");
-        QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
+        for (double factor : {1.5, 0.8}) {
+            w.resize(w.width() * factor, w.height() * factor);
+            QCOMPARE(controlsOutsideTheArea(w), QStringList());
+            click(w, "ricaric(2)");
+            QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
+            QCOMPARE(controlsOutsideTheArea(w), QStringList());
+        }
         QCOMPARE(w.tabella().righetab, 98);
-        QCOMPARE(controlsOutsideTheArea(w), QStringList());
         QCOMPARE(FormBackground::colour(&w), QColor("#abcdef"));
     }
 };

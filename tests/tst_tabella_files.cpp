@@ -21,8 +21,12 @@ namespace {
 const QString kTableFilter = "File Fenoverra-tab- | Fenoverra-tab-*";
 const QString kOpenFilter = "Tutti i file (*.*)|*.*|" + kTableFilter;
 
-void trigger(Tabella& w, const char* action) {
+// The menu entry, with the file the dialog will give when there is one;
+// the dialogs it showed.
+QString trigger(Tabella& w, const char* action, const QString& file = {}) {
+    if (!file.isEmpty()) CommonDialog::setNextFileName(file);
     w.findChild<QAction*>(action)->trigger();
+    return dialogs().join(';');
 }
 
 QString shipped(const QString& name) {
@@ -43,17 +47,12 @@ private slots:
         fixture.reset();
     }
 
-    // Save writes the rows as the table holds them; Open reads them back
-    // and shows the file's path as the title; Save then writes back to it;
-    // Save as writes a row built below an empty one too, with the empty row
-    // before it, and leaves the title alone; Delete removes the file chosen
-    // and leaves the table alone.
+    // Save, Open (the path becomes the title), Save again without asking,
+    // Save as with a row after an empty one, Delete: the table stays as is.
     void saveOpenSaveAsDelete() {
         Tabella& w = open();
         const QString file = tempFile(dir_, "Fenoverra-tab-legali");
-        CommonDialog::setNextFileName(file);
-        trigger(w, "salva");
-        QCOMPARE(dialogs(), QStringList("Salva file|" + kTableFilter + "|1|Fenoverra-tab-"));
+        QCOMPARE(trigger(w, "salva", file), "Salva file|" + kTableFilter + "|1|Fenoverra-tab-");
         QCOMPARE(contentsOf(file), QByteArray("9\r\n\"21/04/42\",\"5\"\r\n\"16/12/90\",\"10\"\r\n"
                                               "\"01/01/97\",\"5\"\r\n\"01/01/99\",\"2,5\"\r\n"
                                               "\"01/01/01\",\"3,5\"\r\n\"01/01/02\",\"3\"\r\n"
@@ -61,34 +60,27 @@ private slots:
                                               "\"01/01/10\",\"1\"\r\n"));
         const QString table = rows(w, 1, 10);
         click(w, "ricaric(2)");
-        CommonDialog::setNextFileName(file);
-        trigger(w, "apri");
-        QCOMPARE(dialogs(), QStringList("Apri file|" + kOpenFilter + "|2|"));
-        QCOMPARE(w.titolo(), file);
-        QCOMPARE(rows(w, 1, 10), table);
+        QCOMPARE(trigger(w, "apri", file), "Apri file|" + kOpenFilter + "|2|");
+        QCOMPARE(w.titolo() + " " + rows(w, 1, 10), file + " " + table);
 
         bar(w, "hscroll1(9)")->setValue(125);
-        trigger(w, "salva");
-        QCOMPARE(dialogs(), QStringList());
+        QCOMPARE(trigger(w, "salva"), QString());
         QVERIFY(contentsOf(file).endsWith("\"01/01/10\",\"1,25\"\r\n"));
 
         bar(w, "dscroll(11)")->setValue(400);
         bar(w, "hscroll1(11)")->setValue(300);
         QCOMPARE(w.tabella().righetab, 10);
         const QString other = tempFile(dir_, "Fenoverra-tab-altro");
-        CommonDialog::setNextFileName(other);
-        trigger(w, "salvanome");
-        QCOMPARE(dialogs(), QStringList("Salva file con nome|" + kTableFilter + "|1|" + file));
+        QCOMPARE(trigger(w, "salvanome", other),
+                 "Salva file con nome|" + kTableFilter + "|1|" + file);
         QCOMPARE(contentsOf(other), contentsOf(file).replace("9\r\n", "11\r\n") +
                                         "\"\",\"\"\r\n\"03/11/25\",\"3\"\r\n");
         QCOMPARE(w.titolo(), file);
 
         const QString edited = rows(w, 1, 12);
-        CommonDialog::setNextFileName(other);
-        trigger(w, "elimina");
-        QCOMPARE(dialogs(), QStringList("Elimina: seleziona il file desiderato e clicca su Apri "
-                                        "per cancellarlo|" +
-                                        kOpenFilter + "|2|" + other));
+        QCOMPARE(trigger(w, "elimina", other),
+                 "Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo|" +
+                     kOpenFilter + "|2|" + other);
         QVERIFY(!QFile::exists(other));
         QCOMPARE(rows(w, 1, 12), edited);
     }
@@ -102,15 +94,13 @@ private slots:
         QCOMPARE(w.tabella().ultimaRiga(), 0);
         fill(w, "01/01/01=1");
         const QString file = dir_.filePath("Fenoverra-tab-assente");
-        CommonDialog::setNextFileName(file);
         expectBox();
-        w.apri();
+        trigger(w, "apri", file);
         QCOMPARE(box(), "48|Fenoverra|Il file \"" + file +
                             "\" non può essere aperto: il file non esiste.\rLa tabella è stata "
                             "svuotata.");
-        QCOMPARE(w.tabella().ultimaRiga(), 0);
-        QCOMPARE(w.titolo(), QString("Tabella dei tassi legali (art.1284 Codice Civile)"));
-        QVERIFY(w.nomefile.isEmpty());
+        QCOMPARE(QString::number(w.tabella().ultimaRiga()) + "|" + w.nomefile + "|" + w.titolo(),
+                 QString("0||Tabella dei tassi legali (art.1284 Codice Civile)"));
     }
 
     // The tables shipped beside the program open without a message and pass the check.
@@ -129,8 +119,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, notShown);
         Tabella& w = open();
-        CommonDialog::setNextFileName(shipped(name));
-        w.apri();
+        trigger(w, "apri", shipped(name));
         QCOMPARE(w.tabella().righetab, count);
         QCOMPARE(rows(w, 16, 16) + " " + rows(w, count, count), notShown);
         expectBox();
@@ -144,8 +133,7 @@ private slots:
         fixture.reset();
         fixture.emplace(core::Date{2026, 12, 31});
         Tabella& w = open();
-        CommonDialog::setNextFileName(shipped("Fenoverra-tab-legali-aggiornata"));
-        w.apri();
+        trigger(w, "apri", shipped("Fenoverra-tab-legali-aggiornata"));
         bar(w, "VScroll1")->setValue(10);
         MessageBox::setNextAnswer(MsgAnswer::Yes);
         click(w, "copias(12)");
