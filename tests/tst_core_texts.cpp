@@ -10,12 +10,16 @@ using namespace core;
 
 class TestTexts : public QObject {
     Q_OBJECT
+    bool italian = false;
+
 private slots:
     // An Italian C locale must not turn the texts read and written around.
-    void initTestCase() {
-        if (!std::setlocale(LC_NUMERIC, "it_IT.UTF-8"))
-            qWarning("it_IT.UTF-8 is not installed (scripts/install-deps.sh generates it): "
-                     "the texts are checked under the C locale only");
+    void initTestCase() { italian = std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr; }
+    // Shown as a skip, so a machine without the locale does not pass unseen.
+    void italianLocaleInstalled() {
+        if (!italian)
+            QSKIP("it_IT.UTF-8 is not installed (scripts/install-deps.sh generates it): "
+                  "the texts were checked under the C locale only");
     }
     // A text read and written back: as a date ("invalid" when it is none),
     // as a number, as the rate bar takes it (half to even) and gives it back,
