@@ -284,9 +284,11 @@ private slots:
         QTest::newRow("capital: two commas") << "capiniz" << "1,5,0" << "1,8||365 scaduti" << fine;
         QTest::newRow("capital: sign alone") << "capiniz" << "-" << "1199,73||365 scaduti" << fine;
         QTest::newRow("capital: thousands and letters") << "capiniz" << "1.000a" << "1199,73||365 scaduti" << fine;
+        QTest::newRow("capital: symbols") << "capiniz" << "€ %&*" << "1199,73||365 scaduti" << fine;
         QTest::newRow("final date: letters") << "datfin" << "fine anno" << "1199,73|| scaduti" << noDays;
         QTest::newRow("final date: no such month") << "datfin" << "31/13/02" << "1199,73|| scaduti" << noDays;
         QTest::newRow("final date: slashes only") << "datfin" << "//" << "1199,73|| scaduti" << noDays;
+        QTest::newRow("final date: symbols") << "datfin" << "#!/?$/%&" << "1199,73|| scaduti" << noDays;
         QTest::newRow("final date: 29/02 of no leap year") << "datfin" << "29/02/03" << "1199,73|| scaduti" << noDays;
         // clang-format on
     }
