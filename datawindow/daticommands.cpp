@@ -67,6 +67,7 @@ void Dati::costruisciComandi() {
 }
 
 void Dati::toolbar1(int position) {
+    if (CommandBars::runSharedToolbarCommand(position)) return;
     switch (position) {
     case 1:
         apri();
@@ -83,29 +84,14 @@ void Dati::toolbar1(int position) {
     case 6:
         domandaguida();
         break;
-    case 7:
-        mostra("tabella");
-        break;
     case 9:
         colorare();
-        break;
-    case 11:
-        mostra("sommario");
-        break;
-    case 12:
-        mostra("frmTip");
-        break;
-    case 13:
-        mostra("informa");
         break;
     case 15:
         controlla();
         break;
     case 16:
         cancella();
-        break;
-    case 17:
-        ModFenoverra::confermauscita();
         break;
     default:
         break;

@@ -1,8 +1,10 @@
 #include "platform/commandbars.h"
 
 #include "platform/clsresize.h"
+#include "platform/modfenoverra.h"
 #include "platform/programresources.h"
 #include "platform/twips.h"
+#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QIcon>
@@ -124,6 +126,28 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
                          [clicked, position] { clicked(position); });
     }
     return bar;
+}
+
+bool runSharedToolbarCommand(int position) {
+    switch (position) {
+    case 7:
+        WindowRegistry::show(QStringLiteral("tabella"));
+        return true;
+    case 11:
+        WindowRegistry::show(QStringLiteral("sommario"));
+        return true;
+    case 12:
+        WindowRegistry::show(QStringLiteral("frmTip"));
+        return true;
+    case 13:
+        WindowRegistry::show(QStringLiteral("informa"));
+        return true;
+    case 17:
+        ModFenoverra::confermauscita();
+        return true;
+    default:
+        return false;
+    }
 }
 
 QStringList windowToolbarTooltips() {

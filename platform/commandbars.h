@@ -71,6 +71,11 @@ QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& cap
 // click calls `clicked` with the button's position.
 QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> clicked);
 
+// Runs what a position of that toolbar does the same in either window:
+// another window (7, 11, 12, 13) or the exit (17). False for the positions
+// each window answers itself.
+bool runSharedToolbarCommand(int position);
+
 // Tooltips of the 17 positions, empty for separators.
 QStringList windowToolbarTooltips();
 

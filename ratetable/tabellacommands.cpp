@@ -67,6 +67,7 @@ void Tabella::costruisciComandi() {
 }
 
 void Tabella::toolbar1(int position) {
+    if (CommandBars::runSharedToolbarCommand(position)) return;
     switch (position) {
     case 2:
         salva();
@@ -80,29 +81,14 @@ void Tabella::toolbar1(int position) {
     case 6:
         mostra("dati");
         break;
-    case 7:
-        mostra("tabella");
-        break;
     case 9:
         colorare();
-        break;
-    case 11:
-        mostra("sommario");
-        break;
-    case 12:
-        mostra("frmTip");
-        break;
-    case 13:
-        mostra("informa");
         break;
     case 15:
         controlla();
         break;
     case 16:
         cancella();
-        break;
-    case 17:
-        ModFenoverra::confermauscita();
         break;
     default: // button 1, and any position the list does not name
         apri();
