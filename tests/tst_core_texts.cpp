@@ -13,49 +13,38 @@ class TestTexts : public QObject {
     bool italian = false;
 
 private slots:
-    // An Italian C locale must not turn the texts read and written around.
+    // An Italian C locale must not turn the texts around; without it, a skip shows.
     void initTestCase() { italian = std::setlocale(LC_NUMERIC, "it_IT.UTF-8") != nullptr; }
-    // Shown as a skip, so a machine without the locale does not pass unseen.
     void italianLocaleInstalled() {
         if (!italian)
             QSKIP("it_IT.UTF-8 is not installed (scripts/install-deps.sh generates it): "
                   "the texts were checked under the C locale only");
     }
-    // A text read and written back: as a date ("invalid" when it is none),
-    // as a number, as the rate bar takes it (half to even) and gives it back,
-    // and in the printed reports' "##,##0.00" (grouped) and "##0.00" (plain).
+    // A text read and written back as a date, a number, a rate on its bar (half
+    // to even), in the reports' "##,##0.00" (grouped) and "##0.00" (plain).
     void texts_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
         // clang-format off
-        QTest::newRow("date: two-digit year") << "date" << "21/04/42" << "1942-04-21 21/04/42";
-        QTest::newRow("date: window top") << "date" << "31/12/29" << "2029-12-31 31/12/29";
-        QTest::newRow("date: window bottom") << "date" << "01/01/30" << "1930-01-01 01/01/30";
-        QTest::newRow("date: one-digit day") << "date" << "7/06/58" << "1958-06-07 07/06/58";
-        QTest::newRow("date: leap day") << "date" << "29/02/00" << "2000-02-29 29/02/00";
+        QTest::newRow("date: two-digit year") << "date" << "21/04/42" << "1942 21/04/42";
+        QTest::newRow("date: window top") << "date" << "31/12/29" << "2029 31/12/29";
+        QTest::newRow("date: window bottom") << "date" << "01/01/30" << "1930 01/01/30";
+        QTest::newRow("date: one-digit day") << "date" << "7/06/58" << "1958 07/06/58";
+        QTest::newRow("date: leap day") << "date" << "29/02/00" << "2000 29/02/00";
         // Outside the window a two-digit year would read back in another century.
-        QTest::newRow("date: four-digit year after") << "date" << "01/01/2030" << "2030-01-01 01/01/2030";
-        QTest::newRow("date: four-digit year before") << "date" << "31/12/1929" << "1929-12-31 31/12/1929";
+        QTest::newRow("date: four-digit year") << "date" << "01/01/2030" << "2030 01/01/2030";
         QTest::newRow("date: 31 February") << "date" << "31/02/01" << "invalid";
-        QTest::newRow("date: zeros") << "date" << "00/00/00" << "invalid";
         QTest::newRow("date: one-digit year") << "date" << "1/1/1" << "invalid";
-        QTest::newRow("date: missing part") << "date" << "01/01" << "invalid";
-        QTest::newRow("date: empty") << "date" << "" << "invalid";
         QTest::newRow("number: decimal comma") << "number" << "3,5" << "3.5";
         QTest::newRow("number: thousands period") << "number" << "1.000,50" << "1000.5";
         QTest::newRow("number: empty") << "number" << "" << "invalid";
-        QTest::newRow("number: two commas") << "number" << "1,2,3" << "invalid";
         QTest::newRow("number: exponent") << "number" << "1e3" << "invalid";
-        QTest::newRow("number: blank inside") << "number" << "1 000" << "invalid";
         QTest::newRow("number: too large") << "number" << QString(400, '9') << "invalid";
         QTest::newRow("rate: 2,5") << "rate" << "2,5" << "250 2,5";
-        QTest::newRow("rate: 100") << "rate" << "100" << "10000 100";
         QTest::newRow("rate: half down to even") << "rate" << "0,125" << "12 0,12";
         QTest::newRow("rate: half up to even") << "rate" << "0,135" << "14 0,14";
         QTest::newRow("rate: not a number") << "rate" << "abc" << "invalid";
-        QTest::newRow("grouped") << "grouped" << "10512,5" << "10.512,50";
-        QTest::newRow("plain") << "plain" << "3,5" << "3,50";
         QTest::newRow("grouped: two groups") << "grouped" << "1234567,891" << "1.234.567,89";
         QTest::newRow("plain: no grouping") << "plain" << "1234567" << "1234567,00";
         QTest::newRow("grouped: zero before the comma") << "grouped" << "0,5" << "0,50";
@@ -64,15 +53,14 @@ private slots:
         QTest::newRow("grouped: negative") << "grouped" << "-10512,5" << "-10.512,50";
         QTest::newRow("grouped: no sign on zero") << "grouped" << "-0,004" << "0,00";
         QTest::newRow("plain: half a number stays") << "plain" << "12abc" << "12abc";
-        // A double as the engine holds it, written with numberText ("written")
-        // or for the reports ("written plain"), never with its binary noise.
+        // A double as the engine holds it, shown or printed without its binary noise.
         QTest::newRow("written: no trailing zeros") << "written" << "1209.70" << "1209,7";
-        QTest::newRow("written: sum of cents") << "written" << "1199.73" << "1199,73";
         QTest::newRow("written: 0.1 + 0.2") << "written" << "0.30000000000000004" << "0,3";
         QTest::newRow("written: negative zero") << "written" << "-0.0" << "0";
         QTest::newRow("written: small, no exponent") << "written" << "0.00001" << "0,00001";
         QTest::newRow("written: fifteen digits") << "written" << "0.3333333333333333" << "0,333333333333333";
         QTest::newRow("written plain: noise under a half cent") << "written plain" << "0.024999999999999994" << "0,03";
+        QTest::newRow("start date bar: 365 days back across 29 February") << "back 365" << "01/03/04" << "02/03/03";
         // clang-format on
     }
     void texts() {
@@ -80,32 +68,25 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, result);
         const std::string t = text.toStdString();
-        QString got = "invalid";
+        const Date today{2026, 12, 8};
+        std::string got = "invalid";
         if (kind == "date") {
-            if (const auto d = parseDate(t))
-                got = QString::asprintf("%04d-%02d-%02d ", d->year, d->month, d->day) +
-                      QString::fromStdString(dateText(*d));
+            if (const auto d = parseDate(t)) got = std::to_string(d->year) + " " + dateText(*d);
         } else if (kind == "number") {
-            if (const auto v = parseNumber(t)) got = QString::number(*v, 'g', 17);
+            if (const auto v = parseNumber(t)) got = QString::number(*v, 'g', 17).toStdString();
         } else if (kind == "rate") {
-            if (const auto v = rateBarValue(t))
-                got = QString::number(*v) + " " + QString::fromStdString(rateBarText(*v));
+            if (const auto v = rateBarValue(t)) got = std::to_string(*v) + " " + rateBarText(*v);
+        } else if (kind == "back 365") {
+            got =
+                dateText(stepBack365(*barValueOfDate(*parseDate(t), today, kStartDateBar), today));
         } else if (kind.startsWith("written")) {
             const double v = text.toDouble(); // C locale whatever the system's
-            got = QString::fromStdString(kind == "written" ? numberText(v)
-                                                           : formatNumber(v, NumberPattern::Plain));
+            got = kind == "written" ? numberText(v) : formatNumber(v, NumberPattern::Plain);
         } else {
-            const auto pattern = kind == "grouped" ? NumberPattern::Grouped : NumberPattern::Plain;
-            got = QString::fromStdString(formatNumberText(t, pattern));
+            got = formatNumberText(t, kind == "grouped" ? NumberPattern::Grouped
+                                                        : NumberPattern::Plain);
         }
-        QCOMPARE(got, result);
-    }
-
-    // A click on a start date goes 365 days back, across 29 February too.
-    void step365() {
-        const Date today = *parseDate("08/12/26");
-        const int v = *barValueOfDate(*parseDate("01/03/04"), today, kStartDateBar);
-        QCOMPARE(dateText(stepBack365(v, today)), std::string("02/03/03"));
+        QCOMPARE(QString::fromStdString(got), result);
     }
 };
 
