@@ -66,6 +66,8 @@ private slots:
         ModFenoverra::confermauscita();
         QPointer<frmSplash> s = splash();
         QVERIFY(s && s->isVisible() && MMControl::sent().first().fileName == "Internet.mid");
+        QTest::keyClick(s.data(), Qt::Key_Shift); // a modifier alone, as when switching windows
+        QVERIFY(s && s->isVisible());
         QTest::mouseClick(findControl(s.data(), "label(3)"), Qt::LeftButton, {}, QPoint(2, 2));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(unloaded, names);

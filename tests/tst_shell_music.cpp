@@ -59,6 +59,23 @@ private slots:
         QCOMPARE(heard.join(' '), QString("sound silence,paused sound"));
     }
 
+    // A tune that ended by itself plays again from its beginning; the player
+    // rewinds rather than being made anew under a running driver.
+    void replayAfterTheEnd() {
+        if (!QFile::exists(FluidSynthPlayer::defaultSoundFont()))
+            QSKIP("the General MIDI soundfont is not installed");
+        FluidSynthPlayer player(FluidSynthPlayer::Output::Offline);
+        QVERIFY(player.open(tune));
+        player.play();
+        for (int second = 0; second < 120 && player.isPlaying(); ++second)
+            player.render(player.sampleRate());
+        QVERIFY2(!player.isPlaying(), "the tune does not end");
+        player.play();
+        const int threeSeconds = 3 * 480 * 96 / 60; // ticks at 96 beats a minute
+        QVERIFY(player.isPlaying() && peakOf(player, 2) > 0.02f &&
+                player.currentTick() < threeSeconds);
+    }
+
     // Without its file or without a sound device (if this machine has none)
     // the closing screen is silent and so is the terminal: no library may print why.
     void silentWithoutFileOrDevice() {
