@@ -1,11 +1,8 @@
-// The rate-table window's menus, toolbar, buttons and keys lead where they
-// say; its background colour; its size and layout after a preset.
+// The rate-table window's menus, toolbar, buttons and keys lead where they say.
 #include "support/commandsupport.h"
 #include "support/tabellasupport.h"
 #include "support/testsupport.h"
 
-#include "platform/formbackground.h"
-#include "platform/twips.h"
 #include "platform/windowregistry.h"
 
 #include <QAction>
@@ -19,14 +16,6 @@ namespace {
 
 const QString kHelpQuestion = "box 36|Fenoverra: aiuto in linea|E' questa la finestra 'Tabella "
                               "dei tassi': si vuole la guida della finestra?";
-
-Tabella& tabella() {
-    return *qobject_cast<Tabella*>(WindowRegistry::loaded("tabella"));
-}
-
-QString data() {
-    return TabellaTest::rows(tabella(), 1, tabella().tabella().righetab);
-}
 
 } // namespace
 
@@ -69,13 +58,9 @@ private slots:
         QTest::newRow("clear") << "cancella Toolbar1(16) Alt+T" << "" << "data changed";
         QTest::newRow("window help page") << "finestra finestraTitolo Alt+N" << "" << "shows guidatabella";
         QTest::newRow("file menu") << "Alt+F" << "" << "menu file";
-        QTest::newRow("usage message") << "aiuto" << "ok" << "box 64|Fenoverra: aiuto in linea|"
-               "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
-               "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r"
-               "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
-               "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
-               "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra "
-               "delle freccette.";
+        QTest::newRow("usage message") << "aiuto" << "ok" << "box 64|Fenoverra: aiuto in linea|- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
+               "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
+               "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra delle freccette.";
         // clang-format on
     }
     void commandsLeadWhereTheySay() {
@@ -86,15 +71,17 @@ private slots:
             closeAllWindows();
             TestFixture::resetProgramState(kTestToday);
             QWidget& w = show("tabella");
+            auto& t = *qobject_cast<Tabella*>(&w);
             script(answers);
-            const Outcome happened(w, data);
+            const Outcome happened(w,
+                                   [&] { return TabellaTest::rows(t, 1, t.tabella().righetab); });
             if (command.contains('+')) {
                 QCOMPARE(pressKey(QKeySequence(command), happened),
                          outcome.section(QRegularExpression("[|;]"), 0, 0));
                 continue;
             }
             if (command.startsWith('@'))
-                tabella().toolbar1(command.mid(1).toInt());
+                t.toolbar1(command.mid(1).toInt());
             else
                 run(w, command);
             QVERIFY2(happened.text() == outcome,
@@ -103,34 +90,13 @@ private slots:
         }
     }
 
-    // Ctrl+A brings the Data window to the front; the toolbar's button 7
-    // brings this one back.
+    // The toolbar's button 7 brings this window back in front of the Data window.
     void windowsComeForward() {
         QWidget& w = show("tabella");
-        QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
-        QWidget* dati = WindowRegistry::loaded("dati");
-        QVERIFY(dati && dati->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), dati);
+        run(w, "fin1");
+        QTRY_COMPARE(QApplication::activeWindow(), WindowRegistry::loaded("dati"));
         run(w, "Toolbar1(7)");
         QTRY_COMPARE(QApplication::activeWindow(), &w);
-    }
-
-    // A preset loads the window again at its designed size, laid out below
-    // the bars; the colour belongs to the window and stays.
-    void presetRestoresTheDesignedSize() {
-        show("tabella");
-        Tabella& w = tabella();
-        script("#abcdef");
-        w.colorare();
-        for (double factor : {1.5, 0.8}) {
-            w.resize(w.width() * factor, w.height() * factor);
-            QCOMPARE(controlsOutsideTheArea(w), QStringList());
-            click(w, "ricaric(2)");
-            QCOMPARE(Twips::clientSize(&w), QSize(9600, 6825));
-            QCOMPARE(controlsOutsideTheArea(w), QStringList());
-        }
-        QCOMPARE(w.tabella().righetab, 98);
-        QCOMPARE(FormBackground::colour(&w), QColor("#abcdef"));
     }
 };
 

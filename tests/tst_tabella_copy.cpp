@@ -1,5 +1,4 @@
-// The copy of a rate table into the Data window, through both real windows,
-// and the progress bar meanwhile.
+// The copy of a rate table into the Data window, through both real windows.
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"
 
@@ -7,8 +6,6 @@
 #include "platform/messagebox.h"
 #include "platform/windowregistry.h"
 
-#include <QProgressBar>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace TabellaTest;
@@ -85,32 +82,6 @@ private slots:
         QCOMPARE(d->tipocalcolo(), 1);
         QCOMPARE(d->risultaticorrenti(), copies); // a copy calculates at once
         QCOMPARE(rows(w, 1, 100), table);
-    }
-
-    // 0,2 a row and 10 a page would carry the bar past its end with 167
-    // rows: it starts again instead.
-    void progressBarStaysInItsRange() {
-        Tabella& w = open();
-        QString table; // 167 rows a month apart from 1960
-        for (int k = 0; k < 167; ++k)
-            table += QString(" 01/%1/%2=3").arg(k % 12 + 1, 2, 10, QChar('0')).arg(60 + k / 12);
-        fill(w, table);
-        auto* progress = findControl<QProgressBar>(&w, "ProgressBar1");
-        QSignalSpy values(progress, &QProgressBar::valueChanged);
-        MessageBox::setNextAnswer(MsgAnswer::Yes);
-        click(w, "copias(1)");
-        QCOMPARE(core::periodi().numperiodi, 167);
-        int highest = 0, wraps = 0, last = 0;
-        for (const auto& v : values) {
-            const int value = v.at(0).toInt();
-            QVERIFY(value >= 0 && value <= 200);
-            wraps += value < last;
-            highest = std::max(highest, value);
-            last = value;
-        }
-        QVERIFY(highest > 190 && wraps >= 1);
-        QCOMPARE(progress->value(), 0);
-        QVERIFY(progress->isHidden());
     }
 };
 
