@@ -5,7 +5,6 @@
 #include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
 
-#include <QAction>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -33,72 +32,51 @@ class TestDatiFiles : public QObject {
     std::optional<TestFixture> fixture;
     QTemporaryDir dir_;
 
-    QString open(Dati& w, const QString& name, const QByteArray& bytes) {
-        const QString path = tempFile(dir_, name, bytes);
-        CommonDialog::setNextFileName(path);
-        w.apri();
-        return path;
-    }
-
 private slots:
     void init() { fixture.emplace(); }
     void cleanup() { fixture.reset(); }
 
-    // Saved with its texts and type, checked silently, read back whole,
-    // deleted while the window keeps its calculation.
-    void roundTripKeepsTextsAndType() {
+    // Saved with its texts and type, checked silently, read back whole. Save
+    // then writes back without a dialog; a cancelled Save as writes nothing;
+    // the file is deleted while the window keeps its calculation.
+    void roundTrip() {
         auto w = newWindow();
         enter(*w, "1.000,50|31/12/20|Prestito, per è €", "01/01/00=3 01/07/00=2,5 01/01/01=3");
         chooseType(*w, 3);
         const QString file = tempFile(dir_, "Fenoverra-dati-prova");
         const QString before = state(*w) + file;
+        const QByteArray periods = "\"01/01/00\",\"30/06/00\",\"3\"\r\n"
+                                   "\"01/07/00\",\"31/12/00\",\"2,5\"\r\n"
+                                   "\"01/01/01\",\"31/12/20\",\"3\"\r\n";
         CommonDialog::setNextFileName(file);
-        w->findChild<QAction*>("salva")->trigger();
-        QCOMPARE(contentsOf(file), QByteArray("3,\"1.000,50\",3,\"Prestito, per \xE8 \x80\"\r\n"
-                                              "\"01/01/00\",\"30/06/00\",\"3\"\r\n"
-                                              "\"01/07/00\",\"31/12/00\",\"2,5\"\r\n"
-                                              "\"01/01/01\",\"31/12/20\",\"3\"\r\n"));
+        w->salva();
+        QCOMPARE(contentsOf(file), "3,\"1.000,50\",3,\"Prestito, per \xE8 \x80\"\r\n" + periods);
         w->cancella();
         CommonDialog::setNextFileName(file);
-        w->findChild<QAction*>("apri")->trigger();
+        w->apri();
         QCOMPARE(state(*w), before);
         QVERIFY(w->risultaticorrenti() && boxes().isEmpty());
-        CommonDialog::setNextFileName(file);
-        w->findChild<QAction*>("eliminare")->trigger();
-        QCOMPARE(dialogs(),
-                 QStringList({"Salva file|" + kDataFilter + "|1|Fenoverra-dati-",
-                              "Apri file|Tutti i file (*.*) | *.*|" + kDataFilter + "|2|",
-                              "Elimina: seleziona il file desiderato e clicca su Apri "
-                              "per cancellarlo|Tutti i file (*.*)|*.*|" +
-                                  kDataFilter + "|2|" + file}));
-        QVERIFY(!QFile::exists(file));
-        QCOMPARE(state(*w), before);
-    }
-
-    // Save writes back to the file opened, without a dialog; Save as asks,
-    // and a cancelled dialog writes nothing. A file of no periods opens too.
-    void saveAfterOpenWritesBackWithoutDialog() {
-        auto w = newWindow();
-        const QString empty = open(*w, "Fenoverra-dati-zero", "0,\"1000\",2,\"niente\"\r\n");
-        QCOMPARE(state(*w), "1000|niente||||2|0|" + empty);
-        const QString file = open(*w, "Fenoverra-dati-aperto",
-                                  "1,\"1000\",1,\"vecchio\"\n\"01/01/01\",\"31/12/01\",\"10\"\n");
         type(*w, "riferimento", "nuovo");
-        dialogs();
         w->salva();
-        QVERIFY(dialogs().isEmpty());
-        const QByteArray saved = "1,\"1000\",1,\"nuovo\"\r\n\"01/01/01\",\"31/12/01\",\"10\"\r\n";
-        QCOMPARE(contentsOf(file), saved);
         type(*w, "riferimento", "altro");
         CommonDialog::setNextCancel();
         w->salvanome();
-        QCOMPARE(dialogs(), QStringList("Salva file con nome|" + kDataFilter + "|1|" + file));
-        QCOMPARE(contentsOf(file), saved);
-        QVERIFY(boxes().isEmpty());
+        QCOMPARE(contentsOf(file), "3,\"1.000,50\",3,\"nuovo\"\r\n" + periods);
+        const QString kept = state(*w);
+        CommonDialog::setNextFileName(file);
+        w->eliminare();
+        QCOMPARE(dialogs(),
+                 QStringList({"Salva file|" + kDataFilter + "|1|Fenoverra-dati-",
+                              "Apri file|Tutti i file (*.*) | *.*|" + kDataFilter + "|2|",
+                              "Salva file con nome|" + kDataFilter + "|1|" + file,
+                              "Elimina: seleziona il file desiderato e clicca su Apri "
+                              "per cancellarlo|Tutti i file (*.*)|*.*|" +
+                                  kDataFilter + "|2|" + file}));
+        QVERIFY(!QFile::exists(file) && boxes().isEmpty());
+        QCOMPARE(state(*w), kept);
     }
 
-    // After a long file the rows show its last periods; a bar moved there
-    // must change the period it shows, not one scrolled out of sight.
+    // After a long file the rows show its last periods; their bars edit those.
     void rowsEditWhatTheyShowAfterOpen() {
         auto w = newWindow();
         QByteArray bytes = "12,\"1000\",1,\"lungo\"\r\n";
@@ -106,7 +84,8 @@ private slots:
             bytes +=
                 QString("\"01/%1/05\",\"\",\"%2\"\r\n").arg(k, 2, 10, QChar('0')).arg(k).toLatin1();
         bytes.replace("\"\",\"12\"", "\"31/12/05\",\"12\"");
-        open(*w, "Fenoverra-dati-lungo", bytes);
+        CommonDialog::setNextFileName(tempFile(dir_, "Fenoverra-dati-lungo", bytes));
+        w->apri();
         QCOMPARE(text(*w, "num(1)"), QString("3"));
         bar(*w, "scrollatassi(1)")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(core::periodi().slot(3).rate + " " + core::periodi().slot(1).rate,

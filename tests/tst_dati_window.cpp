@@ -2,40 +2,67 @@
 #include "support/datisupport.h"
 
 #include "core/sharedcalculation.h"
-#include "platform/captionlabel.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 
-#include <QProgressBar>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace DatiTest;
 
 namespace {
 
-// n periods 30 days apart at 3, the first 20000 days before today.
-Periods monthly(int n) {
-    Periods p;
-    for (int k = 1; k <= n; ++k)
-        p.append({dateBefore(20000 - k * 30), "3"});
-    return p;
-}
-
-// Periods entered with the bars, row by row, as "01/07/02=5" (rate in
-// percent); "~01/01/20" enters a start date alone, far down in slot 200.
-void enterWithBars(Dati& w, const QString& periods) {
+// Steps as a user takes them, blank-separated: "01/07/02=5" a period entered
+// with the bars in the next row (rate in percent; none: the start date
+// alone); "~01/01/20" a start date alone in slot 200; "+k", "-k", "<k" a
+// click on the number, the X, the start date of row k; "field:text" typed,
+// "bar:date" or "bar:value" moved, "type:k" chosen; "?" notes whether the
+// results are current. Returns the notes.
+QString take(Dati& w, const QString& steps) {
+    QString notes;
     int r = 0;
-    for (const auto& [start, rate] : periodsOf(periods)) {
-        if (start.startsWith('~')) {
+    for (const QString& step : steps.split(' ')) {
+        const QString name = step.section(':', 0, 0), arg = step.section(':', 1);
+        if (name == "type") {
+            chooseType(w, arg.toInt());
+        } else if (QScrollBar* b =
+                       step.contains(':') ? findControl<QScrollBar>(&w, name) : nullptr) {
+            b->setValue(arg.contains('/') ? daysBefore(arg) : arg.toInt());
+        } else if (step.contains(':')) {
+            type(w, name, arg);
+        } else if (step[0] == '~') {
             bar(w, "VScroll1")->setValue(191);
-            bar(w, "hscroll1(10)")->setValue(daysBefore(start.mid(1)));
+            bar(w, "hscroll1(10)")->setValue(daysBefore(step.mid(1)));
             bar(w, "VScroll1")->setValue(1);
+        } else if (step.endsWith('=')) {
+            bar(w, "VScroll1")->setValue(1);
+            bar(w, row("hscroll1", ++r))->setValue(daysBefore(step.chopped(1)));
+        } else if (step.contains('=')) {
+            enterPeriod(w, ++r, step.section('=', 0, 0), step.section('=', 1).toInt() * 100);
+        } else if (step == "?") {
+            notes += w.risultaticorrenti() ? " attuali" : " scaduti";
         } else {
-            enterPeriod(w, ++r, start, rate.toInt() * 100);
+            const QMap<QChar, const char*> clicked{{'+', "num"}, {'-', "delriga"}, {'<', "data1"}};
+            click(w, row(clicked[step[0]], step.mid(1).toInt()));
         }
     }
+    return notes;
+}
+
+// The texts of the blank-separated controls, "|"-joined; "data1*": the column.
+QString texts(Dati& w, const QString& names) {
+    QStringList all;
+    for (const QString& name : names.split(' '))
+        all << (name.endsWith('*') ? column(w, name.chopped(1).toLatin1().constData())
+                                   : text(w, name));
+    return all.join('|');
+}
+
+// The number of periods and the start date in slot 200.
+QString listEnd() {
+    return QString("%1|%2")
+        .arg(core::periodi().numperiodi)
+        .arg(core::periodi().slot(200).start.c_str());
 }
 
 } // namespace
@@ -48,43 +75,28 @@ private slots:
     void init() { fixture.emplace(); }
     void cleanup() { fixture.reset(); }
 
-    // A new window computes simple interest up to today. (The currency's
-    // name on the money columns: the clear test of tst_dati_check.)
-    void startUp() {
-        auto w = newWindow();
-        QCOMPARE(text(*w, "datfin") + QString::number(w->tipocalcolo()), QString("08/12/261"));
-    }
-
     // Arrows and track move every bar towards the side clicked, within its
-    // bounds; the date bars have the oldest date at the left.
-    void barsStepTowardsTheSideClicked_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QList<int>>("gives"); // left, right arrow; left, right track
-        // clang-format off
-        QTest::newRow("start date") << "hscroll1(1)" << 16000 << QList<int>{16001, 15999, 16030, 15970};
-        QTest::newRow("final date yesterday") << "scrollafinale" << 1 << QList<int>{2, 1, 31, 1};
-        QTest::newRow("rate lowest") << "scrollatassi(3)" << 1 << QList<int>{1, 2, 1, 101};
-        QTest::newRow("rate highest") << "scrollatassi(3)" << 10000 << QList<int>{9999, 10000, 9900, 10000};
-        // clang-format on
-    }
+    // bounds; the date bars have the oldest date at the left. Each case: bar,
+    // value, then the left and right arrow, the left and right track.
     void barsStepTowardsTheSideClicked() {
-        QFETCH(QString, name);
-        QFETCH(int, start);
-        QFETCH(QList<int>, gives);
         auto w = newWindow();
         w->show();
-        QScrollBar* b = bar(*w, name);
-        const int h = b->height(), x[] = {3, b->width() - 4, h + 2, b->width() - h - 3};
-        for (int i = 0; i < 4; ++i) {
-            b->setValue(start);
-            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(x[i], h / 2));
-            QCOMPARE(b->value(), gives[i]);
+        for (const QString c : {"hscroll1(1) 16000 16001 15999 16030 15970",
+                                "scrollafinale 1 2 1 31 1", "scrollatassi(3) 1 1 2 1 101"}) {
+            QScrollBar* b = bar(*w, c.section(' ', 0, 0));
+            const int h = b->height();
+            QString got = c.section(' ', 0, 1);
+            for (int x : {3, b->width() - 4, h + 2, b->width() - h - 3}) {
+                b->setValue(c.section(' ', 1, 1).toInt());
+                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(x, h / 2));
+                got += ' ' + QString::number(b->value());
+            }
+            QCOMPARE(got, c);
         }
     }
 
-    // The guidance follows the typing: each row leaves one thing out (a
-    // blank reference counts as given) or moves a bar of period 1 last.
+    // Each row leaves one thing out (a blank reference counts as given) or
+    // moves a bar of period 1 last.
     void guidance_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("expected");
@@ -103,90 +115,38 @@ private slots:
         QFETCH(QString, expected);
         auto w = newWindow();
         if (step != "period") fillPeriods(*w, {{"01/01/01", "10"}});
-        type(*w, "capiniz", step == "capiniz" ? "" : "1000");
-        type(*w, "datfin", step == "datfin" ? "" : "31/12/01");
-        type(*w, "riferimento", step == "riferimento" ? "" : " ");
+        for (const auto& [f, v] :
+             {std::pair{"capiniz", "1000"}, {"datfin", "31/12/01"}, {"riferimento", " "}})
+            type(*w, f, step == f ? "" : v);
         if (step.contains('(')) bar(*w, step)->setValue(500);
         QCOMPARE(text(*w, "passo"), expected);
     }
 
-    // Period k starts on 01/01/0k at rate k. A number doubles its period, an
-    // X deletes it, a start date goes back 365 days a click.
-    void rowClicks() {
-        auto w = newWindow();
-        fillPeriods(*w, periodsOf("01/01/01=1 01/01/02=2 01/01/03=3 01/01/04=4 01/01/05=5"));
-        const auto rows = [&] { // years|rates|periods
-            return column(*w, "data1").remove("01/01/0") + "|" + column(*w, "tas") + "|" +
-                   QString::number(core::periodi().numperiodi);
-        };
-        click(*w, "num(3)");
-        QCOMPARE(rows(), QString("1 2 3 3 4 5|1 2 3 3 4 5|6"));
-        click(*w, "delriga(2)");
-        QCOMPARE(rows(), QString("1 3 3 4 5|1 3 3 4 5|5"));
-        click(*w, "data1(1)");
-        click(*w, "data1(1)");
-        QCOMPARE(rows(), QString("02/01/99 3 3 4 5|1 3 3 4 5|5"));
-        QCOMPARE(core::periodi().slot(1).start, std::string("02/01/99"));
-        QCOMPARE(bar(*w, "hscroll1(1)")->value(), daysBefore("02/01/99"));
-    }
-
-    // 200 periods: the rows and their bars follow the vertical bar down to the
-    // last ten, and an insert is refused. Five periods and one entered far
-    // down, in slot 200, leave room for the five to grow.
+    // 200 periods: an insert is refused.
     void twoHundredPeriods() {
-        const QString last = dateBefore(20000 - 200 * 30);
-        const auto list = [] { // periods|start in slot 200
-            return QString("%1|%2")
-                .arg(core::periodi().numperiodi)
-                .arg(core::periodi().slot(200).start.c_str());
-        };
+        const Periods months = monthsFrom2008(200);
+        const QString last = months.last().first;
         auto w = newWindow();
-        fillPeriods(*w, monthly(200));
+        fillPeriods(*w, months);
         bar(*w, "VScroll1")->setValue(191);
-        QCOMPARE(text(*w, "num(10)") + " " + text(*w, "data1(10)"), "200 " + last);
-        QCOMPARE(bar(*w, "hscroll1(1)")->value(), 20000 - 191 * 30);
+        QCOMPARE(texts(*w, "num(10) data1(10)"), "200|" + last);
         expectBox();
         click(*w, "num(1)");
         QCOMPARE(box(), "64|" + ModFenoverra::titolocontrollo +
                             "|Siamo già a 200 periodi: non è possibile aggiungerne degli altri.");
-        QCOMPARE(list(), "200|" + last);
-
-        core::periodi().clear();
-        w = newWindow();
-        fillPeriods(*w, monthly(5));
-        bar(*w, "VScroll1")->setValue(191);
-        enterPeriod(*w, 10, last, 700);
-        bar(*w, "VScroll1")->setValue(1);
-        click(*w, "num(2)");
-        QCOMPARE(list() + " " + column(*w, "tas"), "7|" + last + " 3 3 3 3 3 3");
+        QCOMPARE(listEnd(), "200|" + last);
     }
 
-    // After a delete, a start date still waiting for its rate moves up beside
-    // no days and no results of the period that was there.
-    void deleteLeavesNoResultsBesideALoneStartDate() {
-        auto w = newWindow();
-        enterWithBars(*w, "01/01/01=10 01/01/02=10 01/07/02=5");
-        type(*w, "datfin", "31/12/02");
-        type(*w, "capiniz", "1000");
-        chooseType(*w, 1);
-        bar(*w, "VScroll1")->setValue(1);
-        bar(*w, "hscroll1(4)")->setValue(daysBefore("01/01/03"));
-        click(*w, "delriga(2)");
-        QCOMPARE(text(*w, "data1(3)") + "|" + text(*w, "tas(3)") + "|" + column(*w, "giorn") + "|" +
-                     text(*w, "interes(3)") + text(*w, "totint(3)") + text(*w, "capital(3)"),
-                 QString("01/01/03||545 184|"));
-    }
-
-    // Texts a bar cannot stand for arrive from files and tables: the row shows
-    // them as they are and never rewrites them. Exact ones take the bar's form.
+    // Texts from files and tables a bar cannot stand for are shown as they
+    // are, never rewritten; exact ones take the bar's form.
     void periodTextsFromOutside_data() {
         QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("shown"); // start and rate, in the list and in the row
+        QTest::addColumn<QString>("shown"); // start|rate, in the list and in the row
         // clang-format off
-        QTest::newRow("date too old, rate zero") << "01/01/1850=0,00" << "01/01/1850 0,00";
-        QTest::newRow("date after today, rate finer than the bar") << "01/01/29=2,555" << "01/01/29 2,555";
-        QTest::newRow("not a date, not a number") << "31/02/10=tre" << "31/02/10 tre";
-        QTest::newRow("exact") << "1/1/2010=4,00" << "01/01/10 4";
+        QTest::newRow("date too old, rate zero") << "01/01/1850=0,00" << "01/01/1850|0,00";
+        QTest::newRow("date after today, rate finer than the bar") << "01/01/29=2,555" << "01/01/29|2,555";
+        QTest::newRow("not a date, not a number") << "31/02/10=tre" << "31/02/10|tre";
+        QTest::newRow("exact") << "1/1/2010=4,00" << "01/01/10|4";
         // clang-format on
     }
     void periodTextsFromOutside() {
@@ -197,22 +157,20 @@ private slots:
         fillPeriods(*w, periodsOf("01/01/05=4 " + period));
         // Show the period in other rows too, so each bar is moved onto it.
         const auto scroll = [&] {
-            for (int v : {2, 1})
-                bar(*w, "VScroll1")->setValue(v);
+            bar(*w, "VScroll1")->setValue(2), bar(*w, "VScroll1")->setValue(1);
         };
         scroll();
         click(*w, "calcolare");
         chooseType(*w, 1);
         scroll();
         const core::PeriodSlot& slot = core::periodi().slot(2);
-        QCOMPARE(QString::fromStdString(slot.start + " " + slot.rate) + "|" + text(*w, "data1(2)") +
-                     " " + text(*w, "tas(2)"),
+        QCOMPARE(QString::fromStdString(slot.start + "|" + slot.rate) + "|" +
+                     texts(*w, "data1(2) tas(2)"),
                  shown + "|" + shown);
     }
 
-    // 160 periods, two a year from 1940: splitting at every 1 January would
-    // need 239 periods. The user is told, the list stays as it was, and the
-    // view ends on the last ten periods.
+    // 160 periods from 1940 would need 239 split at each 1 January: the user
+    // is told, the list stays, the view ends on the last ten periods.
     void yearSplitBeyond200PeriodsIsRefused() {
         auto w = newWindow();
         QString periods;
@@ -222,67 +180,45 @@ private slots:
         type(*w, "capiniz", "1000");
         expectBox();
         chooseType(*w, 2);
-        QCOMPARE(QString::number(core::periodi().numperiodi) + " " + text(*w, "num(1)"),
-                 QString("160 151"));
+        QCOMPARE(listEnd() + text(*w, "num(1)"), QString("160|151"));
         QVERIFY2(box().startsWith("48|" + ModFenoverra::titolocontrollo + "|") &&
                      box().contains(" 239 ") && box().contains("non sarà corretto"),
                  qPrintable(box()));
-        QVERIFY(w->risultaticorrenti() && !text(*w, "capital(10)").isEmpty() &&
-                findControl<QProgressBar>(w.get(), "ProgressBar1")->isHidden());
+        QVERIFY(w->risultaticorrenti() && !text(*w, "capital(10)").isEmpty());
     }
 
-    // The worked examples, entered as a user enters them, the capital typed
-    // last; with no type chosen the capital computes on its own. A start
-    // date without rate in slot 200 leaves the year split room. A rate changed
-    // leaves the results out of date until "&calcola", which the final-date
-    // bar presses too, making both passes when both types are chosen.
-    void workedExamples_data() {
-        QTest::addColumn<QString>("periods");
-        QTest::addColumn<QString>("fields");     // final date|capital
-        QTest::addColumn<int>("calculation");    // 0: none chosen
-        QTest::addColumn<QString>("finalByBar"); // the top row, the last period, at 5 first
-        QTest::addColumn<QString>("sums"); // capitales|capitalec|differ|periods|start in slot 200
-        const QString twoYears = "01/01/01=10 01/01/02=10";
+    // Steps as a user takes them, then what the window shows and the list
+    // holds. A new window computes simple interest up to today. The capital
+    // typed last, with no type chosen, computes on its own. A rate changed
+    // leaves the results out of date until the final-date bar presses
+    // "&calcola", making both passes when both types are chosen.
+    void steps_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");    // controls; "data1*": the column
+        QTest::addColumn<QString>("expected"); // shown|periods|start in slot 200, notes
+        const QString five = "01/01/01=1 01/01/02=2 01/01/03=3 01/01/04=4 01/01/05=5";
+        const QString rows = "data1* tas* giorn* capital*", sums = "capitales capitalec differ";
+        const QString twoYears = "01/01/01=10 01/01/02=10 datfin:31/12/02 capiniz:1000";
         // clang-format off
-        QTest::newRow("one year") << "01/01/01=10" << "31/12/01|1000" << 1 << "" << "1099,73|||1|";
-        QTest::newRow("capital typed") << "01/01/01=10" << "31/12/01|2000" << 0 << "" << "2199,45|||1|";
-        QTest::newRow("two years both") << twoYears << "31/12/02|1000" << 3 << "" << "1199,73|1209,7|9,97|2|";
-        QTest::newRow("two years both, rate and final date moved") << twoYears << "31/12/02|1000" << 3 << "30/12/02" << "1149,59|1154,57|4,98|2|";
-        QTest::newRow("mid-year period not compounded") << twoYears + " 01/07/02=5" << "31/12/02|1000" << 2 << "" << "|1179,47||3|";
-        QTest::newRow("split beside a start date in slot 200") << "15/06/00=10 15/03/02=5 ~01/01/20" << "31/12/02|1000" << 2 << "" << "|1223,17||4|01/01/20";
+        QTest::newRow("insert") << five + " +3" << rows << "01/01/01 01/01/02 01/01/03 01/01/03 01/01/04 01/01/05|1 2 3 3 4 5|364 365 0 365 366 8012||6|";
+        QTest::newRow("delete") << five + " -2" << rows << "01/01/01 01/01/03 01/01/04 01/01/05|1 3 4 5|729 365 366 8012||4|";
+        QTest::newRow("start date back twice") << five + " <1 <1" << rows << "02/01/99 01/01/02 01/01/03 01/01/04 01/01/05|1 2 3 4 5|1094 365 365 366 8012||5|";
+        QTest::newRow("insert beside a start date in slot 200") << five + " ~01/01/20 +2" << rows << "01/01/01 01/01/02 01/01/02 01/01/03 01/01/04 01/01/05|1 2 2 3 4 5|364 0 365 365 366 8012||6|01/01/20";
+        QTest::newRow("a start date moved up by a delete shows no results") << "01/01/01=10 01/01/02=10 01/07/02=5 datfin:31/12/02 capiniz:1000 type:1 01/01/03= -2" << rows << "01/01/01 01/07/02 01/01/03|10 5|545 184|1099,73 1149,32|2|";
+        QTest::newRow("capital typed") << "01/01/01=10 datfin:31/12/01 capiniz:2000 ?" << sums << "2199,45|||1| attuali";
+        QTest::newRow("two years both, rate and final date moved") << twoYears + " type:3 scrollatassi(1):500 ? scrollafinale:30/12/02 ?" << "datfin " + sums << "30/12/02|1149,59|1154,57|4,98|2| scaduti attuali";
+        QTest::newRow("mid-year period not compounded") << "01/01/01=10 01/01/02=10 01/07/02=5 datfin:31/12/02 capiniz:1000 type:2 ?" << sums << "|1179,47||3| attuali";
+        QTest::newRow("split beside a start date in slot 200") << "15/06/00=10 15/03/02=5 ~01/01/20 datfin:31/12/02 capiniz:1000 type:2 ?" << sums << "|1223,17||4|01/01/20 attuali";
         // clang-format on
     }
-    void workedExamples() {
-        QFETCH(QString, periods);
-        QFETCH(QString, fields);
-        QFETCH(int, calculation);
-        QFETCH(QString, finalByBar);
-        QFETCH(QString, sums);
+    void steps() {
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        QFETCH(QString, expected);
         auto w = newWindow();
-        enterWithBars(*w, periods);
-        type(*w, "datfin", fields.section('|', 0, 0));
-        type(*w, "capiniz", fields.section('|', 1));
-        if (calculation) chooseType(*w, calculation);
-        if (!finalByBar.isEmpty()) {
-            bar(*w, "scrollatassi(1)")->setValue(500);
-            QVERIFY(!w->risultaticorrenti());
-            bar(*w, "scrollafinale")->setValue(daysBefore(finalByBar));
-            QCOMPARE(text(*w, "datfin"), finalByBar);
-        }
-        QCOMPARE(text(*w, "capitales") + "|" + text(*w, "capitalec") + "|" + text(*w, "differ") +
-                     QString("|%1|").arg(core::periodi().numperiodi) +
-                     core::periodi().slot(200).start.c_str(),
-                 sums);
-        QVERIFY(w->risultaticorrenti());
-    }
-
-    // Reactions run only on a real change: that is what ends the chains.
-    void captionChangeIsSignalledOnce() {
-        CaptionLabel label;
-        QSignalSpy spy(&label, &CaptionLabel::captionChanged);
-        for (const char* caption : {"01/01/01", "01/01/01", ""})
-            label.setCaption(caption);
-        QCOMPARE(spy.count(), 2);
+        QCOMPARE(text(*w, "datfin") + QString::number(w->tipocalcolo()), QString("08/12/261"));
+        const QString notes = take(*w, steps);
+        QCOMPARE(texts(*w, shown) + "|" + listEnd() + notes, expected);
     }
 };
 
