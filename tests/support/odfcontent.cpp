@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QXmlStreamReader>
 
-namespace OdfContent {
+namespace {
 
 QString contentXml(const QString& odtFile) {
     QProcess unzip;
@@ -15,6 +15,10 @@ QString contentXml(const QString& odtFile) {
     unzip.waitForFinished(30000);
     return QString::fromUtf8(unzip.readAllStandardOutput());
 }
+
+} // namespace
+
+namespace OdfContent {
 
 QList<Paragraph> paragraphs(const QString& odtFile) {
     // The automatic styles come before the body: one pass reads both.

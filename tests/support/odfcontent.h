@@ -8,8 +8,6 @@
 
 namespace OdfContent {
 
-QString contentXml(const QString& odtFile);
-
 struct Paragraph {
     // Spaces written as <text:s/> expanded, zero-width spaces dropped, and in
     // a table cell without the no-break space that pads each end.

@@ -86,13 +86,3 @@ QString tableRow(const WordTable* table, int row) {
         cells << table->cellText(row, column);
     return cells.join('|');
 }
-
-QString cellFormats(const WordTable* table, int row) {
-    QStringList cells;
-    for (int column = 0; column < table->Columns(); ++column) {
-        const QTextCursor cell = table->textTable()->cellAt(row - 1, column).firstCursorPosition();
-        cells << QString::number(cell.charFormat().fontPointSize()) +
-                     (cell.blockFormat().alignment() & Qt::AlignRight ? ">" : "");
-    }
-    return cells.join(' ');
-}

@@ -38,5 +38,3 @@ QString tempFile(const QTemporaryDir& dir, const QString& name, const QByteArray
 // paragraph's size is its mark's.
 QStringList paragraphsOf(const WordDocument* document);
 QString tableRow(const WordTable* table, int row); // the cells joined by "|"
-// Each cell's font size, followed by ">" when right-aligned, blank-separated.
-QString cellFormats(const WordTable* table, int row);
