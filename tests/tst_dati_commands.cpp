@@ -136,6 +136,13 @@ private slots:
             QCOMPARE(FormBackground::colour(WindowRegistry::show("tabella")), design);
         }
     }
+
+    // The bars are taller than the band the layout left for them: every
+    // control must still sit wholly below them, in both windows.
+    void controlsFitBelowTheBars() {
+        for (const char* name : {"dati", "tabella"})
+            QCOMPARE(controlsOutsideTheArea(*WindowRegistry::show(name)), QStringList());
+    }
 };
 
 QTEST_MAIN(TestDatiCommands)

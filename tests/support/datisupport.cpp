@@ -26,10 +26,6 @@ QString column(Dati& w, const char* name) {
     return cells.join(' ');
 }
 
-QString dateBefore(int days) {
-    return QString::fromStdString(core::dateText(core::addDays(kToday, -days)));
-}
-
 int daysBefore(const QString& dateText) {
     return core::difference(*core::parseDate(dateText.toStdString()), kToday);
 }

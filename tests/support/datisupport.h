@@ -23,7 +23,6 @@ std::unique_ptr<Dati> newWindow();
 // The ten row cells of a column, blank-separated, trailing empties dropped.
 QString column(Dati& w, const char* name);
 
-QString dateBefore(int days); // the date text `days` before today
 int daysBefore(const QString& dateText);
 
 // Types into a field key by key, after emptying it.
