@@ -4,6 +4,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Startup::start(app);
+    const Startup::Session session(app);
     return app.exec();
 }

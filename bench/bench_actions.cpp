@@ -8,12 +8,11 @@
 #include "support/tabellasupport.h"
 
 #include "core/interest.h"
-#include "core/sharedcalculation.h"
+#include "core/presets.h"
 #include "files/datafileio.h"
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"
 #include "platform/windowregistry.h"
-#include "ratetable/presets.h"
 #include "reports/documentreferences.h"
 #include "reports/wordprocessor.h"
 #include "shell/startup.h"
@@ -104,7 +103,8 @@ void BM_EnginePass(benchmark::State& state) {
     list.contaperiodi();
     for (auto _ : state) {
         core::FinalSums sums;
-        benchmark::DoNotOptimize(core::ricalcola(list, {core::Simple, "10000", "31/12/25"}, sums));
+        benchmark::DoNotOptimize(
+            core::ricalcola(list, {core::CalculationType::Simple, "10000", "31/12/25"}, sums));
     }
 }
 
@@ -132,8 +132,8 @@ void chooseType(benchmark::State& state, int type, const Periods& periods) {
         [&] {
             if (split) DatiTest::enterLong(*w, periods); // unsplit again
         },
-        [&] { w->sceglitipo(type); });
-    if (core::periodi().numperiodi != 200) state.SkipWithError("not 200 periods");
+        [&] { w->sceglitipo(static_cast<core::CalculationType>(type)); });
+    if (DatiTest::periods().numperiodi != 200) state.SkipWithError("not 200 periods");
 }
 void BM_TypeSimple(benchmark::State& state) {
     chooseType(state, 1, twoHundredMonths());
@@ -148,8 +148,14 @@ void BM_TypeBoth(benchmark::State& state) {
 
 void BM_Calcola(benchmark::State& state) {
     auto w = dataWindow();
+    QScrollBar* rate = bar(*w, "scrollatassi(3)");
     timed(
-        state, [&] { w->risultatiscaduti(); }, [&] { w->calcola(); });
+        state,
+        [&] { // a rate moved and back: the results are out of date
+            rate->setValue(rate->value() + 1);
+            rate->setValue(rate->value() - 1);
+        },
+        [&] { w->calcola(); });
     if (!w->risultaticorrenti()) state.SkipWithError("results not current");
 }
 
@@ -184,7 +190,7 @@ void BM_Insert(benchmark::State& state) {
             first = false;
         },
         [&] { click(*w, "num(5)"); });
-    if (core::periodi().numperiodi != 200) state.SkipWithError("not inserted");
+    if (DatiTest::periods().numperiodi != 200) state.SkipWithError("not inserted");
 }
 void BM_Delete(benchmark::State& state) {
     auto w = dataWindow();
@@ -196,7 +202,7 @@ void BM_Delete(benchmark::State& state) {
             first = false;
         },
         [&] { click(*w, "delriga(5)"); });
-    if (core::periodi().numperiodi != 199) state.SkipWithError("not deleted");
+    if (DatiTest::periods().numperiodi != 199) state.SkipWithError("not deleted");
 }
 
 void BM_Check(benchmark::State& state) {
@@ -220,10 +226,11 @@ void BM_OpenDataFile(benchmark::State& state) {
     auto w = dataWindow();
     QTemporaryDir dir;
     const QString file = dir.filePath("Fenoverra-dati-200");
-    if (!DataFileIO::write(file, w->contenuto()).isEmpty()) state.SkipWithError("cannot write");
+    if (!DataFileIO::write(file, w->dataFileContent()).isEmpty())
+        state.SkipWithError("cannot write");
     timed(
         state, [&] { CommonDialog::setNextFileName(file); }, [&] { w->apri(); });
-    if (core::periodi().numperiodi != 200) state.SkipWithError("file not loaded");
+    if (DatiTest::periods().numperiodi != 200) state.SkipWithError("file not loaded");
 }
 
 void BM_SaveDataFile(benchmark::State& state) {
@@ -249,12 +256,11 @@ void BM_PrintCalculation(benchmark::State& state) {
 
 Tabella& discountTable() {
     Tabella& w = TabellaTest::open();
-    w.ricaric(Presets::kTassiSconto);
+    w.ricaric(int(Presets::Choice::DiscountRates));
     return w;
 }
 
 void BM_OpenRateTable(benchmark::State& state) {
-    Startup::wireWindows();
     timed(
         state,
         [] {
@@ -280,15 +286,7 @@ void BM_CopyDiscountTable(benchmark::State& state) {
             MessageBox::setNextAnswer(MsgAnswer::Yes);
         },
         [&] { w.copias(1); });
-    if (core::periodi().numperiodi != 98) state.SkipWithError("not copied");
-    TabellaTest::closeWindows();
-}
-
-// Nothing to change: the lines already show their rows.
-void BM_Redisplay15Lines(benchmark::State& state) {
-    Tabella& w = discountTable();
-    timed(
-        state, [] {}, [&] { w.ridisegna(); });
+    if (DatiTest::periods().numperiodi != 98) state.SkipWithError("not copied");
     TabellaTest::closeWindows();
 }
 
@@ -340,7 +338,6 @@ const Action kActions[] = {
     {"tabella", "open the rate table (`tabella`)", 8, BM_OpenRateTable},
     {"tus", "\"&TUS\" (`ricaric(2)`)", 8, BM_Tus},
     {"copy", "copy of the 98-row table (`copias(1)`)", 50, BM_CopyDiscountTable},
-    {"redisplay", "redisplay of the 15 lines", 8, BM_Redisplay15Lines},
     {"tablescroll", "page of the rate table's `VScroll1`", 8, BM_RateTableScroll},
     {"tableprint", "print the rate table: build + write", 8, BM_PrintRateTable},
 };
@@ -386,7 +383,7 @@ void printTable(const Medians& medians) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    TestFixture::resetProgramState(kTestToday);
+    const TestFixture fixture;
     if (argc > 1 && qstrcmp(argv[1], "--list") == 0) {
         for (const Action& a : kActions)
             std::printf("%s\t%s\n", a.name, a.what);

@@ -22,7 +22,8 @@ void BM_CompoundPass200(benchmark::State& state) {
     core::PeriodList list = twoHundredYearlyPeriods();
     for (auto _ : state) {
         core::FinalSums sums;
-        const int n = core::ricalcola(list, {core::Both, "100000", "31/12/2026"}, sums);
+        const int n =
+            core::ricalcola(list, {core::CalculationType::Both, "100000", "31/12/2026"}, sums);
         benchmark::DoNotOptimize(n);
         benchmark::DoNotOptimize(sums);
     }

@@ -50,32 +50,34 @@ constexpr int kMostDecimals = 9; // beyond this a capital's decimals are noise o
 
 } // namespace
 
-int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
-              const CalculationHooks& hooks) {
-    if (hooks.passStarting) hooks.passStarting();
+bool passComputes(const PeriodSlot& slot, bool capitalIsNumber) {
+    if (slot.start.empty() || slot.end.empty()) return false;
+    if (slot.rate.empty() || !capitalIsNumber) return false;
+    return parseNumber(slot.rate) && slot.days;
+}
+
+int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums) {
     const auto initialCapital = parseNumber(input.capitalText);
     const int capitalDecimals = std::clamp(decimalsOf(input.capitalText), kCents, kMostDecimals);
+    const bool compounds = input.type != CalculationType::Simple;
     int computed = 0;
     for (int i = 1; i <= list.numperiodi; ++i) {
         deriveEndAndDays(list, i, input.finalDateText);
-        if (hooks.beforePeriod) hooks.beforePeriod(i);
         PeriodSlot& s = list.slot(i);
-        if (s.start.empty() || s.end.empty()) break;
-        if (s.rate.empty() || !initialCapital) break;
-        const auto rate = parseNumber(s.rate);
-        if (!rate || !s.days) break; // not a number, or dates that are not dates
+        if (!passComputes(s, initialCapital.has_value())) break;
 
         double capitalebase = *initialCapital;
-        if (input.type > 1 && i > 1 && s.start.compare(0, 5, "01/01") == 0) {
+        if (compounds && i > 1 && s.start.compare(0, 5, "01/01") == 0) {
             // Compounding at 1 January: the capital reached so far, as computed.
             if (auto previous = list.slot(i - 1).capital) capitalebase = *previous;
         }
-        s.interest = periodInterest(capitalebase, *rate, static_cast<double>(*s.days));
+        s.interest =
+            periodInterest(capitalebase, *parseNumber(s.rate), static_cast<double>(*s.days));
         s.total = toDecimals(*s.interest + list.slot(i - 1).total.value_or(0.0), kCents);
         s.capital = toDecimals(*s.total + *initialCapital, capitalDecimals);
 
         const std::string capitalText = numberText(*s.capital);
-        if (input.type == Simple) {
+        if (!compounds) {
             sums.capitales = capitalText;
         } else {
             sums.capitalec = capitalText;
@@ -87,7 +89,6 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums,
         }
         ++computed;
     }
-    if (hooks.passEnded) hooks.passEnded();
     return computed;
 }
 

@@ -32,7 +32,7 @@ void salvataggio(Dati& window) {
         if (!dialog.ShowSave(&window)) return;
         window.nomefile = dialog.FileName;
     }
-    const QString error = DataFileIO::write(window.nomefile, window.contenuto());
+    const QString error = DataFileIO::write(window.nomefile, window.dataFileContent());
     if (!error.isEmpty()) report(window, error);
 }
 
@@ -61,7 +61,7 @@ void apriFile(Dati& window, const QString& path) {
         return;
     }
     window.nomefile = path;
-    window.carica(*result.content);
+    window.loadDataFile(*result.content);
 }
 
 void salva(Dati& window) {

@@ -1,6 +1,5 @@
 #pragma once
 // The Data window `dati`: where a calculation is entered and its results read.
-// Constructing it performs the whole loading of the window.
 //
 // Parts, top to bottom (built in datilayout.cpp):
 //   - the menu bar and the toolbar `Toolbar1` (daticommands.cpp);
@@ -9,40 +8,25 @@
 //     `scrollafinale`, reference `riferimento`, calculation type
 //     `Option1(1..3)` in `Frame1`;
 //   - the final sums `capitales`, `capitalec`, `differ` and "&calcola";
-//   - the period table: headings and kRows rows (Riga) over the 200 slots of
-//     core::periodi(), scrolled by `VScroll1`; row r shows period
-//     primoperiodo_ + r - 1. Each row: number `num` (click inserts), X
+//   - the period table: headings and ten rows over the 200 period slots,
+//     scrolled by `VScroll1`. Each row: number `num` (click inserts), X
 //     `delriga`, start date `data1` with its bar `hscroll1`, end date `al`,
 //     rate `tas` with its bar `scrollatassi`, then days and the results;
 //   - `ProgressBar1`, the yellow guidance box `passo`, the buttons along the
 //     bottom.
 //
-// Chain of reactions. The row cells are CaptionLabels: a caption that really
-// changes emits captionChanged, and its reaction stores the caption in the
-// list (data1 the start date, al the end date, tas the rate and a recount).
-// A stored start date redraws the rows (mostraperiodi); drawing sets every
-// caption and bar again from the list, and a bar the drawing moves runs its
-// reaction as a user's move would (new caption, a reminder in `passo`,
-// results out of date). The chain ends because drawing puts back what is
-// already there, and an unchanged caption emits nothing.
-//
-// Drawing-depth guard. `disegno_` counts the drawings under way. A start date
-// stored while a drawing runs does not start a nested one (it would only
-// repeat the rows the outer drawing goes through anyway): it sets
-// `guidaInSospeso_`, and the outermost drawing runs aggiornaguida when it
-// ends, after every bar it moved has left its reminder, which is the order
-// the guidance would have had.
-//
-// Calculation. The engine runs the sequence (core/calculationsequence.h) on
-// the capital, final date and final sums shown; the window's hooks update
-// the guidance at each pass, draw the rows from the period being computed
-// and step the progress bar. Painting is frozen meanwhile and the sums are
-// shown at the end (calcolaSulleSomme).
+// How data flows. Everything the window shows is held by the calculation
+// model (core::Calculation, in the program's context): the header, the
+// periods and their results, the sums, whether the results are current,
+// the guidance, the page of rows and where every bar stands. A user's
+// gesture goes from the control to one method of the model (setCapital,
+// moveRateBar, chooseType...), which does all the gesture means, the
+// calculation included; then draw() shows the model once, with the
+// controls' signals blocked so that nothing drawn comes back as a gesture.
+// Nothing else writes into the model.
 
-#include "core/date.h"
-#include "core/interest.h"
+#include "core/calculation.h"
 #include "datawindow/datacheck.h"
-#include "datawindow/periodtexts.h"
 #include "files/format/datafile.h"
 #include "platform/calculationwindow.h"
 #include "platform/clsresize.h"
@@ -50,9 +34,9 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <vector>
 
-class CaptionLabel;
+class ClickableLabel;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -60,39 +44,33 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+struct ProgramContext;
 
 class Dati : public QWidget, public CalculationWindow {
     Q_OBJECT
 public:
-    explicit Dati(QWidget* parent = nullptr);
+    explicit Dati(ProgramContext& context, QWidget* parent = nullptr);
     ~Dati() override;
 
-    static constexpr int kRows = 10;
+    static constexpr int kRows = core::Calculation::kRows;
 
-    // Draws the ten rows from the period list.
-    void mostraperiodi();
-    // Puts the guidance for the next step into the yellow box.
-    void aggiornaguida();
-    void risultatiattuali();
-    void risultatiscaduti();
-    // The results count as current while the first row's capital is enabled.
-    bool risultaticorrenti() const;
-    void evidenzianumeri();
-    // One pass for calculation type `tipo`, drawing the rows as it goes.
-    void ricalcola(int tipo);
+    const core::Calculation& calculation() const { return model_; }
+    // The results count as current while their labels are enabled.
+    bool risultaticorrenti() const { return model_.resultsCurrent(); }
+    core::CalculationType tipocalcolo() const { return model_.type(); }
 
-    int tipocalcolo() const { return tipocalcolo_; }
+    // What a data file holds, taken from the calculation.
+    fileformat::DataFileContent dataFileContent() const;
+    // A data file's content put into the (cleared) window and computed.
+    void loadDataFile(const fileformat::DataFileContent& content);
+    // Rows of a rate table copied in as the calculation's periods.
+    void copyRates(const std::vector<core::TableRow>& rows) override;
+    // Periods written into slots 1.. as they are and the rows drawn: how
+    // tools and tests build a calculation without moving bars.
+    void enterPeriods(const std::vector<core::TableRow>& rows);
 
-    QString datfinText() const override;
-    void setDatfinText(const QString& text) override;
-    QString capinizText() const override;
-    void setCapinizText(const QString& text) override;
-    void mostraPagina(int first) override;
-
-    // What a data file holds, taken from the window.
-    fileformat::DataFileContent contenuto() const;
-    // Puts a data file's content into the (cleared) window and computes it.
-    void carica(const fileformat::DataFileContent& content);
+    // The guidance box during a print, and back after it.
+    void showGuidance(core::Guidance guidance);
 
     // The window's one common dialog and its current data file name.
     CommonDialog& dialogo() { return dialogo_; }
@@ -100,14 +78,16 @@ public:
 
 public slots:
     // The "&calcola" button.
-    void calcola() override;
+    void calcola();
     // Selects Option1(tipo) and runs its reaction, as a click does.
-    void sceglitipo(int tipo) override;
+    void sceglitipo(core::CalculationType tipo);
+    // Runs type 1, as printing does for both types, leaving Option1 as it is.
+    void calcolaSemplice();
     // The data check; returns whether the data passed. Silent: a message
     // only when it fails.
     bool controlla(DataCheck::Mode mode = DataCheck::Mode::Report);
     // Empties every field, the period list and the results.
-    void cancella() override;
+    void cancella();
     void apri();
     void salva();
     // The calculation report (CalculationPrint).
@@ -128,18 +108,18 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    struct Riga {
-        CaptionLabel* num = nullptr;
-        QPushButton* delriga = nullptr;
-        CaptionLabel* data1 = nullptr;
-        QScrollBar* hscroll1 = nullptr;
-        CaptionLabel* al = nullptr;
-        CaptionLabel* tas = nullptr;
-        QScrollBar* scrollatassi = nullptr;
-        CaptionLabel* giorn = nullptr;
-        CaptionLabel* interes = nullptr;
-        CaptionLabel* totint = nullptr;
-        CaptionLabel* capital = nullptr;
+    struct Row {
+        ClickableLabel* number = nullptr;
+        QPushButton* deleteButton = nullptr;
+        ClickableLabel* start = nullptr;
+        QScrollBar* startDateBar = nullptr;
+        ClickableLabel* end = nullptr;
+        ClickableLabel* rate = nullptr;
+        QScrollBar* rateBar = nullptr;
+        ClickableLabel* days = nullptr;
+        ClickableLabel* interest = nullptr;
+        ClickableLabel* total = nullptr;
+        ClickableLabel* capital = nullptr;
     };
 
     void costruisci();
@@ -147,69 +127,43 @@ private:
     void costruisciPulsanti();
     // The menu bar and the toolbar (daticommands.cpp).
     void costruisciComandi();
-    void collega();
-    void collegaRiga(int r);
+    void connectControls();
+    void connectRow(int r);
 
-    // Reactions.
-    void capinizCambiato();
-    void datfinCambiato(const QString& text);
-    void scrollafinaleCambiato(int value);
-    void monetaCambiata();
-    void data1Cambiato(int r, const QString& caption);
-    void data1Cliccato(int r);
-    // A start date moved by its bar or its click: results out of date.
-    void dataInizialeSpostata(int r, core::Date date);
-    void alCambiato(int r, const QString& caption);
-    void tasCambiato(int r, const QString& caption);
-    void hscroll1Cambiato(int r, int value);
-    void scrollatassiCambiato(int r, int value);
-    void numCliccato(int r);
-    void numSorvolato(int r);
-    void delrigaCliccato(int r);
-    void tipoScelto(int tipo);
+    // A gesture's outcome: the window drawn once, then what the user must be told.
+    void present(const core::Changes& changes);
+    void tell(const core::Changes& changes);
+    // Long work (a calculation over more than a page) under the hourglass
+    // and the progress bar.
+    template <typename Work> void longWork(Work work);
+    void draw(bool rowsDrawn);
+    void drawRow(int r);
+    void drawResultsState();
+    void highlightNumbers();
+    void highlightNumber(int r);
 
-    void abilitaRisultati(bool attuali);
-    int periodoDellaRiga(int r) const;
-    void disegnaRiga(int r, int k);
-    core::PassInput datiDelCalcolo(int tipo) const;
-    // Drawing the rows and stepping the progress bar while the engine works.
-    core::CalculationHooks agganci();
-    // Runs the engine on the final sums shown and shows them afterwards,
-    // painting the window once at the end.
-    void calcolaSulleSomme(const std::function<void(core::FinalSums&)>& calcolo);
-    void mostraUltimiPeriodi(); // the last ten, when there are more
-    void avanzaProgresso();
-    void nascondiProgresso();
-    void mostraPeriodoInPrima(int k);
-    void avvisaDivisioneRifiutata(int needed);
-
-    // The period shown in the first row (1..191), taken from VScroll1 each
-    // time the rows are drawn; the rows' reactions find their period by it.
-    int primoperiodo_ = 1;
-    // Depth of row drawing under way, and a guidance update it owes.
-    int disegno_ = 0;
-    bool guidaInSospeso_ = false;
-
-    PeriodTexts testi_;
-    std::string datfinTesto_; // the final date as the engine reads it
+    ProgramContext& context_;
+    core::Calculation& model_;
     clsResize resize_;
     CommonDialog dialogo_;
-    int tipocalcolo_ = 1;
+    bool resultsShownCurrent_ = true;
+    // What draw() blocks: every control whose change is a gesture.
+    std::vector<QObject*> inputs_;
 
     QLineEdit* capiniz_ = nullptr;
     QComboBox* moneta_ = nullptr;
-    std::array<CaptionLabel*, 4> eur_{};
+    std::array<ClickableLabel*, 4> eur_{};
     QLineEdit* datfin_ = nullptr;
     QScrollBar* scrollafinale_ = nullptr;
     QLineEdit* riferimento_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     std::array<QRadioButton*, 4> option1_{};
-    CaptionLabel* capitales_ = nullptr;
-    CaptionLabel* capitalec_ = nullptr;
-    CaptionLabel* differ_ = nullptr;
+    ClickableLabel* capitales_ = nullptr;
+    ClickableLabel* capitalec_ = nullptr;
+    ClickableLabel* differ_ = nullptr;
     QPushButton* calcolare_ = nullptr;
-    CaptionLabel* passo_ = nullptr;
+    ClickableLabel* passo_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
-    std::array<Riga, kRows + 1> righe_{};
+    std::array<Row, kRows + 1> rows_{};
 };

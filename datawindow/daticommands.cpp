@@ -6,6 +6,7 @@
 #include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/windowregistry.h"
 
 using CommandBars::MenuEntry;
@@ -34,7 +35,7 @@ void Dati::costruisciComandi() {
              separatore,
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
              separatore,
-             {"usci", "Es&ci", [] { ModFenoverra::confermauscita(); }, Keys::esci},
+             {"usci", "Es&ci", [this] { context_.confermauscita(); }, Keys::esci},
          }},
         {"modif",
          "&Modifica",
@@ -67,7 +68,8 @@ void Dati::costruisciComandi() {
 }
 
 void Dati::toolbar1(int position) {
-    if (CommandBars::runSharedToolbarCommand(position)) return;
+    if (CommandBars::runSharedToolbarCommand(position, [this] { context_.confermauscita(); }))
+        return;
     switch (position) {
     case 1:
         apri();

@@ -1,6 +1,6 @@
 // The controls of the Data window and their designed places, in twips.
 #include "datawindow/dati.h"
-#include "platform/captionlabel.h"
+#include "platform/clickablelabel.h"
 #include "platform/scrollbars.h"
 
 #include "core/periodlist.h"
@@ -8,6 +8,7 @@
 #include "platform/formbackground.h"
 #include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/programresources.h"
 #include "platform/windowregistry.h"
 
@@ -71,9 +72,9 @@ QLabel* heading(QWidget* form, const char* name, const QString& caption, const Q
     return label;
 }
 
-CaptionLabel* cell(QWidget* form, const QString& name, const Column& c, int top,
-                   const QColor& background, Qt::Alignment align) {
-    auto* label = new CaptionLabel(form);
+ClickableLabel* cell(QWidget* form, const QString& name, const Column& c, int top,
+                     const QColor& background, Qt::Alignment align) {
+    auto* label = new ClickableLabel(form);
     label->setObjectName(name);
     label->setFrameShape(QFrame::Box);
     label->setAlignment(align | Qt::AlignVCenter);
@@ -135,7 +136,7 @@ void Dati::costruisci() {
         const char* caption;
         const char* tip;
         const char* name;
-        CaptionLabel** target;
+        ClickableLabel** target;
     };
     const Sum sums[] = {
         {"Label1", "Somma finale ad interessi semplici", "somma comprensiva degli interessi",
@@ -149,7 +150,7 @@ void Dati::costruisci() {
         const int top = 1590 + i * 285;
         heading(this, sums[i].labelName, sums[i].caption, sums[i].tip, 120, top, 3480,
                 Qt::AlignRight);
-        auto* sum = new CaptionLabel(this);
+        auto* sum = new ClickableLabel(this);
         sum->setObjectName(sums[i].name);
         sum->setFrameShape(QFrame::Box);
         sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -209,7 +210,7 @@ void Dati::costruisci() {
     }
     const Column money[] = {{}, kInteres, kTotint, kCapital};
     for (int i = 1; i <= 3; ++i) {
-        eur_[i] = new CaptionLabel(this);
+        eur_[i] = new ClickableLabel(this);
         eur_[i]->setObjectName(indexed("eur", i));
         eur_[i]->setAlignment(Qt::AlignCenter);
         place(eur_[i], money[i].left, kUnitTop, money[i].width, 240);
@@ -232,7 +233,7 @@ void Dati::costruisci() {
     progressBar1_->hide();
     place(progressBar1_, 120, 5700, 9350, 165);
 
-    passo_ = new CaptionLabel(this);
+    passo_ = new ClickableLabel(this);
     passo_->setObjectName("passo");
     passo_->setToolTip("indicazioni sulla corretta procedura di immissione dei dati");
     passo_->setFrameShape(QFrame::Box);
@@ -253,32 +254,32 @@ void Dati::costruisciRighe() {
     const QIcon cross = ProgramResources::icon("elimina-riga");
     for (int r = 1; r <= kRows; ++r) {
         const int top = kFirstRowTop + (r - 1) * kRowPitch;
-        Riga& row = righe_[r];
-        row.num = cell(this, indexed("num", r), kNum, top, kCyan, Qt::AlignCenter);
-        row.num->setCursor(Qt::PointingHandCursor);
+        Row& row = rows_[r];
+        row.number = cell(this, indexed("num", r), kNum, top, kCyan, Qt::AlignCenter);
+        row.number->setCursor(Qt::PointingHandCursor);
 
-        row.delriga = new QPushButton(this);
-        row.delriga->setObjectName(indexed("delriga", r));
-        row.delriga->setIcon(cross);
-        row.delriga->setFocusPolicy(Qt::NoFocus);
-        place(row.delriga, kDelriga.left, top, kDelriga.width, kRowHeight);
+        row.deleteButton = new QPushButton(this);
+        row.deleteButton->setObjectName(indexed("delriga", r));
+        row.deleteButton->setIcon(cross);
+        row.deleteButton->setFocusPolicy(Qt::NoFocus);
+        place(row.deleteButton, kDelriga.left, top, kDelriga.width, kRowHeight);
 
-        row.data1 = cell(this, indexed("data1", r), kData1, top, kWhite, Qt::AlignCenter);
-        row.hscroll1 = new QScrollBar(this);
-        row.hscroll1->setObjectName(indexed("hscroll1", r));
-        ScrollBars::setUpDateBar(row.hscroll1, core::kStartDateBar);
-        place(row.hscroll1, kHscroll1.left, top, kHscroll1.width, kRowHeight);
+        row.start = cell(this, indexed("data1", r), kData1, top, kWhite, Qt::AlignCenter);
+        row.startDateBar = new QScrollBar(this);
+        row.startDateBar->setObjectName(indexed("hscroll1", r));
+        ScrollBars::setUpDateBar(row.startDateBar, core::kStartDateBar);
+        place(row.startDateBar, kHscroll1.left, top, kHscroll1.width, kRowHeight);
 
-        row.al = cell(this, indexed("al", r), kAl, top, kYellow, Qt::AlignCenter);
-        row.tas = cell(this, indexed("tas", r), kTas, top, kWhite, Qt::AlignRight);
-        row.scrollatassi = new QScrollBar(this);
-        row.scrollatassi->setObjectName(indexed("scrollatassi", r));
-        ScrollBars::setUpRateBar(row.scrollatassi);
-        place(row.scrollatassi, kScrollatassi.left, top, kScrollatassi.width, kRowHeight);
+        row.end = cell(this, indexed("al", r), kAl, top, kYellow, Qt::AlignCenter);
+        row.rate = cell(this, indexed("tas", r), kTas, top, kWhite, Qt::AlignRight);
+        row.rateBar = new QScrollBar(this);
+        row.rateBar->setObjectName(indexed("scrollatassi", r));
+        ScrollBars::setUpRateBar(row.rateBar);
+        place(row.rateBar, kScrollatassi.left, top, kScrollatassi.width, kRowHeight);
 
-        row.giorn = cell(this, indexed("giorn", r), kGiorn, top, kCyan, Qt::AlignRight);
-        row.interes = cell(this, indexed("interes", r), kInteres, top, kCyan, Qt::AlignRight);
-        row.totint = cell(this, indexed("totint", r), kTotint, top, kCyan, Qt::AlignRight);
+        row.days = cell(this, indexed("giorn", r), kGiorn, top, kCyan, Qt::AlignRight);
+        row.interest = cell(this, indexed("interes", r), kInteres, top, kCyan, Qt::AlignRight);
+        row.total = cell(this, indexed("totint", r), kTotint, top, kCyan, Qt::AlignRight);
         row.capital = cell(this, indexed("capital", r), kCapital, top, kCyan, Qt::AlignRight);
     }
 }
@@ -301,7 +302,7 @@ void Dati::costruisciPulsanti() {
         {"disconto", "&Tabella tassi", "cliccare per visualizzare la finestra Tabella tassi", 6660,
          1300, [] { WindowRegistry::show("tabella"); }},
         {"esco", "&USCITA", "cliccare per uscire da Fenoverra", 8080, 1400,
-         [] { ModFenoverra::confermauscita(); }},
+         [this] { context_.confermauscita(); }},
     };
     for (const Pulsante& p : pulsanti) {
         auto* button = new QPushButton(p.caption, this);
@@ -312,15 +313,15 @@ void Dati::costruisciPulsanti() {
     }
 }
 
-// Highlight of the row numbers.
-void Dati::evidenzianumeri() {
+// The row number under the mouse is yellow, the others cyan.
+void Dati::highlightNumbers() {
     for (int r = 1; r <= kRows; ++r) {
-        CaptionLabel* num = righe_[r].num;
-        if (num->palette().color(QPalette::Window) != kCyan) paint(num, kCyan, kBlack);
+        ClickableLabel* number = rows_[r].number;
+        if (number->palette().color(QPalette::Window) != kCyan) paint(number, kCyan, kBlack);
     }
 }
 
-void Dati::numSorvolato(int r) {
-    evidenzianumeri();
-    paint(righe_[r].num, kYellow, kBlack);
+void Dati::highlightNumber(int r) {
+    highlightNumbers();
+    paint(rows_[r].number, kYellow, kBlack);
 }

@@ -61,7 +61,8 @@ informa::informa(QWidget* parent) : QWidget(parent) {
     label(this, "Label2", descrizione, HelpFonts::sansSerif(9.75), 1050, 330);
     line(this, "Line1", 1500);
     label(this, "Label5", QStringLiteral("per sistemi Windows a 32 bit "), font(), 1680, 270);
-    label(this, "Label6", versionLine(versione, datarilascio, datacompilazione), font(), 1980, 270);
+    label(this, "Label6", versionLine(versione, datarilascio, datacompilazione()), font(), 1980,
+          270);
     line(this, "Line2", 2520);
     line(this, "Line3", 2580);
 

@@ -4,6 +4,7 @@
 #include "help/helppage.h"
 #include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/twips.h"
 #include "platform/windowregistry.h"
 #include "reports/guidedocument.h"
@@ -53,8 +54,8 @@ void setBold(QLabel* label, bool bold) {
 
 } // namespace
 
-Sommario::Sommario(QWidget* parent)
-    : QWidget(parent), guideDirectory_(QCoreApplication::applicationDirPath()) {
+Sommario::Sommario(ProgramContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), guideDirectory_(QCoreApplication::applicationDirPath()) {
     setObjectName(QStringLiteral("sommario"));
     setWindowTitle(QStringLiteral("Fenoverra: guida in linea"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -113,7 +114,7 @@ void Sommario::costruisci() {
          [this] { scriviguida(); }},
         {"cmdchiudi", "&Chiudi", "cliccare per chiudere la finestra", [this] { hide(); }},
         {"Command1", "&USCITA", "cliccare per uscire da Fenoverra",
-         [] { ModFenoverra::confermauscita(); }},
+         [this] { context_.confermauscita(); }},
     };
     constexpr int width = 1140;
     constexpr int gap = 90;

@@ -16,13 +16,14 @@
 
 class QLabel;
 class QPushButton;
+struct ProgramContext;
 
 class Sommario : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTopics = 7;
 
-    explicit Sommario(QWidget* parent = nullptr);
+    explicit Sommario(ProgramContext& context, QWidget* parent = nullptr);
 
     // The window a topic opens; any index outside the list opens the quick manual.
     static QString topicWindow(int index);
@@ -44,6 +45,7 @@ protected:
 private:
     void costruisci();
 
+    ProgramContext& context_;
     clsResize resize_;
     QString guideDirectory_;
     std::array<QLabel*, kTopics + 1> lbl_{};

@@ -128,7 +128,7 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
     return bar;
 }
 
-bool runSharedToolbarCommand(int position) {
+bool runSharedToolbarCommand(int position, const std::function<void()>& exit) {
     switch (position) {
     case 7:
         WindowRegistry::show(QStringLiteral("tabella"));
@@ -143,7 +143,7 @@ bool runSharedToolbarCommand(int position) {
         WindowRegistry::show(QStringLiteral("informa"));
         return true;
     case 17:
-        ModFenoverra::confermauscita();
+        exit();
         return true;
     default:
         return false;

@@ -74,7 +74,7 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
 // Runs what a position of that toolbar does the same in either window:
 // another window (7, 11, 12, 13) or the exit (17). False for the positions
 // each window answers itself.
-bool runSharedToolbarCommand(int position);
+bool runSharedToolbarCommand(int position, const std::function<void()>& exit);
 
 // Tooltips of the 17 positions, empty for separators.
 QStringList windowToolbarTooltips();

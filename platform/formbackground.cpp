@@ -12,8 +12,6 @@ namespace FormBackground {
 
 namespace {
 
-QColor chosenColour;
-
 const char* const kColourProperty = "BackColor";
 
 // Paints the form's colour before the form paints itself; its children are
@@ -49,17 +47,8 @@ void setColour(QWidget* form, const QColor& colour) {
 bool chooseWithDialog(QWidget* form, CommonDialog& dialog) {
     dialog.DialogTitle = ModFenoverra::nomeprogramma + QStringLiteral(": colore di sfondo");
     if (!dialog.ShowColor(form)) return false;
-    chosenColour = dialog.Color;
     setColour(form, dialog.Color);
     return true;
-}
-
-QColor chosen() {
-    return chosenColour;
-}
-
-void forgetChosen() {
-    chosenColour = QColor();
 }
 
 } // namespace FormBackground

@@ -25,10 +25,4 @@ void setColour(QWidget* form, const QColor& colour);
 // background. False, and nothing changed, when the dialog is cancelled.
 bool chooseWithDialog(QWidget* form, CommonDialog& dialog);
 
-// The colour last taken from a colour dialog by either window in this run;
-// invalid until one is.
-QColor chosen();
-// Back to the state at start-up (tests).
-void forgetChosen();
-
 } // namespace FormBackground

@@ -1,34 +1,29 @@
 #pragma once
-// Program-wide values and message titles read by every window, and the exit
-// command every window offers.
-//
-// What the exit does (unload every window, show the closing screen) knows
-// the windows, so it lives in the shell, which installs it at start-up; the
-// windows only reach it through confermauscita() here.
+// The program's own values and the titles of its messages, the same in
+// every window for the whole run.
 
 #include <QString>
-#include <functional>
 
 namespace ModFenoverra {
 
-extern QString nomeprogramma;
-extern QString descrizione;
-extern QString versione;
-extern QString datarilascio;     // gg/mm/aaaa
-extern QString datacompilazione; // ggmmaa
-extern QString titolocontrollo;
-extern QString titoloaiuto;
-extern QString titoloelimina;
+inline const QString nomeprogramma = QStringLiteral("Fenoverra");
+inline const QString descrizione = QStringLiteral("calcolo di interessi semplici e composti");
+inline const QString versione = QStringLiteral("1.0");
+inline const QString datarilascio = QStringLiteral("07/12/2026"); // gg/mm/aaaa
+// ggmmaa, stamped when the program is built.
+QString datacompilazione();
 
-void impostavalori();
-void impostatesti();
+// The title of every check, row, copy and print message.
+inline const QString titolocontrollo =
+    nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
+inline const QString titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
+// The title of the dialogs that choose a file to delete.
+inline const QString titoloelimina =
+    QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
 
-// The program's name, also before impostatesti has run: the title of
-// message boxes that have none of their own.
-QString programTitle();
-
-// The exit command: runs the handler the shell installed (nothing without one).
-void confermauscita();
-void setExitHandler(std::function<void()> handler);
+// The title of message boxes that have none of their own.
+inline QString programTitle() {
+    return nomeprogramma;
+}
 
 } // namespace ModFenoverra

@@ -1,16 +1,14 @@
 #include "ratetable/tabella.h"
 
-#include "core/date.h"
-#include "core/numbertext.h"
-#include "core/scrollbardate.h"
-#include "platform/captionlabel.h"
+#include "platform/clickablelabel.h"
 #include "platform/clock.h"
 #include "platform/formcontrols.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/scrollbars.h"
+#include "platform/signalsblocked.h"
 #include "platform/twips.h"
-#include "ratetable/presets.h"
 #include "ratetable/tablefilecommands.h"
 #include "reports/ratetablereport.h"
 
@@ -33,34 +31,60 @@ QString shownTitle(QString titolo) {
     return titolo;
 }
 
+const QString kGuidance =
+    "Prelevare i dati dall'archivio o scegliere una tabella preimpostata tramite i pulsanti "
+    "posti sulla destra, oppure digitare nuovi dati.";
+
 } // namespace
 
-Tabella::Tabella(QWidget* parent) : QWidget(parent) {
+Tabella::Tabella(ProgramContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), model_(context.rateTable) {
     setObjectName("tabella");
     setWindowTitle("Fenoverra: tabella dei tassi");
     setAttribute(Qt::WA_DeleteOnClose);
     costruisci();
-    collega();
+    connectControls();
     resize_.setSourceForm(this);
-    carica();
+    resetSize();
+    model_.openWindow(Clock::today());
+    draw();
 }
 
 Tabella::~Tabella() = default;
 
-void Tabella::collega() {
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this] { ridisegna(); });
+void Tabella::connectControls() {
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+        model_.scrollTo(value, Clock::today());
+        draw();
+    });
     for (int n = 1; n <= 2; ++n)
         connect(ricaric_[n], &QPushButton::clicked, this, [this, n] { ricaric(n); });
+    inputs_ = {vscroll1_};
     for (int i = 1; i <= kLines; ++i) {
-        const Linea& l = linee_[i];
-        connect(l.num, &CaptionLabel::clicked, this, [this, i] { numCliccato(i); });
-        connect(l.num, &CaptionLabel::mouseMoved, this, [this, i] { numSorvolato(i); });
-        connect(l.delriga, &QPushButton::clicked, this, [this, i] { delrigaCliccato(i); });
-        connect(l.dscroll, &QScrollBar::valueChanged, this,
-                [this, i](int v) { dscrollCambiato(i, v); });
-        connect(l.hscroll1, &QScrollBar::valueChanged, this,
-                [this, i](int v) { hscroll1Cambiato(i, v); });
-        connect(l.copias, &QPushButton::clicked, this, [this, i] { copias(i); });
+        const Line& l = lines_[i];
+        connect(l.number, &ClickableLabel::clicked, this, [this, i] {
+            if (!model_.insertAt(i, Clock::today()))
+                MessageBox::show(
+                    this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
+                    MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
+            draw();
+        });
+        connect(l.number, &ClickableLabel::mouseMoved, this, [this, i] { highlightNumber(i); });
+        connect(l.deleteButton, &QPushButton::clicked, this, [this, i] {
+            model_.deleteAt(i, Clock::today());
+            draw();
+        });
+        connect(l.startDateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
+            model_.moveDateBar(i, value, Clock::today());
+            draw();
+        });
+        connect(l.rateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
+            model_.moveRateBar(i, value);
+            draw();
+        });
+        connect(l.copyButton, &QPushButton::clicked, this, [this, i] { copias(i); });
+        inputs_.push_back(l.startDateBar);
+        inputs_.push_back(l.rateBar);
     }
 }
 
@@ -71,17 +95,10 @@ void Tabella::resizeEvent(QResizeEvent* event) {
 
 void Tabella::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    evidenziarighe();
+    highlightNumbers();
 }
 
-// ---------------------------------------------------------------- loading
-
-void Tabella::carica() {
-    impostaFinestra();
-    caricaTabella();
-}
-
-void Tabella::impostaFinestra() {
+void Tabella::resetSize() {
     // The same layout object throughout: it holds the designed places, so
     // the window comes back to them exactly however often it is reloaded.
     resize_.SizeFormToScreen(75);
@@ -89,116 +106,50 @@ void Tabella::impostaFinestra() {
     resize_.ResizeControls();
 }
 
-void Tabella::caricaTabella() {
-    tabella_.primariga = 1;
-    if (Presets::sceltatab == Presets::kNessuna) Presets::sceltatab = Presets::kTassiLegali;
-    if (Presets::sceltatab == Presets::kTassiSconto) {
-        setTitolo(QString::fromUtf8(Presets::kTitoloSconto) + "\r(" + label2_->text() + ")");
-        tabella_.carica(Presets::kSconto);
-    } else {
-        setTitolo(QString::fromUtf8(Presets::kTitoloLegali));
-        tabella_.carica(Presets::kLegali);
-    }
-    ridisegna();
-    guidatab();
+QString Tabella::titolo() const {
+    return q(model_.title());
 }
+
+// ---------------------------------------------------------------- drawing
+
+void Tabella::draw() {
+    const SignalsBlocked quiet(inputs_);
+    const QString title = shownTitle(titolo());
+    if (appunti_->text() != title) appunti_->setText(title);
+    passo_->setTextIfChanged(printing_ ? QStringLiteral("sto caricando WORD") : kGuidance);
+    ScrollBars::show(vscroll1_, model_.firstRow());
+    for (int i = 1; i <= kLines; ++i)
+        drawLine(i);
+}
+
+void Tabella::drawLine(int i) {
+    const Line& l = lines_[i];
+    const int r = model_.rowOfLine(i);
+    const QString number = QString::number(r);
+    l.number->setTextIfChanged(number);
+    l.start->setTextIfChanged(q(model_.date(r)));
+    l.end->setTextIfChanged(q(model_.endOf(r)));
+    l.rate->setTextIfChanged(q(model_.rate(r)));
+    FormControls::setToolTipIfChanged(l.deleteButton,
+                                      "cliccare per eliminare la riga n. " + number);
+    FormControls::setToolTipIfChanged(l.number, "cliccare per inserire una riga al n. " + number);
+    FormControls::setToolTipIfChanged(
+        l.copyButton,
+        "cliccare per copiare in Dati tutti i tassi e le date dalla riga n. " + number + " in poi");
+    ScrollBars::show(l.startDateBar, model_.line(i).dateBar);
+    ScrollBars::show(l.rateBar, model_.line(i).rateBar);
+}
+
+// ---------------------------------------------------------------- commands
 
 void Tabella::ricaric(int n) {
-    for (int i = 1; i <= kLines; ++i) {
-        linee_[i].dscroll->setValue(core::kStartDateBar.newest);
-        linee_[i].hscroll1->setValue(linee_[i].hscroll1->minimum());
-    }
-    tabella_.svuota();
-    vscroll1_->setValue(1);
-    Presets::sceltatab = n;
-    carica();
+    model_.choosePreset(static_cast<Presets::Choice>(n), Clock::today());
+    resetSize();
+    printing_ = false;
+    draw();
 }
 
-void Tabella::setTitolo(const QString& titolo) {
-    titolo_ = titolo;
-    appunti_->setText(shownTitle(titolo));
-}
-
-void Tabella::guidatab() {
-    passo_->setCaption("Prelevare i dati dall'archivio o scegliere una tabella preimpostata "
-                       "tramite i pulsanti posti sulla destra, oppure digitare nuovi dati.");
-}
-
-// ---------------------------------------------------------------- redisplay
-
-int Tabella::rigaDellaLinea(int i) const {
-    return tabella_.primariga + i - 1;
-}
-
-void Tabella::ridisegna() {
-    // A date a line's bar rewrites redisplays the table inside this one; the
-    // lines already shown then change nothing, so the nesting ends.
-    const CaptionLabel::Batch batch;
-    tabella_.primariga = vscroll1_->value();
-    for (int i = 1; i <= kLines; ++i)
-        mostraLinea(i, rigaDellaLinea(i));
-    tabella_.contarighe();
-}
-
-void Tabella::mostraLinea(int i, int r) {
-    const Linea& l = linee_[i];
-    const QString number = QString::number(r);
-    l.num->setCaption(number);
-    l.period->setCaption(tabella_.datetab(r));
-    l.al->setCaption(tabella_.fine(r));
-    l.tassuf->setCaption(tabella_.tassitab(r));
-    FormControls::setToolTipIfChanged(l.delriga, "cliccare per eliminare la riga n. " + number);
-    FormControls::setToolTipIfChanged(l.num, "cliccare per inserire una riga al n. " + number);
-    FormControls::setToolTipIfChanged(
-        l.copias, "cliccare per copiare in Dati tutti i tassi e le date dalla riga "
-                  "n. " +
-                      number + " in poi");
-    // Each bar moved here runs its reaction as a user's move does; a text
-    // the bar cannot hold is never rewritten.
-    const QString rate = l.tassuf->caption();
-    if (!rate.isEmpty()) ScrollBars::showRate(l.hscroll1, rateBarPosition(rate.toStdString()));
-    const QString date = tabella_.datetab(r);
-    if (!date.isEmpty())
-        ScrollBars::showDate(l.dscroll, core::parseDate(date.toStdString()), Clock::today(),
-                             core::kStartDateBar);
-}
-
-// ---------------------------------------------------------------- line reactions
-
-void Tabella::dscrollCambiato(int i, int value) {
-    const QString text = q(core::dateText(core::dateOfBarValue(value, Clock::today())));
-    linee_[i].period->setCaption(text);
-    tabella_.datetab(rigaDellaLinea(i)) = text;
-    ridisegna();
-}
-
-void Tabella::hscroll1Cambiato(int i, int value) {
-    const QString text = q(core::rateBarText(value));
-    linee_[i].tassuf->setCaption(text);
-    tabella_.tassitab(rigaDellaLinea(i)) = text;
-    // Counted at once: a table saved or copied right after its last rate was
-    // set must include that row.
-    tabella_.contarighe();
-}
-
-void Tabella::numCliccato(int i) {
-    const int p = linee_[i].num->caption().toInt();
-    if (!tabella_.inserisci(p)) {
-        MessageBox::show(this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
-                         MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
-        return;
-    }
-    ridisegna();
-}
-
-void Tabella::delrigaCliccato(int i) {
-    const Linea& l = linee_[i];
-    if (l.period->caption().isEmpty() || l.tassuf->caption().isEmpty()) return;
-    tabella_.elimina(l.num->caption().toInt());
-    ridisegna();
-}
-
-void Tabella::aiutoCliccato() {
+void Tabella::showHelp() {
     MessageBox::show(
         this,
         "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
@@ -210,28 +161,39 @@ void Tabella::aiutoCliccato() {
         MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titoloaiuto);
 }
 
-// ---------------------------------------------------------------- check and clear
-
 void Tabella::controlla() {
-    const auto difetto = tabella_.primoDifetto();
-    if (!difetto) {
+    const auto fault = model_.firstFault();
+    if (!fault) {
         MessageBox::show(this, "I dati sono stati immessi correttamente",
                          MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
         return;
     }
-    const QString riga = " " + QString::number(difetto->riga);
+    const QString row = " " + QString::number(fault->row);
     MessageBox::show(this,
-                     difetto->mancaTasso ? "Digitare il tasso del periodo n." + riga
-                                         : "Digitare il periodo di partenza del tasso n." + riga,
+                     fault->rateMissing ? "Digitare il tasso del periodo n." + row
+                                        : "Digitare il periodo di partenza del tasso n." + row,
                      MsgStyle::OkOnly | MsgStyle::Exclamation, ModFenoverra::titolocontrollo);
 }
 
 void Tabella::cancella() {
-    tabella_.svuota();
-    ridisegna();
+    model_.clear(Clock::today());
+    draw();
 }
 
-// ---------------------------------------------------------------- files
+fileformat::RateTableRows Tabella::tableFileRows() const {
+    fileformat::RateTableRows rows;
+    for (const core::TableRow& row : model_.rowsToSave())
+        rows.push_back({row.date, row.rate});
+    return rows;
+}
+
+void Tabella::loadTableFile(const fileformat::RateTableRows& rows, const QString& path) {
+    std::vector<core::TableRow> table;
+    for (const fileformat::RateTableRow& row : rows)
+        table.push_back({row.date, row.rate});
+    model_.loadRows(table, path.toStdString(), Clock::today());
+    draw();
+}
 
 void Tabella::apri() {
     TableFileCommands::apri(*this);
@@ -247,17 +209,13 @@ void Tabella::elimina() {
 }
 
 void Tabella::stampa() {
-    // Every position from 11 on shows rows not yet shown; the redisplay each
-    // triggers rewrites them as the window writes dates and rates.
-    constexpr int kFirstPositionToScroll = 11;
-    const int last = std::min(tabella_.righetab, vscroll1_->maximum());
-    for (int p = kFirstPositionToScroll; p <= last; ++p)
-        vscroll1_->setValue(p);
-    passo_->setCaption(QStringLiteral("sto caricando WORD"));
-    RateTableReport::Table table{titolo_, {}, {}, tabella_.righetab};
-    for (int r = 1; r <= RateTable::kMaxRows; ++r) {
-        table.dates << tabella_.datetab(r);
-        table.rates << tabella_.tassitab(r);
+    model_.showEveryRow(Clock::today());
+    printing_ = true;
+    draw();
+    RateTableReport::Table table{titolo(), {}, {}, model_.rowCount()};
+    for (int r = 1; r <= core::RateTable::kMaxRows; ++r) {
+        table.dates << q(model_.date(r));
+        table.rates << q(model_.rate(r));
     }
     RateTableReport::build(table);
 }

@@ -4,53 +4,57 @@
 // inserted and deleted with the row number and the cross; the two preset
 // tables; the copy of a table into the Data window; the table files; the
 // menu bar and the toolbar above it all.
-// Constructing it performs the whole loading of the window.
+//
+// Everything it shows of the table comes from the rate-table model
+// (core::RateTable, in the program's context), lines and bars included. A
+// user's gesture goes from the control to one method of the model, then
+// draw() shows the model once with the controls' signals blocked.
 
+#include "core/ratetable.h"
+#include "files/format/ratetablefile.h"
 #include "platform/clsresize.h"
 #include "platform/commondialog.h"
-#include "ratetable/ratetable.h"
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
-class CaptionLabel;
+class ClickableLabel;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
+struct ProgramContext;
 
 class Tabella : public QWidget {
     Q_OBJECT
 public:
-    explicit Tabella(QWidget* parent = nullptr);
+    explicit Tabella(ProgramContext& context, QWidget* parent = nullptr);
     ~Tabella() override;
 
-    static constexpr int kLines = 15;
+    static constexpr int kLines = core::RateTable::kLines;
 
-    RateTable& tabella() { return tabella_; }
-    const RateTable& tabella() const { return tabella_; }
-
+    const core::RateTable& table() const { return model_; }
     // The caption of `appunti`: what kind of rates the table holds, or the
     // path of the file it was read from. A carriage return breaks the line.
-    QString titolo() const { return titolo_; }
-    void setTitolo(const QString& titolo);
+    QString titolo() const;
+
+    // What a table file holds, taken from the table.
+    fileformat::RateTableRows tableFileRows() const;
+    // A table file's rows in place of the table, its path as the title.
+    void loadTableFile(const fileformat::RateTableRows& rows, const QString& path);
 
     // The window's one common dialog and its current table file name.
     CommonDialog& dialogo() { return dialogo_; }
     QString nomefile;
 
 public slots:
-    // Shows rows primariga.. on the 15 lines, positions their bars and
-    // recounts righetab; the reaction of VScroll1.
-    void ridisegna();
     // Loads preset n (1 legal rates, 2 discount rates) as a new load does.
     void ricaric(int n);
     // Reports the lowest row with a date and no rate or the other way round.
     void controlla();
     // Empties every row; the title stays.
     void cancella();
-    void guidatab();
-    void evidenziarighe();
     // Copies the rows from the one on line i to the end into the Data window.
     void copias(int i);
     void apri();
@@ -73,15 +77,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    struct Linea {
-        CaptionLabel* num = nullptr;
-        QPushButton* delriga = nullptr;
-        CaptionLabel* period = nullptr;
-        QScrollBar* dscroll = nullptr;
-        CaptionLabel* al = nullptr;
-        CaptionLabel* tassuf = nullptr;
-        QScrollBar* hscroll1 = nullptr;
-        QPushButton* copias = nullptr;
+    struct Line {
+        ClickableLabel* number = nullptr;
+        QPushButton* deleteButton = nullptr;
+        ClickableLabel* start = nullptr;
+        QScrollBar* startDateBar = nullptr;
+        ClickableLabel* end = nullptr;
+        ClickableLabel* rate = nullptr;
+        QScrollBar* rateBar = nullptr;
+        QPushButton* copyButton = nullptr;
     };
 
     void costruisci();
@@ -89,38 +93,28 @@ private:
     void costruisciPulsanti();
     // The menu bar and the toolbar (tabellacommands.cpp).
     void costruisciComandi();
-    void collega();
+    void connectControls();
 
-    // The window's load: its size, then the preset sceltatab names.
-    void carica();
-    void impostaFinestra();
-    void caricaTabella();
+    // The window's size as designed, then the table as the window opens.
+    void resetSize();
+    void draw();
+    void drawLine(int i);
+    void highlightNumbers();
+    void highlightNumber(int i);
+    void showHelp();
 
-    int rigaDellaLinea(int i) const;
-    void mostraLinea(int i, int r);
-
-    // Reactions.
-    void dscrollCambiato(int i, int value);
-    void hscroll1Cambiato(int i, int value);
-    void numCliccato(int i);
-    void numSorvolato(int i);
-    void delrigaCliccato(int i);
-    void aiutoCliccato();
-
-    // The copy's progress, in tenths of the bar's 0..200.
-    void avanzaProgresso(int tenths);
-
-    RateTable tabella_;
-    QString titolo_;
+    ProgramContext& context_;
+    core::RateTable& model_;
     clsResize resize_;
     CommonDialog dialogo_;
-    int progresso_ = 0;
+    bool printing_ = false;
+    std::vector<QObject*> inputs_;
 
     QLabel* appunti_ = nullptr;
     QLabel* label2_ = nullptr;
     std::array<QPushButton*, 3> ricaric_{};
-    CaptionLabel* passo_ = nullptr;
+    ClickableLabel* passo_ = nullptr;
     QProgressBar* progressBar1_ = nullptr;
     QScrollBar* vscroll1_ = nullptr;
-    std::array<Linea, kLines + 1> linee_{};
+    std::array<Line, kLines + 1> lines_{};
 };

@@ -6,6 +6,7 @@
 #include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/windowregistry.h"
 
 using CommandBars::MenuEntry;
@@ -33,7 +34,7 @@ void Tabella::costruisciComandi() {
              {"l5", "-"},
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
              {"linea5", "-"},
-             {"esci", "&Esci", [] { ModFenoverra::confermauscita(); }, Keys::esci},
+             {"esci", "&Esci", [this] { context_.confermauscita(); }, Keys::esci},
          }},
         {"modif",
          "&Modifica",
@@ -67,7 +68,8 @@ void Tabella::costruisciComandi() {
 }
 
 void Tabella::toolbar1(int position) {
-    if (CommandBars::runSharedToolbarCommand(position)) return;
+    if (CommandBars::runSharedToolbarCommand(position, [this] { context_.confermauscita(); }))
+        return;
     switch (position) {
     case 2:
         salva();

@@ -1,9 +1,10 @@
 // The controls of the rate-table window and their designed places, in twips.
-#include "platform/captionlabel.h"
+#include "platform/clickablelabel.h"
 #include "platform/commandbars.h"
 #include "platform/formbackground.h"
 #include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/programresources.h"
 #include "platform/scrollbars.h"
 #include "platform/windowregistry.h"
@@ -58,9 +59,9 @@ QLabel* heading(QWidget* form, const char* name, const QString& caption, const Q
     return label;
 }
 
-CaptionLabel* cell(QWidget* form, const char* name, int i, const Column& c, int top,
-                   const QColor& background, Qt::Alignment align) {
-    auto* label = new CaptionLabel(form);
+ClickableLabel* cell(QWidget* form, const char* name, int i, const Column& c, int top,
+                     const QColor& background, Qt::Alignment align) {
+    auto* label = new ClickableLabel(form);
     label->setObjectName(indexed(name, i));
     label->setFrameShape(QFrame::Box);
     label->setAlignment(align | Qt::AlignVCenter);
@@ -106,7 +107,7 @@ void Tabella::costruisci() {
 
     vscroll1_ = new QScrollBar(Qt::Vertical, this);
     vscroll1_->setObjectName("VScroll1");
-    vscroll1_->setRange(1, RateTable::kMaxRows - kLines + 1);
+    vscroll1_->setRange(1, core::RateTable::kLastFirstRow);
     vscroll1_->setSingleStep(1);
     vscroll1_->setPageStep(kLines);
     place(vscroll1_, kVScroll1.left, kFirstLineTop, kVScroll1.width, kLines * kLinePitch);
@@ -139,7 +140,7 @@ void Tabella::costruisci() {
     progressBar1_->hide();
     place(progressBar1_, 120, 5250, 9360, 165);
 
-    passo_ = new CaptionLabel(this);
+    passo_ = new ClickableLabel(this);
     passo_->setObjectName("passo");
     passo_->setToolTip("indicazioni sul corretto uso della tabella");
     passo_->setFrameShape(QFrame::Box);
@@ -161,34 +162,34 @@ void Tabella::costruisciLinee() {
     const QIcon copy = ProgramResources::icon("copia");
     for (int i = 1; i <= kLines; ++i) {
         const int top = kFirstLineTop + (i - 1) * kLinePitch;
-        Linea& l = linee_[i];
-        l.num = cell(this, "num", i, kNum, top, kCyan, Qt::AlignCenter);
-        l.num->setCursor(Qt::PointingHandCursor);
+        Line& l = lines_[i];
+        l.number = cell(this, "num", i, kNum, top, kCyan, Qt::AlignCenter);
+        l.number->setCursor(Qt::PointingHandCursor);
 
-        l.delriga = new QPushButton(this);
-        l.delriga->setObjectName(indexed("delriga", i));
-        l.delriga->setIcon(cross);
-        l.delriga->setFocusPolicy(Qt::NoFocus);
-        place(l.delriga, kDelriga.left, top, kDelriga.width, kLineHeight);
+        l.deleteButton = new QPushButton(this);
+        l.deleteButton->setObjectName(indexed("delriga", i));
+        l.deleteButton->setIcon(cross);
+        l.deleteButton->setFocusPolicy(Qt::NoFocus);
+        place(l.deleteButton, kDelriga.left, top, kDelriga.width, kLineHeight);
 
-        l.period = cell(this, "period", i, kPeriod, top, kWhite, Qt::AlignCenter);
-        l.dscroll = new QScrollBar(this);
-        l.dscroll->setObjectName(indexed("dscroll", i));
-        ScrollBars::setUpDateBar(l.dscroll, core::kStartDateBar);
-        place(l.dscroll, kDscroll.left, top, kDscroll.width, kLineHeight);
+        l.start = cell(this, "period", i, kPeriod, top, kWhite, Qt::AlignCenter);
+        l.startDateBar = new QScrollBar(this);
+        l.startDateBar->setObjectName(indexed("dscroll", i));
+        ScrollBars::setUpDateBar(l.startDateBar, core::kStartDateBar);
+        place(l.startDateBar, kDscroll.left, top, kDscroll.width, kLineHeight);
 
-        l.al = cell(this, "al", i, kAl, top, kYellow, Qt::AlignCenter);
-        l.tassuf = cell(this, "tassuf", i, kTassuf, top, kWhite, Qt::AlignRight);
-        l.hscroll1 = new QScrollBar(this);
-        l.hscroll1->setObjectName(indexed("hscroll1", i));
-        ScrollBars::setUpRateBar(l.hscroll1);
-        place(l.hscroll1, kHscroll1.left, top, kHscroll1.width, kLineHeight);
+        l.end = cell(this, "al", i, kAl, top, kYellow, Qt::AlignCenter);
+        l.rate = cell(this, "tassuf", i, kTassuf, top, kWhite, Qt::AlignRight);
+        l.rateBar = new QScrollBar(this);
+        l.rateBar->setObjectName(indexed("hscroll1", i));
+        ScrollBars::setUpRateBar(l.rateBar);
+        place(l.rateBar, kHscroll1.left, top, kHscroll1.width, kLineHeight);
 
-        l.copias = new QPushButton(this);
-        l.copias->setObjectName(indexed("copias", i));
-        l.copias->setIcon(copy);
-        l.copias->setFocusPolicy(Qt::NoFocus);
-        place(l.copias, kCopias.left, top, kCopias.width, kLineHeight);
+        l.copyButton = new QPushButton(this);
+        l.copyButton->setObjectName(indexed("copias", i));
+        l.copyButton->setIcon(copy);
+        l.copyButton->setFocusPolicy(Qt::NoFocus);
+        place(l.copyButton, kCopias.left, top, kCopias.width, kLineHeight);
     }
 }
 
@@ -198,7 +199,7 @@ void Tabella::costruisciPulsanti() {
     auto* aiuto =
         button(this, "aiuto", "&AIUTO", "cliccare per avere indicazioni sull'uso della finestra",
                120, top, 1300, height);
-    connect(aiuto, &QPushButton::clicked, this, [this] { aiutoCliccato(); });
+    connect(aiuto, &QPushButton::clicked, this, [this] { showHelp(); });
     auto* guida =
         button(this, "guidainlinea", "&Guida in linea",
                "cliccare per visualizzare il Sommario della guida", 1500, top, 1450, height);
@@ -208,18 +209,18 @@ void Tabella::costruisciPulsanti() {
     connect(indietro, &QPushButton::clicked, this, [] { WindowRegistry::show("dati"); });
     auto* cmdesci = button(this, "cmdesci", "&USCITA", "cliccare per uscire da Fenoverra", 8080,
                            top, 1400, height);
-    connect(cmdesci, &QPushButton::clicked, this, [] { ModFenoverra::confermauscita(); });
+    connect(cmdesci, &QPushButton::clicked, this, [this] { context_.confermauscita(); });
 }
 
-// Highlight of the row numbers.
-void Tabella::evidenziarighe() {
+// The row number under the mouse is yellow, the others cyan.
+void Tabella::highlightNumbers() {
     for (int i = 1; i <= kLines; ++i) {
-        CaptionLabel* num = linee_[i].num;
-        if (num->palette().color(QPalette::Window) != kCyan) paint(num, kCyan, kBlack);
+        ClickableLabel* number = lines_[i].number;
+        if (number->palette().color(QPalette::Window) != kCyan) paint(number, kCyan, kBlack);
     }
 }
 
-void Tabella::numSorvolato(int i) {
-    evidenziarighe();
-    paint(linee_[i].num, kYellow, kBlack);
+void Tabella::highlightNumber(int i) {
+    highlightNumbers();
+    paint(lines_[i].number, kYellow, kBlack);
 }

@@ -28,7 +28,7 @@ void salvataggio(Tabella& window) {
         if (!dialog.ShowSave(&window)) return;
         window.nomefile = dialog.FileName;
     }
-    const QString error = RateTableFileIO::write(window.nomefile, window.tabella().righe());
+    const QString error = RateTableFileIO::write(window.nomefile, window.tableFileRows());
     if (!error.isEmpty()) report(window, error);
 }
 
@@ -57,9 +57,7 @@ void apriFile(Tabella& window, const QString& path) {
         return;
     }
     window.nomefile = path;
-    window.tabella().carica(*result.rows);
-    window.setTitolo(window.nomefile);
-    window.ridisegna();
+    window.loadTableFile(*result.rows, path);
 }
 
 void salva(Tabella& window) {

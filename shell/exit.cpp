@@ -3,6 +3,7 @@
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
+#include "platform/programcontext.h"
 #include "platform/windowregistry.h"
 #include "shell/frmsplash.h"
 
@@ -51,8 +52,8 @@ void confermauscita() {
     splash->setLabelCaption(2, QStringLiteral("          elaborazione eseguita con"));
 }
 
-void install() {
-    ModFenoverra::setExitHandler(&confermauscita);
+void install(ProgramContext& context) {
+    context.exitCommand = &confermauscita;
 }
 
 } // namespace Exit

@@ -4,19 +4,21 @@
 
 #include <QStringList>
 
+struct ProgramContext;
+
 namespace Exit {
 
 // The windows a confirmed exit unloads, in order.
 QStringList windowsUnloadedAtExit();
 
 // Asks; on Yes unloads every window in order and shows the closing screen
-// with its music. Installed as ModFenoverra::confermauscita at start-up.
+// with its music. Installed as the context's exit command at start-up.
 void confermauscita();
 
 // Creates the Data window if it is not loaded and shows it.
 void mostradati();
 
-// Makes ModFenoverra::confermauscita run the exit above.
-void install();
+// Makes the context's exit command run the exit above.
+void install(ProgramContext& context);
 
 } // namespace Exit

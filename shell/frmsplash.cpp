@@ -182,8 +182,6 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent), music_(new MMControl(th
     music_->FileName = QStringLiteral("Internet.mid");
     music_->setCommand(QStringLiteral("open"));
     music_->setCommand(QStringLiteral("play"));
-    ModFenoverra::impostatesti();
-    ModFenoverra::impostavalori();
     setWindowTitle(ModFenoverra::nomeprogramma);
     setLabelCaption(3, ModFenoverra::nomeprogramma);
     setLabelCaption(4, ModFenoverra::descrizione);

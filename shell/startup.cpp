@@ -34,15 +34,16 @@ bool loadItalianTranslations(QApplication& app) {
     return true;
 }
 
-void wireWindows() {
-    WindowRegistry::define(QStringLiteral("dati"), [] { return new Dati; });
-    WindowRegistry::define(QStringLiteral("tabella"), [] { return new Tabella; });
-    WindowRegistry::define(QStringLiteral("sommario"), [] { return new Sommario; });
+void wireWindows(ProgramContext& context) {
+    WindowRegistry::define(QStringLiteral("dati"), [&context] { return new Dati(context); });
+    WindowRegistry::define(QStringLiteral("tabella"), [&context] { return new Tabella(context); });
+    WindowRegistry::define(QStringLiteral("sommario"),
+                           [&context] { return new Sommario(context); });
     for (const HelpPageDesign& page : HelpPages::all())
         WindowRegistry::define(page.form, [page] { return new HelpPage(page); });
     WindowRegistry::define(QStringLiteral("frmTip"), [] { return new frmTip; });
     WindowRegistry::define(QStringLiteral("informa"), [] { return new informa; });
-    Exit::install();
+    Exit::install(context);
 }
 
 void showFirstWindows(const QString& name) {
@@ -59,13 +60,13 @@ void showFirstWindows(const QString& name) {
     }
 }
 
-void start(QApplication& app) {
+Session::Session(QApplication& app) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
     QApplication::setWindowIcon(ProgramResources::icon(QStringLiteral("fenoverra")));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
-    wireWindows();
+    wireWindows(context_);
     // Qt has taken its own options out already; the desktop entry passes one file.
     showFirstWindows(app.arguments().value(1));
 }

@@ -4,6 +4,8 @@
 // exit command, and the Data window first, with the file named on the
 // command line opened in the window it belongs to.
 
+#include "platform/programcontext.h"
+
 class QApplication;
 class QString;
 
@@ -13,16 +15,26 @@ namespace Startup {
 // file and colour dialogs). false when they are not installed.
 bool loadItalianTranslations(QApplication& app);
 
-// Tells the window registry how every window of the program is made and
-// installs the exit command. Tests call it to work with the real windows.
-void wireWindows();
+// Tells the window registry how every window of the program is made, each
+// working on `context`, and installs the exit command. Tests call it to
+// work with the real windows.
+void wireWindows(ProgramContext& context);
 
 // Shows the Data window; a data file `file` opens in it, a table file in
 // the rate-table window, shown in front. A file that cannot be read gets
 // the message of "Apri" from the window it was meant for (FileKind).
 void showFirstWindows(const QString& file);
 
-// Everything above; the file is the first command-line argument, if any.
-void start(QApplication& app);
+// The program's run: it owns the context every window works on.
+class Session {
+public:
+    // Everything above; the file is the first command-line argument, if any.
+    explicit Session(QApplication& app);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    ProgramContext context_;
+};
 
 } // namespace Startup

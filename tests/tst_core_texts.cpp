@@ -1,7 +1,7 @@
 // Date and number texts, calendar arithmetic and the date bars.
+#include "core/barpositions.h"
 #include "core/date.h"
 #include "core/numbertext.h"
-#include "core/scrollbardate.h"
 
 #include <QtTest>
 #include <clocale>

@@ -3,7 +3,6 @@
 #include "support/commandsupport.h"
 #include "support/datisupport.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
 #include "platform/formbackground.h"
 #include "platform/windowregistry.h"
@@ -26,7 +25,7 @@ Dati& dati() {
 QString data() {
     QWidget& w = *WindowRegistry::loaded("dati");
     return text(w, "capiniz") + "|" + text(w, "riferimento") + "|" +
-           QString::number(core::periodi().numperiodi);
+           QString::number(DatiTest::periods().numperiodi);
 }
 
 } // namespace
@@ -79,7 +78,7 @@ private slots:
         QFETCH(QString, outcome);
         for (const QString& command : commands.split(' ')) {
             closeAllWindows();
-            TestFixture::resetProgramState(kTestToday);
+            fixture.emplace();
             Dati& w = dati(); // with a calculation that passes the check
             DatiTest::enter(w, "1000|31/12/02|Prestito", "01/01/01=10 01/01/02=10");
             script(answers);

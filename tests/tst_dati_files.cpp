@@ -2,7 +2,6 @@
 // Failed opens and saves: tst_release_badinputs.
 #include "support/datisupport.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
 
 #include <QFile>
@@ -21,8 +20,10 @@ QString state(Dati& w) {
     QString s;
     for (const char* name : {"capiniz", "riferimento", "datfin", "capitales", "capitalec"})
         s += text(w, name) + "|";
-    return s +
-           QString("%1|%2|%3").arg(w.tipocalcolo()).arg(core::periodi().numperiodi).arg(w.nomefile);
+    return s + QString("%1|%2|%3")
+                   .arg(int(w.tipocalcolo()))
+                   .arg(DatiTest::periods().numperiodi)
+                   .arg(w.nomefile);
 }
 
 } // namespace
@@ -88,7 +89,7 @@ private slots:
         w->apri();
         QCOMPARE(text(*w, "num(1)"), QString("3"));
         bar(*w, "scrollatassi(1)")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(core::periodi().slot(3).rate + " " + core::periodi().slot(1).rate,
+        QCOMPARE(DatiTest::periods().slot(3).rate + " " + DatiTest::periods().slot(1).rate,
                  std::string("3,01 1"));
     }
 };

@@ -1,7 +1,6 @@
 // The print command of the Data window: the calculation report.
 #include "support/datisupport.h"
 
-#include "core/sharedcalculation.h"
 #include "reports/documentreferences.h"
 #include "reports/wordprocessor.h"
 
@@ -68,7 +67,7 @@ private slots:
                          "n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro|%1|%2")
                      .arg(n + 2)
                      .arg(lastRow));
-        QCOMPARE(w->tipocalcolo(), type == 3 ? 1 : type);
+        QCOMPARE(int(w->tipocalcolo()), type == 3 ? 1 : type);
     }
 
     // A failed check starts nothing; each print is a new document.

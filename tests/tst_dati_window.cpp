@@ -1,7 +1,6 @@
 // The Data window driven as a user drives it: bars, rows, guidance, results.
 #include "support/datisupport.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 
@@ -61,8 +60,8 @@ QString texts(Dati& w, const QString& names) {
 // The number of periods and the start date in slot 200.
 QString listEnd() {
     return QString("%1|%2")
-        .arg(core::periodi().numperiodi)
-        .arg(core::periodi().slot(200).start.c_str());
+        .arg(DatiTest::periods().numperiodi)
+        .arg(DatiTest::periods().slot(200).start.c_str());
 }
 
 } // namespace
@@ -163,7 +162,7 @@ private slots:
         click(*w, "calcolare");
         chooseType(*w, 1);
         scroll();
-        const core::PeriodSlot& slot = core::periodi().slot(2);
+        const core::PeriodSlot& slot = DatiTest::periods().slot(2);
         QCOMPARE(QString::fromStdString(slot.start + "|" + slot.rate) + "|" +
                      texts(*w, "data1(2) tas(2)"),
                  shown + "|" + shown);
@@ -216,7 +215,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, expected);
         auto w = newWindow();
-        QCOMPARE(text(*w, "datfin") + QString::number(w->tipocalcolo()), QString("08/12/261"));
+        QCOMPARE(text(*w, "datfin") + QString::number(int(w->tipocalcolo())), QString("08/12/261"));
         const QString notes = take(*w, steps);
         QCOMPARE(texts(*w, shown) + "|" + listEnd() + notes, expected);
     }

@@ -16,7 +16,7 @@ class TestAbout : public QObject {
 private slots:
     void init() {
         fixture.emplace();
-        Startup::wireWindows();
+        Startup::wireWindows(TestFixture::context());
     }
     void cleanup() { fixture.reset(); }
 
@@ -33,7 +33,7 @@ private slots:
         QPointer<QWidget> about = WindowRegistry::show("informa");
         QCOMPARE(text(*about, "Label6"),
                  informa::versionLine(ModFenoverra::versione, ModFenoverra::datarilascio,
-                                      ModFenoverra::datacompilazione));
+                                      ModFenoverra::datacompilazione()));
         click(*about, "cmdOK");
         QVERIFY(!about->isVisible());
         QCOMPARE(WindowRegistry::show("informa"), about.data()); // shown again, not made again

@@ -33,7 +33,7 @@ class TestHelpContents : public QObject {
 private slots:
     void init() {
         fixture.emplace();
-        Startup::wireWindows();
+        Startup::wireWindows(TestFixture::context());
     }
     void cleanup() {
         CommandTest::closeAllWindows();

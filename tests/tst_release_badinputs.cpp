@@ -3,7 +3,6 @@
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"
 
-#include "core/sharedcalculation.h"
 #include "files/format/datafile.h"
 #include "files/format/ratetablefile.h"
 #include "platform/commondialog.h"
@@ -26,7 +25,7 @@ namespace {
 
 // The working window, made as the program makes it, holding n periods or rows.
 QWidget* show(const QString& name, int n = 0) {
-    Startup::wireWindows();
+    Startup::wireWindows(TestFixture::context());
     QWidget* window = WindowRegistry::show(name);
     if (auto* d = qobject_cast<Dati*>(window); d && n)
         DatiTest::enterLong(*d, DatiTest::monthsFrom2008(n));
@@ -39,10 +38,11 @@ QWidget* show(const QString& name, int n = 0) {
 QByteArray snapshot(QWidget* window) {
     if (auto* t = qobject_cast<Tabella*>(window))
         return QByteArray::fromStdString(
-                   *fileformat::writeRateTableFile(t->tabella().righe()).bytes) +
+                   *fileformat::writeRateTableFile(t->tableFileRows()).bytes) +
                t->titolo().toUtf8();
     auto* d = qobject_cast<Dati*>(window);
-    return QByteArray::fromStdString(fileformat::writeDataFile(d->contenuto()).bytes.value_or("")) +
+    return QByteArray::fromStdString(
+               fileformat::writeDataFile(d->dataFileContent()).bytes.value_or("")) +
            (text(*d, "capiniz") + text(*d, "datfin") + text(*d, "capitales")).toUtf8();
 }
 
@@ -150,9 +150,9 @@ private slots:
         QMetaObject::invokeMethod(window, "apri");
         QCOMPARE(boxes().join('\n'), message.isEmpty() ? "" : "48|Fenoverra|" + message.arg(file));
         if (auto* t = qobject_cast<Tabella*>(window))
-            QCOMPARE(t->tabella().ultimaRiga(), 0);
+            QCOMPARE(t->table().lastUsedRow(), 0);
         else
-            QVERIFY(text(*window, "capiniz").isEmpty() && core::periodi().numperiodi == 0);
+            QVERIFY(text(*window, "capiniz").isEmpty() && DatiTest::periods().numperiodi == 0);
         QVERIFY(currentFile(window).isEmpty());
         QCOMPARE(contentsOf(before) + contentsOf(file), fileOf(windowName, 1) + bytes);
     }
@@ -248,7 +248,7 @@ private slots:
         DatiTest::enter(*w, "1000|31/12/02|Prestito", "01/01/01=10 01/01/02=10");
         DatiTest::type(*w, field, typed);
         QCOMPARE(text(*w, field) + "|" + text(*w, "capitales") + "|" +
-                     QString::number(core::periodi().slot(2).days.value_or(-1)) +
+                     QString::number(DatiTest::periods().slot(2).days.value_or(-1)) +
                      (w->risultaticorrenti() ? " attuali" : " scaduti"),
                  typed + "|" + results + " scaduti");
         expectBox();

@@ -20,7 +20,7 @@ static frmSplash* splash() {
 
 static void exitWith(MsgAnswer answer) {
     MessageBox::setNextAnswer(answer);
-    ModFenoverra::confermauscita();
+    TestFixture::context().confermauscita();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -39,7 +39,7 @@ private slots:
         CommandTest::closeAllWindows(); // no window of the program left
         QCoreApplication::processEvents();
         fixture.emplace();
-        Startup::wireWindows();
+        Startup::wireWindows(TestFixture::context());
         quits = 0;
     }
     void cleanup() { fixture.reset(); }
@@ -63,7 +63,7 @@ private slots:
         QVERIFY(unloaded.isEmpty() && !splash() && MMControl::sent().isEmpty() &&
                 WindowRegistry::loaded("tabella")->isVisible());
         MessageBox::setNextAnswer(MsgAnswer::Yes);
-        ModFenoverra::confermauscita();
+        TestFixture::context().confermauscita();
         QPointer<frmSplash> s = splash();
         QVERIFY(s && s->isVisible() && MMControl::sent().first().fileName == "Internet.mid");
         QTest::keyClick(s.data(), Qt::Key_Shift); // a modifier alone, as when switching windows

@@ -6,7 +6,6 @@
 #include "support/tabellasupport.h"
 
 #include "core/numbertext.h"
-#include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
@@ -25,11 +24,11 @@ static const QString kReference = "Credito verso Rossi, è scaduto";
 // Everything the calculation holds and shows: the fields, the type, the
 // final sums, and every period with its results.
 static QString calculation(Dati& w) {
-    QString all = QString::number(w.tipocalcolo());
+    QString all = QString::number(int(w.tipocalcolo()));
     for (const char* name : {"capiniz", "datfin", "riferimento", "capitales", "capitalec"})
         all += "|" + text(w, name);
-    for (int k = 1; k <= core::periodi().numperiodi; ++k) {
-        const core::PeriodSlot& s = core::periodi().slot(k);
+    for (int k = 1; k <= DatiTest::periods().numperiodi; ++k) {
+        const core::PeriodSlot& s = DatiTest::periods().slot(k);
         all += QString::fromStdString("\n" + s.start + " " + s.end + " " + s.rate + " " +
                                       core::numberText(s.capital.value_or(-1))) +
                " " + QString::number(s.days.value_or(-1));
@@ -56,7 +55,7 @@ private slots:
 
     void wholeSession() {
         // The Data window first and alone.
-        Startup::wireWindows();
+        Startup::wireWindows(TestFixture::context());
         auto* dati = qobject_cast<Dati*>(WindowRegistry::show("dati"));
         QVERIFY(QTest::qWaitForWindowActive(dati));
         QCOMPARE(WindowRegistry::loaded("tabella"), nullptr);
@@ -67,7 +66,7 @@ private slots:
         auto* tabella = qobject_cast<Tabella*>(WindowRegistry::loaded("tabella"));
         QVERIFY(tabella && tabella->isVisible());
         click(*tabella, "ricaric(2)");
-        QCOMPARE(tabella->tabella().righetab, 98);
+        QCOMPARE(tabella->table().rowCount(), 98);
 
         // Row 90 on the fifth line, copied.
         bar(*tabella, "VScroll1")->setValue(86);
@@ -79,8 +78,8 @@ private slots:
         // The copy starts the calculation afresh: the nine rows from 90,
         // today as the final date, the capital 1000 in the cleared window.
         QCOMPARE(text(*dati, "capiniz") + "|" + text(*dati, "datfin") + "|" +
-                     text(*dati, "riferimento") + "|" + core::periodi().slot(9).start.c_str() +
-                     "|" + QString::number(core::periodi().numperiodi),
+                     text(*dati, "riferimento") + "|" + DatiTest::periods().slot(9).start.c_str() +
+                     "|" + QString::number(DatiTest::periods().numperiodi),
                  QString("1000|08/12/26||13/05/09|9"));
 
         // Back in the Data window, capital and reference go in again.

@@ -2,7 +2,6 @@
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/commondialog.h"
 #include "platform/windowregistry.h"
 #include "shell/startup.h"
@@ -16,10 +15,10 @@ static QString state() {
     Dati* d = TabellaTest::dati();
     QString s =
         QString(d->isVisible() ? "dati|%1|%2|%3" : "hidden|%1|%2|%3")
-            .arg(text(*d, "capiniz"), QString::number(core::periodi().numperiodi), d->nomefile);
+            .arg(text(*d, "capiniz"), QString::number(DatiTest::periods().numperiodi), d->nomefile);
     if (auto* t = qobject_cast<Tabella*>(WindowRegistry::loaded("tabella")))
         s += QString(t->isVisible() ? "|tabella|%1|%2|%3" : "|hidden|%1|%2|%3")
-                 .arg(QString::number(t->tabella().righetab), t->titolo(), t->nomefile);
+                 .arg(QString::number(t->table().rowCount()), t->titolo(), t->nomefile);
     return s;
 }
 
@@ -31,7 +30,7 @@ class TestStartFile : public QObject {
 private slots:
     void init() {
         fixture.emplace();
-        Startup::wireWindows();
+        Startup::wireWindows(TestFixture::context());
     }
     void cleanup() {
         TabellaTest::closeWindows();

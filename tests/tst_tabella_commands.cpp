@@ -69,12 +69,12 @@ private slots:
         QFETCH(QString, outcome);
         for (const QString& command : commands.split(' ')) {
             closeAllWindows();
-            TestFixture::resetProgramState(kTestToday);
+            fixture.emplace();
             QWidget& w = show("tabella");
             auto& t = *qobject_cast<Tabella*>(&w);
             script(answers);
             const Outcome happened(w,
-                                   [&] { return TabellaTest::rows(t, 1, t.tabella().righetab); });
+                                   [&] { return TabellaTest::rows(t, 1, t.table().rowCount()); });
             if (command.contains('+')) {
                 QCOMPARE(pressKey(QKeySequence(command), happened),
                          outcome.section(QRegularExpression("[|;]"), 0, 0));

@@ -72,7 +72,7 @@ private slots:
 
         CommonDialog::setNextCancel();
         w.apri();
-        QCOMPARE(w.tabella().ultimaRiga(), 0);
+        QCOMPARE(w.table().lastUsedRow(), 0);
     }
 
     // The tables shipped beside the program open without a message and pass the check.
@@ -90,7 +90,7 @@ private slots:
         QFETCH(QString, shown);
         Tabella& w = open();
         trigger(w, "apri", shipped(name));
-        const int n = w.tabella().righetab;
+        const int n = w.table().rowCount();
         QCOMPARE(QString::number(n) + " " + rows(w, 16, 16) + " " + rows(w, n, n), shown);
         expectBox();
         trigger(w, "controlla");

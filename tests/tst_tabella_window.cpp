@@ -21,7 +21,7 @@ const QString kLegalShown = "21/04/42=5 16/12/90=10 01/01/97=5 01/01/99=2,5 01/0
                             "01/01/02=3 01/01/04=2,5 01/01/08=3 01/01/10=1";
 
 QString counted(Tabella& w, int from, int to) {
-    return rows(w, from, to) + " #" + QString::number(w.tabella().righetab);
+    return rows(w, from, to) + " #" + QString::number(w.table().rowCount());
 }
 
 } // namespace
@@ -61,7 +61,7 @@ private slots:
         Tabella& again = open();
         QCOMPARE(counted(again, 1, 1), QString("01/01/58=4 #98"));
         click(again, "ricaric(1)");
-        QCOMPARE(again.titolo() + " " + QString::number(again.tabella().ultimaRiga()),
+        QCOMPARE(again.titolo() + " " + QString::number(again.table().lastUsedRow()),
                  kLegalTitle + " 9");
     }
 
@@ -136,7 +136,7 @@ private slots:
         w.cancella();
         QCOMPARE(counted(w, 1, 9), QString("= = = = = = = = = #0"));
         bar(w, "dscroll(1)")->setValue(core::difference(core::Date{2025, 1, 1}, kTestToday));
-        QCOMPARE(w.tabella().righetab, 0);
+        QCOMPARE(w.table().rowCount(), 0);
         bar(w, "hscroll1(1)")->setValue(215);
         QCOMPARE(counted(w, 1, 1) + " " + text(w, "tassuf(1)"), QString("01/01/25=2,15 #1 2,15"));
         bar(w, "dscroll(2)")->setValue(0); // today
@@ -156,7 +156,7 @@ private slots:
         w.findChild<QAction*>("stampa")->trigger();
         WordTable* doc = ModFenoverra::tabellaword;
         QCOMPARE(QString::number(bar(w, "VScroll1")->value()) + "|" + text(w, "passo") + "|" +
-                     QString::number(doc->Rows()) + "|" + w.tabella().tassitab(200) + "|" +
+                     QString::number(doc->Rows()) + "|" + w.table().rate(200).c_str() + "|" +
                      doc->cellText(202, 4) + "|" + doc->cellText(202, 3) + "|" +
                      text(w, "num(15)") + "|" + text(w, "al(15)"),
                  QString("186|sto caricando WORD|202|4,5|4,50||200|"));

@@ -1,8 +1,7 @@
 // Writes a picture of windows of the program, each with something in it, so
 // that a change can be looked at: grabwindows DIR [window...] (all windows
 // when none is named). Run through scripts/grab-windows.sh.
-#include "core/sharedcalculation.h"
-#include "platform/calculationwindow.h"
+#include "datawindow/dati.h"
 #include "platform/windowregistry.h"
 #include "shell/startup.h"
 
@@ -22,26 +21,26 @@ namespace {
 
 // Ten quarterly periods from April 2022; both types split them into twelve.
 void calculation(QWidget* window) {
-    auto* dati = dynamic_cast<CalculationWindow*>(window);
+    auto* dati = qobject_cast<Dati*>(window);
     if (!dati) return;
-    const char* periods[][2] = {{"15/04/22", "3"},   {"15/07/22", "3"},   {"15/10/22", "3,5"},
-                                {"15/01/23", "3,5"}, {"15/04/23", "4"},   {"15/07/23", "4"},
-                                {"15/10/23", "4,5"}, {"15/01/24", "4,5"}, {"15/04/24", "4"},
-                                {"15/07/24", "3,75"}};
-    core::PeriodList& list = core::periodi();
-    list.clear();
-    int k = 0;
-    for (const auto& [start, rate] : periods) {
-        list.slot(++k).start = start;
-        list.slot(k).rate = rate;
-    }
-    list.contaperiodi();
-    dati->setDatfinText("31/12/24");
-    dati->setCapinizText("10000");
-    if (auto* reference = window->findChild<QLineEdit*>("riferimento"))
-        reference->setText("Prestito a Mario, è già scaduto");
-    dati->mostraPagina(1);
-    dati->sceglitipo(3);
+    dati->cancella();
+    dati->enterPeriods({{"15/04/22", "3"},
+                        {"15/07/22", "3"},
+                        {"15/10/22", "3,5"},
+                        {"15/01/23", "3,5"},
+                        {"15/04/23", "4"},
+                        {"15/07/23", "4"},
+                        {"15/10/23", "4,5"},
+                        {"15/01/24", "4,5"},
+                        {"15/04/24", "4"},
+                        {"15/07/24", "3,75"}});
+    for (const auto& [field, text] :
+         {std::pair{"datfin", "31/12/24"}, std::pair{"capiniz", "10000"},
+          std::pair{"riferimento", "Prestito a Mario, è già scaduto"}})
+        if (auto* edit = window->findChild<QLineEdit*>(field))
+            edit->setText(QString::fromUtf8(text));
+    if (auto* rows = window->findChild<QScrollBar*>("VScroll1")) rows->setValue(1);
+    dati->sceglitipo(core::CalculationType::Both);
 }
 
 // The discount table, its later rows in view.
@@ -105,7 +104,8 @@ int main(int argc, char* argv[]) {
     const QDir dir(args[0]);
     const QStringList wanted = args.mid(1);
     Startup::loadItalianTranslations(app);
-    Startup::wireWindows();
+    ProgramContext context;
+    Startup::wireWindows(context);
 
     int status = 0;
     for (const QString& name : wanted) {

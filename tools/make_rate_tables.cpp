@@ -11,8 +11,8 @@
 // ECB rate in force on 1 January and 1 July of each half-year plus 8 points;
 // a row only where it changes.
 
+#include "core/presets.h"
 #include "files/format/ratetablefile.h"
-#include "ratetable/presets.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,5 +1,7 @@
 #include "commandsupport.h"
 
+#include "testfixture.h"
+
 #include "platform/clsresize.h"
 #include "platform/commandbars.h"
 #include "platform/commondialog.h"
@@ -49,7 +51,6 @@ QString kindName(CommonDialog::Kind kind) {
 } // namespace
 
 QWidget& show(const QString& name) {
-    Startup::wireWindows();
     QWidget* window = WindowRegistry::show(name);
     if (!window) qFatal("no window %s", qPrintable(name));
     if (!QTest::qWaitForWindowActive(window)) qWarning("%s is not active", qPrintable(name));
@@ -105,11 +106,11 @@ Outcome::Outcome(QWidget& window, std::function<QString()> data)
       documentsBefore_(WordApplication::createdCount()) {
     MessageBox::clearShown();
     CommonDialog::clearShown();
-    ModFenoverra::setExitHandler([this] { ++exits_; });
+    TestFixture::context().exitCommand = [this] { ++exits_; };
 }
 
 Outcome::~Outcome() {
-    ModFenoverra::setExitHandler({});
+    TestFixture::context().exitCommand = {};
 }
 
 QString Outcome::text() const {

@@ -1,6 +1,5 @@
 #include "datisupport.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractButton>
@@ -11,10 +10,14 @@
 namespace DatiTest {
 
 std::unique_ptr<Dati> newWindow() {
-    auto window = std::make_unique<Dati>();
+    auto window = std::make_unique<Dati>(TestFixture::context());
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     MessageBox::clearShown();
     return window;
+}
+
+const core::PeriodList& periods() {
+    return TestFixture::context().calculation.periods();
 }
 
 QString column(Dati& w, const char* name) {
@@ -48,15 +51,10 @@ void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths) {
 }
 
 void fillPeriods(Dati& w, const Periods& periods) {
-    core::PeriodList& list = core::periodi();
-    int k = 0;
-    for (const auto& [start, rate] : periods) {
-        ++k;
-        list.slot(k).start = start.toStdString();
-        list.slot(k).rate = rate.toStdString();
-    }
-    list.contaperiodi();
-    w.mostraperiodi();
+    std::vector<core::TableRow> rows;
+    for (const auto& [start, rate] : periods)
+        rows.push_back({start.toStdString(), rate.toStdString()});
+    w.enterPeriods(rows);
 }
 
 Periods periodsOf(const QString& text) {
@@ -89,7 +87,7 @@ Periods monthsFrom2008(int n) {
 }
 
 void enterLong(Dati& w, const Periods& periods) {
-    core::periodi().clear();
+    w.cancella();
     fillPeriods(w, periods);
     type(w, "datfin", "31/12/25");
     type(w, "capiniz", "10000");

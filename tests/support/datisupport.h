@@ -19,6 +19,8 @@ using Periods = QList<QPair<QString, QString>>;
 
 // Loads a new window (the fixture has reset everything before).
 std::unique_ptr<Dati> newWindow();
+// The periods of the calculation the windows work on.
+const core::PeriodList& periods();
 
 // The ten row cells of a column, blank-separated, trailing empties dropped.
 QString column(Dati& w, const char* name);

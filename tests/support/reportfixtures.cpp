@@ -3,7 +3,7 @@
 #include "core/date.h"
 #include "core/interest.h"
 #include "core/numbertext.h"
-#include "ratetable/presets.h"
+#include "core/presets.h"
 
 namespace ReportFixtures {
 
@@ -16,7 +16,7 @@ core::PeriodList periods(int n) {
     list.contaperiodi();
     const std::string finalDate = core::dateText(core::addDays({2010 + n / 12, n % 12 + 1, 1}, -1));
     core::FinalSums sums;
-    core::ricalcola(list, {1, "10512,5", finalDate}, sums);
+    core::ricalcola(list, {core::CalculationType::Simple, "10512,5", finalDate}, sums);
     return list;
 }
 

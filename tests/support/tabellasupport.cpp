@@ -2,14 +2,12 @@
 
 #include "datawindow/dati.h"
 #include "platform/windowregistry.h"
-#include "shell/startup.h"
 
 #include <QCoreApplication>
 
 namespace TabellaTest {
 
 Tabella& open() {
-    Startup::wireWindows();
     auto* w = qobject_cast<Tabella*>(WindowRegistry::show("tabella"));
     if (!w) qFatal("no rate-table window");
     return *w;
@@ -30,20 +28,15 @@ void closeWindows() {
 QString rows(const Tabella& w, int from, int to) {
     QStringList list;
     for (int r = from; r <= to; ++r)
-        list << w.tabella().datetab(r) + "=" + w.tabella().tassitab(r);
+        list << QString::fromStdString(w.table().date(r) + "=" + w.table().rate(r));
     return list.join(' ');
 }
 
 void fill(Tabella& w, const QString& rowsText) {
-    RateTable& table = w.tabella();
-    table.svuota();
-    int r = 0;
-    for (const QString& pair : rowsText.split(' ', Qt::SkipEmptyParts)) {
-        ++r;
-        table.datetab(r) = pair.section('=', 0, 0);
-        table.tassitab(r) = pair.section('=', 1);
-    }
-    w.ridisegna();
+    fileformat::RateTableRows rows;
+    for (const QString& pair : rowsText.split(' ', Qt::SkipEmptyParts))
+        rows.push_back({pair.section('=', 0, 0).toStdString(), pair.section('=', 1).toStdString()});
+    w.loadTableFile(rows, w.titolo());
 }
 
 } // namespace TabellaTest

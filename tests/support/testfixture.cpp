@@ -1,20 +1,18 @@
 #include "testfixture.h"
 
-#include "core/sharedcalculation.h"
 #include "platform/clock.h"
 #include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
-#include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
-#include "platform/modfenoverra.h"
 #include "platform/twips.h"
-#include "ratetable/presets.h"
 #include "reports/documentreferences.h"
 #include "reports/helppagedocument.h"
 #include "reports/wordprocessor.h"
+#include "shell/startup.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -26,20 +24,45 @@ void failFor(const QString& what, const QStringList& texts) {
     QTest::qFail(qPrintable(message), __FILE__, __LINE__);
 }
 
+TestFixture* current = nullptr;
+
 } // namespace
 
 TestFixture::TestFixture(core::Date today) {
-    resetProgramState(today);
+    resetSeams(today);
+    renewContext();
+    current = this;
 }
 
 TestFixture::~TestFixture() {
+    // A window left open must not outlive the context it works on.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "dati" || window->objectName() == "tabella" ||
+            window->objectName() == "sommario")
+            delete window;
     failFor("message box", MessageBox::unscripted());
     failFor("dialog", CommonDialog::unscripted());
-    resetProgramState(kTestToday);
+    resetSeams(kTestToday);
     Clock::setTodayForTesting(std::nullopt);
+    current = nullptr;
 }
 
-void TestFixture::resetProgramState(core::Date today) {
+ProgramContext& TestFixture::context() {
+    if (!current) qFatal("no test fixture alive");
+    return *current->context_;
+}
+
+void TestFixture::renewContext() {
+    context_ = std::make_unique<ProgramContext>();
+    Startup::wireWindows(*context_);
+    ModFenoverra::appword.clear();
+    ModFenoverra::docword.clear();
+    ModFenoverra::tabellaword.clear();
+    ModFenoverra::titologuida.clear();
+    ModFenoverra::testoguida.clear();
+}
+
+void TestFixture::resetSeams(core::Date today) {
     MessageBox::useDouble(true);
     CommonDialog::useDouble(true);
     WordApplication::useDouble(true);
@@ -49,16 +72,6 @@ void TestFixture::resetProgramState(core::Date today) {
                                        QString::number(QCoreApplication::applicationPid()));
     Twips::setScreenForTesting(std::nullopt);
     Clock::setTodayForTesting(today);
-    core::periodi().clear();
-    Presets::sceltatab = Presets::kNessuna;
-    FormBackground::forgetChosen();
-    ModFenoverra::impostatesti();
-    ModFenoverra::setExitHandler({});
-    ModFenoverra::appword.clear();
-    ModFenoverra::docword.clear();
-    ModFenoverra::tabellaword.clear();
-    ModFenoverra::titologuida.clear();
-    ModFenoverra::testoguida.clear();
 }
 
 void expectBox() {

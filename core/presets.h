@@ -1,8 +1,7 @@
 #pragma once
 // The two rate tables built into the program, row by row with their texts
-// exactly as the program has always shown them ("7/06/58", "2,5"), and the
-// choice of the one the rate-table window loads. Plain data: the tool that
-// writes the shipped up-to-date tables starts from these rows too.
+// as they are loaded ("7/06/58", "2,5"). Plain data: the tool that writes
+// the shipped up-to-date tables starts from these rows too.
 
 #include <array>
 
@@ -13,13 +12,9 @@ struct Row {
     const char* rate;
 };
 
-// Which preset the window loads (`sceltatab`): none chosen yet in this run
-// of the program, the legal rates, the official discount rates. It outlives
-// the window and is never saved.
-inline constexpr int kNessuna = 0;
-inline constexpr int kTassiLegali = 1;
-inline constexpr int kTassiSconto = 2;
-inline int sceltatab = kNessuna;
+// Which preset the rate-table window loads (`sceltatab`): none chosen yet
+// in this run of the program, the legal rates, the official discount rates.
+enum class Choice { None = 0, LegalRates = 1, DiscountRates = 2 };
 
 inline constexpr const char* kTitoloLegali = "Tabella dei tassi legali (art.1284 Codice Civile)";
 inline constexpr std::array<Row, 9> kLegali = {{
