@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace Startup {
@@ -68,6 +69,17 @@ void start(QApplication& app) {
     wireWindows();
     // Qt has taken its own options out already; the desktop entry passes one file.
     showFirstWindows(app.arguments().value(1));
+}
+
+int run(QApplication& app) {
+    start(app);
+    const int status = QApplication::exec();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget()) windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data(); // null when an earlier one took it along
+    return status;
 }
 
 } // namespace Startup

@@ -25,4 +25,9 @@ void showFirstWindows(const QString& file);
 // Everything above; the file is the first command-line argument, if any.
 void start(QApplication& app);
 
+// start(), the event loop, then every window still there deleted: one
+// hidden or never shown outlives the last visible one. Returns the loop's
+// exit status.
+int run(QApplication& app);
+
 } // namespace Startup
