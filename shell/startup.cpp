@@ -22,6 +22,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <csignal>
+
 namespace Startup {
 
 bool loadItalianTranslations(QApplication& app) {
@@ -60,7 +62,12 @@ void showFirstWindows(const QString& name) {
     }
 }
 
+void surviveFileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 void start(QApplication& app) {
+    surviveFileSizeLimit();
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
     QApplication::setWindowIcon(ProgramResources::icon(QStringLiteral("fenoverra")));

@@ -22,6 +22,10 @@ void wireWindows();
 // the message of "Apri" from the window it was meant for (FileKind).
 void showFirstWindows(const QString& file);
 
+// A save that passes a file-size limit (ulimit -f) then fails and says so;
+// by default the system would end the program at once.
+void surviveFileSizeLimit();
+
 // Everything above; the file is the first command-line argument, if any.
 void start(QApplication& app);
 
