@@ -68,7 +68,7 @@ QByteArray fileOf(const QString& windowName, int n) {
 // "collegamento-file" a link to a plain file, "mancante" and "sparita"
 // nothing, the second in a folder that is not there. Empty when it cannot be
 // made safely.
-QString makeSpecial(const QTemporaryDir& dir, const QString& kind) {
+QString makeEntry(const QTemporaryDir& dir, const QString& kind) {
     const QString path = dir.filePath(kind);
     const QByteArray name = QFile::encodeName(path);
     if (kind == "pipe") return ::mkfifo(name, 0600) == 0 ? path : QString();
@@ -188,7 +188,7 @@ private slots:
     // file, so the next Save cannot write over the file of before.
     void refusedFiles_data() {
         QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QByteArray>("bytes"); // or what makeSpecial makes, after "made:"
+        QTest::addColumn<QByteArray>("bytes"); // or what makeEntry makes, after "made:"
         QTest::addColumn<QString>("message");  // %1: the file's path
         const QString data = "Il file \"%1\" non è un file di dati valido: ";
         const QString table = "Il file \"%1\" non è un file di tabella dei tassi valido: ";
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(currentFile(window), before);
         const bool made = bytes.startsWith("made:");
         QTemporaryDir here;
-        const QString file = made ? makeSpecial(here, bytes.mid(5))
+        const QString file = made ? makeEntry(here, bytes.mid(5))
                                   : tempFile(dir_, QString::number(qHash(bytes)), bytes);
         if (file.isEmpty()) QSKIP("no device can be made here without risk to the real one");
         const QString there = entriesOf(here);
@@ -298,7 +298,7 @@ private slots:
             DatiTest::type(*qobject_cast<Dati*>(window), "capiniz", "1000\"");
         QTemporaryDir here;
         const bool made = target.startsWith("made:");
-        const QString path = made ? makeSpecial(here, target.mid(5))
+        const QString path = made ? makeEntry(here, target.mid(5))
                                   : QDir(dir_.filePath(windowName)).filePath(target);
         if (path.isEmpty()) QSKIP("no device can be made here without risk to the real one");
         const QString folder = QFileInfo(path).path();
@@ -348,7 +348,7 @@ private slots:
     // anything else stays where it is, and the message names it.
     void deletes_data() {
         QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QString>("target");  // what makeSpecial makes
+        QTest::addColumn<QString>("target");  // what makeEntry makes
         QTest::addColumn<QString>("message"); // %1: the path; empty: deleted
         QTest::addColumn<QString>("left");    // what the folder holds afterwards
         const QString refused = "Il file \"%1\" non può essere eliminato: ";
@@ -368,7 +368,7 @@ private slots:
         QFETCH(QString, left);
         QWidget* window = show(windowName, 3);
         QTemporaryDir here;
-        const QString path = makeSpecial(here, target);
+        const QString path = makeEntry(here, target);
         if (path.isEmpty()) QSKIP("no device can be made here without risk to the real one");
         const QByteArray before = snapshot(window);
         CommonDialog::setNextFileName(path);
