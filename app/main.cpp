@@ -4,6 +4,5 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const Startup::Session session(app);
-    return app.exec();
+    return Startup::run(app);
 }

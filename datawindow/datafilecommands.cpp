@@ -3,11 +3,10 @@
 #include "datawindow/datacheck.h"
 #include "datawindow/dati.h"
 #include "files/datafileio.h"
+#include "files/wholefile.h"
 
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
-
-#include <QFile>
 
 namespace DataFileCommands {
 
@@ -82,8 +81,8 @@ void eliminare(Dati& window) {
     dialog.DialogTitle = ModFenoverra::titoloelimina;
     if (!dialog.ShowOpen(&window)) return;
     // Said aloud: a file still there after "Elimina" would look deleted.
-    if (!QFile::remove(dialog.FileName))
-        report(window, "Il file \"" + dialog.FileName + "\" non può essere eliminato.");
+    const QString error = WholeFile::remove(dialog.FileName);
+    if (!error.isEmpty()) report(window, error);
 }
 
 } // namespace DataFileCommands

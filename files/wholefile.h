@@ -1,8 +1,10 @@
 #pragma once
-// A program file read or written as a whole: reading refuses what cannot be
-// one of its files; writing replaces a file only once the new one is
-// complete, so a failed save leaves the old file intact. Every failure comes
-// back as an Italian sentence naming the file, ready for a message box.
+// A program file read, written or deleted as a whole: reading refuses what
+// cannot be one of its files; writing replaces a file only once the new one
+// is complete, so a failed save leaves the old file intact. Only plain files
+// are touched (links followed): a pipe would hang the program and a device
+// is no place for the user's data. Every failure comes back as an Italian
+// sentence naming the file, ready for a message box.
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +26,10 @@ ReadResult read(const QString& path, const QString& kind);
 
 // Returns the error, empty on success.
 QString write(const QString& path, const std::string& bytes);
+
+// Deletes the file; a link goes, not what it points to. Returns the error,
+// empty on success.
+QString remove(const QString& path);
 
 // The file's name as messages show it: between double quotes.
 QString quoted(const QString& path);

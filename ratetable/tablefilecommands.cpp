@@ -1,11 +1,10 @@
 #include "ratetable/tablefilecommands.h"
 
 #include "files/ratetablefileio.h"
+#include "files/wholefile.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "ratetable/tabella.h"
-
-#include <QFile>
 
 namespace TableFileCommands {
 
@@ -78,8 +77,8 @@ void elimina(Tabella& window) {
     dialog.DialogTitle = ModFenoverra::titoloelimina;
     if (!dialog.ShowOpen(&window)) return;
     // Said aloud: a file still there after "Elimina" would look deleted.
-    if (!QFile::remove(dialog.FileName))
-        report(window, "Il file \"" + dialog.FileName + "\" non può essere eliminato.");
+    const QString error = WholeFile::remove(dialog.FileName);
+    if (!error.isEmpty()) report(window, error);
 }
 
 } // namespace TableFileCommands

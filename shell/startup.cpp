@@ -19,7 +19,10 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
+
+#include <csignal>
 
 namespace Startup {
 
@@ -60,7 +63,12 @@ void showFirstWindows(const QString& name) {
     }
 }
 
+void surviveFileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 Session::Session(QApplication& app) {
+    surviveFileSizeLimit();
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
     QApplication::setWindowIcon(ProgramResources::icon(QStringLiteral("fenoverra")));
@@ -69,6 +77,21 @@ Session::Session(QApplication& app) {
     wireWindows(context_);
     // Qt has taken its own options out already; the desktop entry passes one file.
     showFirstWindows(app.arguments().value(1));
+}
+
+int Session::exec() {
+    const int status = QApplication::exec();
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget()) windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data(); // null when an earlier one took it along
+    return status;
+}
+
+int run(QApplication& app) {
+    Session session(app);
+    return session.exec();
 }
 
 } // namespace Startup

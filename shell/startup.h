@@ -25,6 +25,10 @@ void wireWindows(ProgramContext& context);
 // the message of "Apri" from the window it was meant for (FileKind).
 void showFirstWindows(const QString& file);
 
+// A save that passes a file-size limit (ulimit -f) then fails and says so;
+// by default the system would end the program at once.
+void surviveFileSizeLimit();
+
 // The program's run: it owns the context every window works on.
 class Session {
 public:
@@ -33,8 +37,15 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
+    // The event loop, then every window still there deleted: one hidden or
+    // never shown outlives the last visible one. Returns the loop's exit status.
+    int exec();
+
 private:
     ProgramContext context_;
 };
+
+// A session from start to end. Returns the event loop's exit status.
+int run(QApplication& app);
 
 } // namespace Startup

@@ -19,6 +19,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -59,6 +61,55 @@ QByteArray fileOf(const QString& windowName, int n) {
            QByteArray(data ? "\"01/01/01\",\"\",\"1\"\r\n" : "\"01/01/01\",\"1\"\r\n").repeated(n);
 }
 
+// Makes in `dir` what a row names and returns its path: "pipe" a FIFO,
+// "collegamento" a link to one, "dispositivo" a device of the test's own (a
+// node with the null device's numbers, or where nodes cannot be made a link
+// to /dev/null, which a mistaken command without rights cannot harm),
+// "collegamento-file" a link to a plain file, "mancante" and "sparita"
+// nothing, the second in a folder that is not there. Empty when it cannot be
+// made safely.
+QString makeEntry(const QTemporaryDir& dir, const QString& kind) {
+    const QString path = dir.filePath(kind);
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "pipe") return ::mkfifo(name, 0600) == 0 ? path : QString();
+    if (kind == "collegamento") {
+        const QString fifo = dir.filePath("pipe-collegata");
+        return ::mkfifo(QFile::encodeName(fifo), 0600) == 0 && QFile::link(fifo, path) ? path
+                                                                                       : QString();
+    }
+    if (kind == "dispositivo") {
+        if (::mknod(name, S_IFCHR | 0600, makedev(1, 3)) == 0) return path;
+        return geteuid() != 0 && QFile::link("/dev/null", path) ? path : QString();
+    }
+    if (kind == "collegamento-file")
+        return QFile::link(tempFile(dir, "file-collegato", "dati"), path) ? path : QString();
+    if (kind == "sparita") return dir.filePath("sparita/archivio");
+    return path;
+}
+
+// Everything in the folder, pipes, devices and dangling links too.
+QString entriesOf(const QTemporaryDir& dir) {
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                   QDir::Name)
+        .join(' ');
+}
+
+void blocked(int) {
+    const char message[] = "FAIL!  : the command blocked (on a pipe?)\n";
+    if (::write(STDERR_FILENO, message, sizeof message - 1) < 0) _exit(3);
+    _exit(2);
+}
+
+// Runs the window's command; one that blocks on a pipe ends the test here
+// instead of at the time limit.
+void runUnlessItHangs(QWidget* window, const char* command) {
+    std::signal(SIGALRM, blocked);
+    alarm(30);
+    QMetaObject::invokeMethod(window, command);
+    alarm(0);
+}
+
 // Sets this process's file-size limit; returns the limits before.
 rlimit limitFileSize(rlim_t bytes) {
     rlimit before{};
@@ -90,6 +141,34 @@ int saveAndStopHalfway(const QString& windowName, const QString& path) {
     return 1; // the save went through: the limit did not stop it
 }
 
+// The child of the save past a file-size limit: the program's own start-up
+// handling, then a save of 200 periods over a file, with a limit at half of
+// it. Prints the message shown.
+int saveOverTheLimit(const QString& path) {
+    TestFixture fixture;
+    Startup::surviveFileSizeLimit();
+    QWidget* window = show("dati", 200);
+    currentFile(window) = path;
+    limitFileSize(snapshot(window).size() / 2);
+    expectBox();
+    QMetaObject::invokeMethod(window, "salva");
+    std::printf("%s\n", qPrintable(box()));
+    return 0;
+}
+
+// The child of the unreadable file: as anyone but root, who may read it all
+// the same, opens it and prints the message shown.
+int openAsAnotherUser(const QString& path) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
+    TestFixture fixture;
+    QWidget* window = show("dati");
+    CommonDialog::setNextFileName(path);
+    expectBox();
+    QMetaObject::invokeMethod(window, "apri");
+    std::printf("%s\n", qPrintable(box()));
+    return 0;
+}
+
 } // namespace
 
 class TestBadInputs : public QObject {
@@ -109,8 +188,8 @@ private slots:
     // file, so the next Save cannot write over the file of before.
     void refusedFiles_data() {
         QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message"); // %1: the file's path
+        QTest::addColumn<QByteArray>("bytes"); // or what makeEntry makes, after "made:"
+        QTest::addColumn<QString>("message");  // %1: the file's path
         const QString data = "Il file \"%1\" non è un file di dati valido: ";
         const QString table = "Il file \"%1\" non è un file di tabella dei tassi valido: ";
         const QString emptied = "\rLa finestra è stata svuotata.",
@@ -131,6 +210,10 @@ private slots:
         QTest::newRow("table: 10 MB of random bytes") << "tabella" << random << QString("Il file \"%1\" non può essere aperto: è troppo grande per essere un file di tabella dei tassi di Fenoverra.") + tEmptied;
         QTest::newRow("table: blank lines only") << "tabella" << QByteArray("\r\n  \r\n") << table + "il file è vuoto." + tEmptied;
         QTest::newRow("table: text after a quote") << "tabella" << QByteArray("1\r\n\"01/01/58\"x,\"4\"\r\n") << table + "dopo la data della riga 1 c'è altro testo prima della virgola." + tEmptied;
+        QTest::newRow("data: FIFO") << "dati" << QByteArray("made:pipe") << QString("Il file \"%1\" non può essere aperto: è una pipe (FIFO), non un file normale.") + emptied;
+        QTest::newRow("table: link to a FIFO") << "tabella" << QByteArray("made:collegamento") << QString("Il file \"%1\" non può essere aperto: è una pipe (FIFO), non un file normale.") + tEmptied;
+        QTest::newRow("data: device") << "dati" << QByteArray("made:dispositivo") << QString("Il file \"%1\" non può essere aperto: è un dispositivo, non un file normale.") + emptied;
+        QTest::newRow("table: folder gone") << "tabella" << QByteArray("made:sparita") << QString("Il file \"%1\" non può essere aperto: la cartella che lo contiene non esiste.") + tEmptied;
         // clang-format on
     }
     void refusedFiles() {
@@ -142,35 +225,66 @@ private slots:
         CommonDialog::setNextFileName(before);
         QMetaObject::invokeMethod(window, "apri");
         QCOMPARE(currentFile(window), before);
-        const QString file = tempFile(dir_, QString::number(qHash(bytes)), bytes);
+        const bool made = bytes.startsWith("made:");
+        QTemporaryDir here;
+        const QString file = made ? makeEntry(here, bytes.mid(5))
+                                  : tempFile(dir_, QString::number(qHash(bytes)), bytes);
+        if (file.isEmpty()) QSKIP("no device can be made here without risk to the real one");
+        const QString there = entriesOf(here);
         if (message.isEmpty())
             CommonDialog::setNextCancel();
         else
             CommonDialog::setNextFileName(file), expectBox();
-        QMetaObject::invokeMethod(window, "apri");
+        runUnlessItHangs(window, "apri");
         QCOMPARE(boxes().join('\n'), message.isEmpty() ? "" : "48|Fenoverra|" + message.arg(file));
         if (auto* t = qobject_cast<Tabella*>(window))
             QCOMPARE(t->table().lastUsedRow(), 0);
         else
             QVERIFY(text(*window, "capiniz").isEmpty() && DatiTest::periods().numperiodi == 0);
         QVERIFY(currentFile(window).isEmpty());
-        QCOMPARE(contentsOf(before) + contentsOf(file), fileOf(windowName, 1) + bytes);
+        QCOMPARE(contentsOf(before), fileOf(windowName, 1));
+        if (made)
+            QCOMPARE(entriesOf(here), there);
+        else
+            QCOMPARE(contentsOf(file), bytes);
     }
 
-    // A refused save says where and why; the window keeps all it held, a file
-    // there keeps its bytes, and no half-written file is left beside it.
+    // A file the user may not read is refused as such, not as one that could
+    // not be opened for no reason given. (Root reads anything: the child
+    // opens it as another user.)
+    void unreadableFile() {
+        QTemporaryDir here;
+        const QString file = tempFile(here, "illeggibile", fileOf("dati", 1));
+        QFile::setPermissions(file, {});
+        QFile::setPermissions(here.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ExeOther);
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--apri-come-altri", file});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(child.readAllStandardOutput(),
+                 ("48|Fenoverra|Il file \"" + file +
+                  "\" non può essere aperto: accesso negato.\rLa finestra è stata svuotata.\n")
+                     .toUtf8());
+    }
+
+    // A refused save says where and why; the window keeps all it held, what
+    // stood there before is still there (a file keeps its bytes), and no
+    // half-written file is left beside it.
     void refusedSaves_data() {
         QTest::addColumn<QString>("windowName");
-        QTest::addColumn<QString>("target");  // in the temporary folder
+        QTest::addColumn<QString>("target");  // in the temporary folder, or made:kind
         QTest::addColumn<QString>("message"); // %1: the file's path
         const QString unsaved = "Il file \"%1\" non può essere salvato: ";
         const QString kept = " Il file precedente è rimasto invariato.";
         // clang-format off
         QTest::newRow("data: read-only folder") << "dati" << "sola-lettura/archivio" << unsaved + "accesso negato." + kept;
-        QTest::newRow("data: a folder that is a file") << "dati" << "un-file/archivio" << unsaved + "impossibile aprirlo.";
-        QTest::newRow("data: write stopped at a file-size limit") << "dati" << "limite/archivio" << unsaved + "errore di scrittura (disco pieno o protetto?)." + kept;
+        QTest::newRow("data: a folder that is a file") << "dati" << "un-file/archivio" << unsaved + "la cartella che lo contiene non esiste.";
+        QTest::newRow("data: folder gone") << "dati" << "made:sparita" << unsaved + "la cartella che lo contiene non esiste.";
         QTest::newRow("data: quote in the capital") << "dati" << "virgolette/archivio" << "Il file non è stato salvato: il capitale contiene virgolette (\"): il formato dei file non le può conservare.";
-        QTest::newRow("table: /dev/full") << "tabella" << "/dev/full" << unsaved + "spazio su disco esaurito o risorse insufficienti.";
+        QTest::newRow("data: FIFO") << "dati" << "made:pipe" << unsaved + "è una pipe (FIFO), non un file normale.";
+        QTest::newRow("table: link to a FIFO") << "tabella" << "made:collegamento" << unsaved + "è una pipe (FIFO), non un file normale.";
+        QTest::newRow("table: device") << "tabella" << "made:dispositivo" << unsaved + "è un dispositivo, non un file normale.";
         // clang-format on
     }
     void refusedSaves() {
@@ -182,30 +296,87 @@ private slots:
         QWidget* window = show(windowName, 12);
         if (target.startsWith("virgolette"))
             DatiTest::type(*qobject_cast<Dati*>(window), "capiniz", "1000\"");
-        const QString path = QDir(dir_.filePath(windowName)).filePath(target);
+        QTemporaryDir here;
+        const bool made = target.startsWith("made:");
+        const QString path = made ? makeEntry(here, target.mid(5))
+                                  : QDir(dir_.filePath(windowName)).filePath(target);
+        if (path.isEmpty()) QSKIP("no device can be made here without risk to the real one");
         const QString folder = QFileInfo(path).path();
         const bool folderIsAFile = target.startsWith("un-file");
         const QString old = windowName + "/" + (folderIsAFile ? "un-file" : target); // in dir_
-        QDir(dir_.path()).mkpath(QFileInfo(old).path());
-        if (path != "/dev/full") tempFile(dir_, old, "il file di prima");
+        if (!made) {
+            QDir(dir_.path()).mkpath(QFileInfo(old).path());
+            tempFile(dir_, old, "il file di prima");
+        }
+        const QString there = entriesOf(here);
         if (readOnly) QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit unlimited = limitFileSize(target.startsWith("limite") ? 64 : RLIM_INFINITY);
 
         const QByteArray before = snapshot(window);
         CommonDialog::setNextFileName(path);
         expectBox();
-        QMetaObject::invokeMethod(window, "salvanome");
-        setrlimit(RLIMIT_FSIZE, &unlimited);
-        std::signal(SIGXFSZ, handler);
+        runUnlessItHangs(window, "salvanome");
         if (readOnly)
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(box(), "48|Fenoverra|" + message.arg(path));
         QCOMPARE(snapshot(window) + currentFile(window).toUtf8(), // the name chosen, as ever
                  before + path.toUtf8());
-        if (path == "/dev/full") return;
+        if (made) {
+            QCOMPARE(entriesOf(here), there);
+            return;
+        }
         QCOMPARE(contentsOf(dir_.filePath(old)), QByteArray("il file di prima"));
         if (!folderIsAFile) QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // With a file-size limit the save that passes it fails, says so, and the
+    // file that was there keeps its bytes: the program is not ended by it.
+    void saveOverAFileSizeLimit() {
+        const QString path = tempFile(dir_, "oltre-il-limite", fileOf("dati", 3));
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {"--salva-oltre-il-limite", path});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.readAllStandardOutput(),
+                 ("48|Fenoverra|Il file \"" + path +
+                  "\" non può essere salvato: è troppo grande per il limite di dimensione dei "
+                  "file impostato nel sistema. Il file precedente è rimasto invariato.\n")
+                     .toUtf8());
+        QCOMPARE(contentsOf(path), fileOf("dati", 3));
+    }
+
+    // Delete takes plain files only, a link but never what it points to;
+    // anything else stays where it is, and the message names it.
+    void deletes_data() {
+        QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("target");  // what makeEntry makes
+        QTest::addColumn<QString>("message"); // %1: the path; empty: deleted
+        QTest::addColumn<QString>("left");    // what the folder holds afterwards
+        const QString refused = "Il file \"%1\" non può essere eliminato: ";
+        // clang-format off
+        QTest::newRow("data: FIFO") << "dati" << "pipe" << refused + "è una pipe (FIFO), non un file normale." << "pipe";
+        QTest::newRow("table: FIFO") << "tabella" << "pipe" << refused + "è una pipe (FIFO), non un file normale." << "pipe";
+        QTest::newRow("data: device") << "dati" << "dispositivo" << refused + "è un dispositivo, non un file normale." << "dispositivo";
+        QTest::newRow("table: link to a FIFO") << "tabella" << "collegamento" << refused + "è una pipe (FIFO), non un file normale." << "collegamento pipe-collegata";
+        QTest::newRow("data: missing file") << "dati" << "mancante" << refused + "il file non esiste." << "";
+        QTest::newRow("table: link to a file") << "tabella" << "collegamento-file" << "" << "file-collegato";
+        // clang-format on
+    }
+    void deletes() {
+        QFETCH(QString, windowName);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        QFETCH(QString, left);
+        QWidget* window = show(windowName, 3);
+        QTemporaryDir here;
+        const QString path = makeEntry(here, target);
+        if (path.isEmpty()) QSKIP("no device can be made here without risk to the real one");
+        const QByteArray before = snapshot(window);
+        CommonDialog::setNextFileName(path);
+        if (!message.isEmpty()) expectBox();
+        runUnlessItHangs(window, windowName == "dati" ? "eliminare" : "elimina");
+        QCOMPARE(boxes().join('\n'), message.isEmpty() ? "" : "48|Fenoverra|" + message.arg(path));
+        QCOMPARE(entriesOf(here), left);
+        QCOMPARE(snapshot(window), before);
     }
 
     // Killed half-way through a save of 200 periods, the file that was there
@@ -264,6 +435,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], "--salva-e-fermati") == 0)
         return saveAndStopHalfway(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 3 && qstrcmp(argv[1], "--salva-oltre-il-limite") == 0)
+        return saveOverTheLimit(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && qstrcmp(argv[1], "--apri-come-altri") == 0)
+        return openAsAnotherUser(QString::fromLocal8Bit(argv[2]));
     TestBadInputs test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

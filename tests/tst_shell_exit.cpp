@@ -1,5 +1,6 @@
 // The exit question, the unloading of the windows, the closing screen and the rule that ends the
 // program with its last visible window (the whole round is in tst_shell_session).
+#include "datawindow/dati.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
@@ -12,10 +13,41 @@
 #include "support/testfixture.h"
 #include "support/testsupport.h"
 
+#include <QAction>
+#include <QProcess>
 #include <QtTest>
 
 static frmSplash* splash() {
     return qobject_cast<frmSplash*>(WindowRegistry::loaded("frmSplash"));
+}
+
+// The program from start to end with the rate-table window loaded unseen by
+// the grey answer, ended by the exit and a key on the closing screen
+// ("uscita") or by closing the Data window ("chiusura"). Prints the windows
+// left once it has returned.
+static int runToTheEnd(const QString& end) {
+    int argc = 1;
+    char name[] = "fenoverra";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    TestFixture fixture;
+    QTimer::singleShot(0, [end] {
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        qobject_cast<Dati*>(WindowRegistry::loaded("dati"))->colorare();
+        if (end == "chiusura") {
+            WindowRegistry::loaded("dati")->close();
+            return;
+        }
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        WindowRegistry::loaded("dati")->findChild<QAction*>("usci")->trigger();
+        QTimer::singleShot(0, [] { QTest::keyClick(splash(), Qt::Key_Space); });
+    });
+    const int status = Startup::run(app);
+    QStringList left;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget()) left << window->objectName();
+    std::printf("%s\n", qPrintable(left.join(' ')));
+    return status;
 }
 
 static void exitWith(MsgAnswer answer) {
@@ -81,6 +113,23 @@ private slots:
         QVERIFY(s.isNull() && !splash() && WindowRegistry::loaded("dati")->isVisible() && !quits);
     }
 
+    // Every window the program made is gone when it ends, the one loaded
+    // unseen too.
+    void noWindowOutlivesTheProgram_data() {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("exit") << "uscita";
+        QTest::newRow("Data window closed") << "chiusura";
+    }
+    void noWindowOutlivesTheProgram() {
+        QFETCH(QString, end);
+        QProcess program;
+        program.start(QCoreApplication::applicationFilePath(), {"--fino-alla-fine", end});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("\n"));
+        QCOMPARE(program.exitCode(), 0);
+    }
+
     // A window loaded but hidden, not closed, ends the program all the same.
     void endsWithTheLastVisibleWindow() {
         QWidget window;
@@ -91,5 +140,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestExit)
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], "--fino-alla-fine") == 0)
+        return runToTheEnd(QString::fromLocal8Bit(argv[2]));
+    QApplication app(argc, argv);
+    TestExit test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_shell_exit.moc"

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 // Each window's content and the file Save writes to (the one read, else none); "hidden" if so.
 static QString state() {
     Dati* d = TabellaTest::dati();
@@ -41,7 +43,7 @@ private slots:
     // gets the message "Apri" gives for it, from the window it was meant for, left empty.
     void fileOpensInItsWindow_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes"); // "" none, "/" a folder
+        QTest::addColumn<QByteArray>("bytes"); // "" none, "/" a folder, "|" a FIFO
         QTest::addColumn<QString>("shown");    // %1: the file's path; after " ! ", in the message
         // clang-format off
         const QString emptyTable = "dati||0||tabella|0|Tabella dei tassi legali (art.1284 Codice Civile)| ! ";
@@ -53,6 +55,7 @@ private slots:
         QTest::newRow("damaged, any name") << "appunti.txt" << QByteArray("Caro Mario,\r\n") << "dati||0| ! non è un file di dati";
         QTest::newRow("missing table") << "Fenoverra-TAB-assente" << QByteArray() << emptyTable + "il file non esiste";
         QTest::newRow("a folder") << "Fenoverra-tab-cartella" << QByteArray("/") << emptyTable + "è una cartella";
+        QTest::newRow("a FIFO, not waited on") << "Fenoverra-tab-pipe" << QByteArray("|") << emptyTable + "è una pipe (FIFO)";
         // clang-format on
     }
     void fileOpensInItsWindow() {
@@ -62,7 +65,8 @@ private slots:
         const QString reason = shown.section(" ! ", 1);
         QDir::setCurrent(dir_.path()); // the program is given the name alone
         if (bytes == "/") QDir().mkpath(dir_.filePath(name));
-        const QString path = tempFile(dir_, name, bytes == "/" ? QByteArray() : bytes);
+        if (bytes == "|") QVERIFY(::mkfifo(QFile::encodeName(dir_.filePath(name)), 0600) == 0);
+        const QString path = tempFile(dir_, name, bytes.size() == 1 ? QByteArray() : bytes);
         if (!reason.isEmpty()) expectBox();
         Startup::showFirstWindows(name);
         QCOMPARE(state(), shown.section(" ! ", 0, 0).replace("%1", path));
