@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 
 // Q_INIT_RESOURCE may not stand inside a namespace.
 static void initResources() {
@@ -15,6 +16,9 @@ void init() {
 }
 
 QIcon icon(const QString& name) {
+    // Decoded once: every window built again asks for the same pictures.
+    static QHash<QString, QIcon> decoded;
+    if (const auto found = decoded.constFind(name); found != decoded.constEnd()) return *found;
     init();
     // Each file added is decoded at once: only the size drawn, and its double
     // where the screen needs it.
@@ -29,6 +33,7 @@ QIcon icon(const QString& name) {
         if (denseScreen) picture.addFile(file(2 * size), QSize(2 * size, 2 * size));
         break;
     }
+    decoded.insert(name, picture);
     return picture;
 }
 

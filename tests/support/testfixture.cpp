@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -36,10 +37,12 @@ TestFixture::TestFixture(core::Date today) {
 
 TestFixture::~TestFixture() {
     // A window left open must not outlive the context it works on.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == "dati" || window->objectName() == "tabella" ||
-            window->objectName() == "sommario")
-            delete window;
+        if (QStringList{"dati", "tabella", "sommario"}.contains(window->objectName()))
+            windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data(); // null when an earlier one took it along
     failFor("message box", MessageBox::unscripted());
     failFor("dialog", CommonDialog::unscripted());
     resetSeams(kTestToday);
