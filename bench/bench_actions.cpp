@@ -18,9 +18,9 @@
 #include "shell/startup.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -354,10 +354,8 @@ const Action kActions[] = {
     {"tablerepaint", "full repaint of the rate-table window", Unit::None, 0, BM_RepaintTabella},
     {"keystroke", "capital keystroke (`capiniz`)", Unit::DatiRepaints, 2, BM_CapitalKeystroke},
     {"type1", "interessi semplici (`Option1(1)`)", Unit::DatiRepaints, 2, BM_TypeSimple},
-    {"type2", "interessi composti: split 141 -> 200, pass", Unit::DatiRepaints, 2,
-     BM_TypeCompound},
-    {"type3", "entrambi i tipi: split 141 -> 200, two passes", Unit::DatiRepaints, 2,
-     BM_TypeBoth},
+    {"type2", "interessi composti: split 141 -> 200, pass", Unit::DatiRepaints, 2, BM_TypeCompound},
+    {"type3", "entrambi i tipi: split 141 -> 200, two passes", Unit::DatiRepaints, 2, BM_TypeBoth},
     {"calcola", "\"&calcola\" (`calcolare`)", Unit::DatiRepaints, 2, BM_Calcola},
     {"datebar", "date bar one day (`hscroll1`)", Unit::DatiRepaints, 2, BM_DateBar},
     {"ratebar", "rate bar one step (`scrollatassi`)", Unit::DatiRepaints, 2, BM_RateBar},
@@ -373,8 +371,7 @@ const Action kActions[] = {
      BM_PrintCalculation},
     {"tabella", "open the rate table (`tabella`)", Unit::TabellaRepaints, 3, BM_OpenRateTable},
     {"tus", "\"&TUS\" (`ricaric(2)`)", Unit::TabellaRepaints, 2, BM_Tus},
-    {"copy", "copy of the 98-row table (`copias(1)`)", Unit::DatiRepaints, 5,
-     BM_CopyDiscountTable},
+    {"copy", "copy of the 98-row table (`copias(1)`)", Unit::DatiRepaints, 5, BM_CopyDiscountTable},
     {"tablescroll", "page of the rate table's `VScroll1`", Unit::TabellaRepaints, 2,
      BM_RateTableScroll},
     {"tableprint", "print the rate table: build + write", Unit::EnginePasses, 100,
@@ -422,8 +419,7 @@ void printTable(const Medians& medians) {
         if (a.unit != Unit::None) {
             const bool inPasses = a.unit == Unit::EnginePasses;
             const double measured = inPasses ? passes : repaints;
-            target = "<= " + std::to_string(int(a.target)) +
-                     (inPasses ? " passes" : " repaints");
+            target = "<= " + std::to_string(int(a.target)) + (inPasses ? " passes" : " repaints");
             verdict = measured <= a.target ? "ok" : "MISSED";
         }
         std::printf("| %s | %.3f ms | %.1f | %.2f | %s | %s |\n", a.what, ms, passes, repaints,

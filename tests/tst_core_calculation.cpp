@@ -39,12 +39,26 @@ private slots:
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("shownStart");
         QTest::addColumn<QString>("shownRate");
-        QTest::newRow("short date, two decimals") << "1/1/2010" << "4,00" << "01/01/10" << "4";
-        QTest::newRow("a rate between hundredths") << "15/3/11" << "13,755" << "15/03/11"
+        QTest::newRow("short date, two decimals") << "1/1/2010"
+                                                  << "4,00"
+                                                  << "01/01/10"
+                                                  << "4";
+        QTest::newRow("a rate between hundredths") << "15/3/11"
+                                                   << "13,755"
+                                                   << "15/03/11"
                                                    << "13,755";
-        QTest::newRow("older than the bar") << "01/01/1850" << "5,50" << "01/01/1850" << "5,5";
-        QTest::newRow("after today") << "01/06/2027" << "1" << "01/06/2027" << "1";
-        QTest::newRow("not a date, above the bar") << "abc" << "150" << "abc" << "150";
+        QTest::newRow("older than the bar") << "01/01/1850"
+                                            << "5,50"
+                                            << "01/01/1850"
+                                            << "5,5";
+        QTest::newRow("after today") << "01/06/2027"
+                                     << "1"
+                                     << "01/06/2027"
+                                     << "1";
+        QTest::newRow("not a date, above the bar") << "abc"
+                                                   << "150"
+                                                   << "abc"
+                                                   << "150";
     }
     void shownTextsTakeTheBarsForm() {
         QFETCH(QString, start);
