@@ -160,14 +160,24 @@ Changes Calculation::chooseType(CalculationType type, Date today, bool chosen) {
         sums_.differ.clear();
     }
     showLastPeriods(today);
-    resultsCurrent_ = true;
+    // The results of an earlier capital must not pass for this one's.
+    resultsCurrent_ = !capitalUnusable();
     Changes changes = changesSince(before);
     if (split.refused) changes.splitRefusedNeeding = split.needed;
     return changes;
 }
 
+bool Calculation::capitalUnusable() const {
+    return !capital_.empty() && !parseNumber(capital_);
+}
+
 Changes Calculation::calcola(Date today) {
     if (resultsCurrent_) return {};
+    if (capitalUnusable()) {
+        Changes refused;
+        refused.capitalNotANumber = true;
+        return refused;
+    }
     const Snapshot before = snapshot();
     runPasses(type_, today);
     showLastPeriods(today);
@@ -316,6 +326,16 @@ Changes Calculation::copyRates(const std::vector<TableRow>& rows, Date today) {
         setFirstPeriod(m, today);
         drawRows(today);
         calcola(today);
+    }
+    // A short copy is seen from its first period: ending on the last one
+    // would hide the others above the first row. The rows moved only to
+    // show what was just calculated.
+    if (n <= kRows) {
+        const Guidance guidance = guidance_;
+        const bool current = resultsCurrent_;
+        setFirstPeriod(1, today);
+        guidance_ = guidance;
+        resultsCurrent_ = current;
     }
     return changesSince(before);
 }

@@ -62,11 +62,12 @@ struct SavedCalculation {
 
 // What a change did, for the window to draw and to tell the user.
 struct Changes {
-    bool rowsDrawn = false;      // the rows were drawn again
-    bool periodsChanged = false; // a start date, end date, rate or count changed
-    bool resultsChanged = false; // a sum, or whether the results are current
-    bool listFull = false;       // an insertion refused: 200 periods already
-    int splitRefusedNeeding = 0; // a year split refused: the periods it needed
+    bool rowsDrawn = false;         // the rows were drawn again
+    bool periodsChanged = false;    // a start date, end date, rate or count changed
+    bool resultsChanged = false;    // a sum, or whether the results are current
+    bool listFull = false;          // an insertion refused: 200 periods already
+    bool capitalNotANumber = false; // "&calcola" refused: nothing can be computed
+    int splitRefusedNeeding = 0;    // a year split refused: the periods it needed
 };
 
 class Calculation {
@@ -107,7 +108,8 @@ public:
     // An option button (type 2 and 3 split the periods at each 1 January
     // first). `chosen` false: the type runs without the option changing.
     Changes chooseType(CalculationType type, Date today, bool chosen = true);
-    // "&calcola": nothing when the results are current.
+    // "&calcola": nothing when the results are current, nor when the
+    // capital is not a number (the results stay out of date).
     Changes calcola(Date today);
     // VScroll1.
     Changes scrollTo(int firstPeriod, Date today);
@@ -163,6 +165,8 @@ private:
     void showLastPeriods(Date today);
     void writePeriods(const std::vector<TableRow>& rows);
     void updateGuidance();
+    // A capital typed that is not a number: nothing can be computed on it.
+    bool capitalUnusable() const;
     // Marks derived ends, days and bar positions as stale.
     void touch() { ++version_; }
 

@@ -38,8 +38,8 @@ int decimalsOf(std::string_view numberText) {
 
 // Sums of amounts in cents (or in the capital's own decimals) are exact
 // amounts; binary addition leaves noise in the fifteenth digit that would
-// show as "3070,98000000001". Rounding to the decimals the amounts have
-// removes only that noise.
+// show as "3070,98000000001". Rounding what is shown to the decimals the
+// amounts have removes only that noise.
 double toDecimals(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return std::round(value * scale) / scale;
@@ -60,6 +60,10 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums) {
     const auto initialCapital = parseNumber(input.capitalText);
     const int capitalDecimals = std::clamp(decimalsOf(input.capitalText), kCents, kMostDecimals);
     const bool compounds = input.type != CalculationType::Simple;
+    // The running total and the capital reached, as computed: what is shown
+    // is rounded to their decimals, the next period goes on from these.
+    double runningTotal = 0;
+    double reached = 0;
     int computed = 0;
     for (int i = 1; i <= list.numperiodi; ++i) {
         deriveEndAndDays(list, i, input.finalDateText);
@@ -67,14 +71,14 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums) {
         if (!passComputes(s, initialCapital.has_value())) break;
 
         double capitalebase = *initialCapital;
-        if (compounds && i > 1 && s.start.compare(0, 5, "01/01") == 0) {
-            // Compounding at 1 January: the capital reached so far, as computed.
-            if (auto previous = list.slot(i - 1).capital) capitalebase = *previous;
-        }
+        // Compounding at 1 January: the capital reached so far.
+        if (compounds && i > 1 && s.start.compare(0, 5, "01/01") == 0) capitalebase = reached;
         s.interest =
             periodInterest(capitalebase, *parseNumber(s.rate), static_cast<double>(*s.days));
-        s.total = toDecimals(*s.interest + list.slot(i - 1).total.value_or(0.0), kCents);
-        s.capital = toDecimals(*s.total + *initialCapital, capitalDecimals);
+        runningTotal += *s.interest;
+        reached = runningTotal + *initialCapital;
+        s.total = toDecimals(runningTotal, kCents);
+        s.capital = toDecimals(reached, capitalDecimals);
 
         const std::string capitalText = numberText(*s.capital);
         if (!compounds) {

@@ -44,8 +44,9 @@ int splitAtYearStarts(std::vector<PeriodSlot>& slots, int n) {
         return k < static_cast<int>(slots.size()) ? slots[k].start : empty;
     };
     int added_total = 0;
-    int i = 1;
-    do {
+    // Only a period is cut, up to the next period: a start date after the
+    // last period still waiting for its rate is not one.
+    for (int i = 1; i < n;) {
         int added = 0;
         if (startAt(i + 1).empty()) break;
         const auto current = parseDate(startAt(i));
@@ -66,7 +67,7 @@ int splitAtYearStarts(std::vector<PeriodSlot>& slots, int n) {
         }
         added_total += added;
         i = i + added + 1;
-    } while (i < n);
+    }
     return added_total;
 }
 

@@ -17,10 +17,13 @@ Outcome fail(const QString& message, int icon) {
 
 } // namespace
 
+Outcome capitalMissing() {
+    return fail("Digitare il valore del capitale iniziale.", MsgStyle::Critical);
+}
+
 Outcome check(const QString& capital, const QString& finalDate, const QString& reference,
               const core::PeriodList& list) {
-    if (capital.isEmpty())
-        return fail("Digitare il valore del capitale iniziale.", MsgStyle::Critical);
+    if (capital.isEmpty()) return capitalMissing();
     if (finalDate.isEmpty())
         return fail("Digitare la data finale a cui va riferito il calcolo.", MsgStyle::Critical);
     if (reference.isEmpty())

@@ -14,6 +14,10 @@ struct Outcome {
     int style = 0;   // MsgStyle icon and buttons
 };
 
+// What the check says of a capital it cannot take: also why "&calcola"
+// computes nothing on a capital that is not a number.
+Outcome capitalMissing();
+
 // Tries the rules in order and stops at the first that fires.
 Outcome check(const QString& capital, const QString& finalDate, const QString& reference,
               const core::PeriodList& list);

@@ -160,6 +160,10 @@ void Dati::present(const core::Changes& changes) {
 }
 
 void Dati::tell(const core::Changes& changes) {
+    if (changes.capitalNotANumber) {
+        const DataCheck::Outcome why = DataCheck::capitalMissing();
+        MessageBox::show(this, why.message, why.style, ModFenoverra::titolocontrollo);
+    }
     if (changes.listFull)
         MessageBox::show(this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
                          MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);

@@ -10,12 +10,13 @@
 #include <QProgressBar>
 
 void Tabella::copias(int i) {
-    if (model_.date(model_.rowOfLine(i)).empty()) {
+    // A line with a date still waiting for its rate has nothing to copy either.
+    const int p = model_.rowOfLine(i);
+    if (model_.date(p).empty() || model_.rate(p).empty()) {
         MessageBox::show(this, "Non vi sono dati da copiare: scegliere un tasto precedente.",
                          MsgStyle::OkOnly | MsgStyle::Exclamation, ModFenoverra::titolocontrollo);
         return;
     }
-    const int p = model_.rowOfLine(i);
     const QString question = "Verranno copiati i tassi con le relative date dal n." +
                              QString::number(p) + " al n. " + " " +
                              QString::number(model_.rowCount()) + " nella finestra Dati.";

@@ -32,6 +32,11 @@ private slots:
         QTest::newRow("half cent rounds as computed step by step") << "01/01/01=9,25" << "3095" << "15/03/02" << 1 << false << "343,54|3438,54||";
         // 456,25 / 100 * 10 / 365 * 73 * 100 is exactly 912,5 in double: the half cent goes up.
         QTest::newRow("exact half cent goes up") << "01/01/01=10" << "456,25" << "15/03/01" << 1 << false << "9,13|465,38||";
+        // The capital reached after 30/12/00 is 44833,35 as computed; rounded to cents first it would give the second period a cent less.
+        QTest::newRow("compound base as computed, not as shown") << "30/12/00=8,68;01/01/01=10" << "44822,69" << "31/12/01" << 2 << false << "10,66 4483,34||49316,69|";
+        // A start date still waiting for its rate after the last period is not a period: nothing is split up to it.
+        QTest::newRow("pending start date after the last period, compound") << "01/01/01=10;01/07/03=" << "1000" << "31/12/02" << 2 << false << "199,73||1199,73|";
+        QTest::newRow("pending start date after the last period, both") << "01/01/01=10;01/07/03=" << "1000" << "31/12/02" << 3 << false << "199,73|1199,73|1199,73|0";
         QTest::newRow("final date before the start") << "01/01/01=10" << "1000" << "31/12/00" << 1 << false << "-0,27|999,73||";
         // A compound pass alone (type 3, the capital typed) takes the difference against the simple sum shown.
         QTest::newRow("compound pass against the sum shown") << "01/01/01=10;01/01/02=10" << "1000" << "31/12/02" << 3 << true << "99,73 109,97|1100|1209,7|109,7";

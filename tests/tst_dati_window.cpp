@@ -170,6 +170,26 @@ private slots:
 
     // 160 periods from 1940 would need 239 split at each 1 January: the user
     // is told, the list stays, the view ends on the last ten periods.
+    // A capital that is not a number computes nothing: "&calcola" and the
+    // type buttons leave the earlier capital's results greyed, and
+    // "&calcola" says why.
+    void capitalNotANumber() {
+        auto w = newWindow();
+        enter(*w, "1000|31/12/01|x", "01/01/01=10");
+        QCOMPARE(text(*w, "capitales"), QString("1099,73"));
+        type(*w, "capiniz", "1000a");
+        QVERIFY(!w->risultaticorrenti());
+        expectBox();
+        click(*w, "calcolare");
+        QCOMPARE(box(), QString("16|Fenoverra: controllo dati immessi nella finestra attiva|"
+                                "Digitare il valore del capitale iniziale."));
+        QVERIFY(!w->risultaticorrenti());
+        chooseType(*w, 2);
+        QVERIFY(!w->risultaticorrenti());
+        type(*w, "capiniz", "1000");
+        QVERIFY(w->risultaticorrenti());
+    }
+
     void yearSplitBeyond200PeriodsIsRefused() {
         auto w = newWindow();
         QString periods;

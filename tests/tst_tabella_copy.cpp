@@ -5,6 +5,7 @@
 #include "platform/messagebox.h"
 #include "platform/windowregistry.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 using namespace TabellaTest;
@@ -81,6 +82,45 @@ private slots:
         QCOMPARE(int(d->tipocalcolo()), 1);
         QCOMPARE(d->risultaticorrenti(), copies); // a copy calculates at once
         QCOMPARE(rows(w, 1, 100), table);
+    }
+
+    // A copy of ten rows or fewer is seen from its first period, its results
+    // current; a longer one ends on its last ten.
+    void viewAfterTheCopy_data() {
+        QTest::addColumn<int>("preset");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("firstShown");
+        QTest::newRow("nine legal rows") << 1 << 1 << 1;
+        QTest::newRow("one legal row") << 1 << 9 << 1;
+        QTest::newRow("98 discount rows") << 2 << 1 << 89;
+    }
+    void viewAfterTheCopy() {
+        QFETCH(int, preset);
+        QFETCH(int, from);
+        QFETCH(int, firstShown);
+        Tabella& w = open();
+        click(w, line("ricaric", preset));
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        click(w, line("copias", from));
+        Dati* d = TabellaTest::dati();
+        QCOMPARE(bar(*d, "VScroll1")->value(), firstShown);
+        QCOMPARE(text(*d, "num(1)"), QString::number(firstShown));
+        QVERIFY(d->risultaticorrenti());
+    }
+
+    // A line whose row has a date still waiting for its rate is refused as
+    // an empty line is, before the Data window is touched.
+    void lineWithADateAndNoRate() {
+        Tabella& w = open();
+        TabellaTest::fill(w, "21/04/42=5 16/12/90=10 01/01/20=");
+        auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
+        DatiTest::enter(*d, "5000|31/12/20|Mutuo", "01/01/15=4 01/07/18=3,5");
+        expectBox();
+        click(w, line("copias", 3));
+        QCOMPARE(box().section('|', 2), QString("Non vi sono dati da copiare: scegliere un tasto "
+                                                "precedente."));
+        QCOMPARE(DatiTest::periods().numperiodi, 2);
+        QCOMPARE(text(*d, "capiniz"), QString("5000"));
     }
 };
 
