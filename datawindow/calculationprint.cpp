@@ -4,9 +4,11 @@
 #include "datawindow/dati.h"
 #include "platform/captionlabel.h"
 #include "reports/calculationreport.h"
+#include "reports/documentviewer.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace CalculationPrint {
 
@@ -24,10 +26,6 @@ QString caption(Dati& window, const char* name) {
     return label ? label->caption() : QString();
 }
 
-void showLoading(Dati& window) {
-    if (auto* passo = control<CaptionLabel>(window, "passo")) passo->setCaption(kLoading);
-}
-
 CalculationReport::Heading headingOf(Dati& window) {
     CalculationReport::Heading heading;
     heading.capital = window.capinizText();
@@ -42,21 +40,48 @@ CalculationReport::Heading headingOf(Dati& window) {
     return heading;
 }
 
+// The report of the window's calculation, or nothing when the check fails.
+// Results marked out of date would go on paper beside dates and rates they
+// do not belong to: they are brought up to date first (nothing happens when
+// they are current). The final sums are read before simple interest is
+// chosen for the table of both types.
+std::optional<Report::Document> report(Dati& window, const std::function<void()>& beforeBuilding,
+                                       const std::function<void()>& chooseSimpleInterest) {
+    if (!window.controlla(DataCheck::Mode::Silent)) return std::nullopt;
+    window.calcola();
+    if (beforeBuilding) beforeBuilding();
+    const CalculationReport::Heading heading = headingOf(window);
+    if (heading.type == 3) {
+        chooseSimpleInterest();
+        if (beforeBuilding) beforeBuilding();
+    }
+    return CalculationReport::build(heading, core::periodi());
+}
+
 } // namespace
 
 void stampa(Dati& window, const std::function<void()>& chooseSimpleInterest) {
-    if (!window.controlla(DataCheck::Mode::Silent)) return;
-    // Results marked out of date would go on paper beside dates and rates
-    // they do not belong to: bring them up to date first (nothing happens
-    // when they are current).
-    window.calcola();
-    showLoading(window);
-    CalculationReport::build(headingOf(window), core::periodi(), [&] {
-        chooseSimpleInterest();
-        // The passes of the choice put the guidance back: the box still
-        // says what is under way.
-        showLoading(window);
-    });
+    QPointer<CaptionLabel> passo = control<CaptionLabel>(window, "passo");
+    std::optional<QString> before;
+    // The passes of the choice of simple interest put the guidance back: the
+    // box is set again so that it still says what is under way.
+    const auto showLoading = [&] {
+        if (!passo) return;
+        if (!before) before = passo->caption();
+        passo->setCaption(kLoading);
+    };
+    const std::optional<Report::Document> document =
+        report(window, showLoading, chooseSimpleInterest);
+    if (!document) return;
+    DocumentViewer::show(*document, DocumentViewer::Format::Text,
+                         [passo, before = before.value_or(QString())] {
+                             if (passo && passo->caption() == kLoading) passo->setCaption(before);
+                         });
+}
+
+void esportaPdf(Dati& window, const std::function<void()>& chooseSimpleInterest) {
+    if (const std::optional<Report::Document> document = report(window, {}, chooseSimpleInterest))
+        DocumentViewer::show(*document, DocumentViewer::Format::Pdf);
 }
 
 } // namespace CalculationPrint

@@ -532,3 +532,6 @@ void Dati::stampa() {
     // the type the user chose.
     CalculationPrint::stampa(*this, [this] { tipoScelto(1); });
 }
+void Dati::esportapdf() {
+    CalculationPrint::esportaPdf(*this, [this] { tipoScelto(1); });
+}

@@ -110,8 +110,9 @@ public slots:
     void cancella() override;
     void apri();
     void salva();
-    // The calculation report (CalculationPrint).
+    // The calculation report (CalculationPrint), and the same as PDF.
     void stampa();
+    void esportapdf();
     void salvanome();
     void eliminare();
     // A click on the toolbar's button at that position (1..17).

@@ -33,6 +33,7 @@ void Dati::costruisciComandi() {
              {"eliminare", "&Elimina...", [this] { eliminare(); }},
              separatore,
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
+             {"esportapdf", "Esporta PDF...", [this] { esportapdf(); }},
              separatore,
              {"usci", "Es&ci", [] { ModFenoverra::confermauscita(); }, Keys::esci},
          }},

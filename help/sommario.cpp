@@ -8,7 +8,6 @@
 #include "platform/windowregistry.h"
 #include "reports/guidedocument.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -53,8 +52,7 @@ void setBold(QLabel* label, bool bold) {
 
 } // namespace
 
-Sommario::Sommario(QWidget* parent)
-    : QWidget(parent), guideDirectory_(QCoreApplication::applicationDirPath()) {
+Sommario::Sommario(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sommario"));
     setWindowTitle(QStringLiteral("Fenoverra: guida in linea"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -149,7 +147,7 @@ void Sommario::scriviguida() {
         auto* page = WindowRegistry::loadAs<HelpPage>(design.form);
         if (page) pages.append({page->title(), page->text()});
     }
-    GuideDocument::write(pages, guideDirectory_);
+    GuideDocument::write(pages);
 }
 
 void Sommario::resizeEvent(QResizeEvent* event) {

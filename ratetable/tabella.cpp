@@ -12,9 +12,11 @@
 #include "platform/twips.h"
 #include "ratetable/presets.h"
 #include "ratetable/tablefilecommands.h"
+#include "reports/documentviewer.h"
 #include "reports/ratetablereport.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -247,17 +249,32 @@ void Tabella::elimina() {
 }
 
 void Tabella::stampa() {
+    stampaCome(false);
+}
+void Tabella::esportapdf() {
+    stampaCome(true);
+}
+
+void Tabella::stampaCome(bool pdf) {
     // Every position from 11 on shows rows not yet shown; the redisplay each
     // triggers rewrites them as the window writes dates and rates.
     constexpr int kFirstPositionToScroll = 11;
     const int last = std::min(tabella_.righetab, vscroll1_->maximum());
     for (int p = kFirstPositionToScroll; p <= last; ++p)
         vscroll1_->setValue(p);
-    passo_->setCaption(QStringLiteral("sto caricando WORD"));
+    const QString loading = QStringLiteral("sto caricando WORD");
+    const QString before = passo_->caption();
+    if (!pdf) passo_->setCaption(loading);
     RateTableReport::Table table{titolo_, {}, {}, tabella_.righetab};
     for (int r = 1; r <= RateTable::kMaxRows; ++r) {
         table.dates << tabella_.datetab(r);
         table.rates << tabella_.tassitab(r);
     }
-    RateTableReport::build(table);
+    // When nothing could open it, the guidance is put back.
+    QPointer<CaptionLabel> passo = passo_;
+    DocumentViewer::show(RateTableReport::build(table),
+                         pdf ? DocumentViewer::Format::Pdf : DocumentViewer::Format::Text,
+                         [passo, before, loading] {
+                             if (passo && passo->caption() == loading) passo->setCaption(before);
+                         });
 }

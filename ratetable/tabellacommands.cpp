@@ -32,6 +32,7 @@ void Tabella::costruisciComandi() {
              {"elimina", "&Eminina...", [this] { elimina(); }},
              {"l5", "-"},
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
+             {"esportapdf", "Esporta PDF...", [this] { esportapdf(); }},
              {"linea5", "-"},
              {"esci", "&Esci", [] { ModFenoverra::confermauscita(); }, Keys::esci},
          }},

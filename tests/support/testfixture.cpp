@@ -9,11 +9,10 @@
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
+#include "platform/programfiles.h"
 #include "platform/twips.h"
 #include "ratetable/presets.h"
-#include "reports/documentreferences.h"
 #include "reports/helppagedocument.h"
-#include "reports/wordprocessor.h"
 
 #include <QDir>
 #include <QTest>
@@ -42,9 +41,10 @@ TestFixture::~TestFixture() {
 void TestFixture::resetProgramState(core::Date today) {
     MessageBox::useDouble(true);
     CommonDialog::useDouble(true);
-    WordApplication::useDouble(true);
     MMControl::useDouble(true);
     DocumentOpener::useDouble(true);
+    DocumentOpener::setProgramForTesting(std::nullopt);
+    ProgramFiles::setProgramDirectoryForTesting(std::nullopt);
     DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" +
                                        QString::number(QCoreApplication::applicationPid()));
     Twips::setScreenForTesting(std::nullopt);
@@ -54,9 +54,6 @@ void TestFixture::resetProgramState(core::Date today) {
     FormBackground::forgetChosen();
     ModFenoverra::impostatesti();
     ModFenoverra::setExitHandler({});
-    ModFenoverra::appword.clear();
-    ModFenoverra::docword.clear();
-    ModFenoverra::tabellaword.clear();
     ModFenoverra::titologuida.clear();
     ModFenoverra::testoguida.clear();
 }
