@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -19,30 +20,51 @@ QFont measuringFont(const QString& family, bool bold) {
     return font;
 }
 
+// Widths in points at one font. A table's texts are numbers, dates and short
+// words in Latin letters: each character is measured once and the advances
+// added up, which kerning could only make narrower. Anything else is
+// measured whole.
+class Measure {
+public:
+    Measure(const QString& family, double size, bool bold)
+        : metrics_(measuringFont(family, bold)), scale_(size / kMeasuringPixels) {
+        advances_.fill(-1);
+    }
+
+    double width(const QString& text) {
+        double width = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= advances_.size()) return metrics_.horizontalAdvance(text) * scale_;
+            double& advance = advances_[c.unicode()];
+            if (advance < 0) advance = metrics_.horizontalAdvance(c) * scale_;
+            width += advance;
+        }
+        return width;
+    }
+
+private:
+    QFontMetricsF metrics_;
+    double scale_;
+    std::array<double, 0x250> advances_; // up to the end of Latin Extended-B
+};
+
 } // namespace
 
 namespace PageLayout {
-
-double textWidth(const QString& text, const QString& family, double size, bool bold) {
-    return QFontMetricsF(measuringFont(family, bold)).horizontalAdvance(text) * size /
-           kMeasuringPixels;
-}
 
 TableGeometry geometry(const Report::Table& table) {
     const qsizetype n = table.columns.size();
     TableGeometry result;
     if (n == 0) return result;
-    const QFontMetricsF regular(measuringFont(table.font, false));
-    const QFontMetricsF bold(measuringFont(table.font, true));
-    const double scale = table.size / kMeasuringPixels;
+    Measure regular(table.font, table.size, false);
+    Measure bold(table.font, table.size, true);
 
     QList<double> texts(n, 0.0);
     for (qsizetype r = 0; r < table.rows.size(); ++r) {
-        const QFontMetricsF& metrics = r == 0 ? bold : regular;
+        Measure& measure = r == 0 ? bold : regular;
         const QStringList& row = table.rows.at(r);
         for (qsizetype c = 0; c < n && c < row.size(); ++c)
-            if (!row.at(c).isEmpty())
-                texts[c] = std::max(texts[c], metrics.horizontalAdvance(row.at(c)) * scale);
+            texts[c] = std::max(texts[c], measure.width(row.at(c)));
     }
     double textsTotal = 0;
     for (double& width : texts) {
@@ -57,7 +79,7 @@ TableGeometry geometry(const Report::Table& table) {
                                   (textsTotal + 2 * kGridWidth * double(n)));
         return result;
     }
-    const double blank = regular.horizontalAdvance(QLatin1Char(' ')) * scale;
+    const double blank = regular.width(QStringLiteral(" "));
     result.padding = std::min(blank, room / (2 * double(n)));
     const double left = room - 2 * result.padding * double(n);
     for (double width : texts)

@@ -18,19 +18,16 @@ constexpr double kTopMargin = 2 * kPointsPerCm; // and the bottom's
 constexpr double kTextWidth = kPageWidth - 2 * kSideMargin;
 constexpr double kGridWidth = 0.75; // each side of every cell
 
-// The width of `text` in points at that font. A font that is not installed
-// is measured as the sans serif font that both Qt and the word processor
-// put in its place.
-double textWidth(const QString& text, const QString& family, double size, bool bold);
-
 struct TableGeometry {
     QList<double> columns; // widths in points, grid included, adding up to kTextWidth
     double padding = 0;    // between the grid and the text, each side
 };
 
-// Every column as wide as its widest text (the first row's in bold), with
-// the width of a blank on each side when the page has room for it; what
-// room is left is shared out in proportion to the texts.
+// Every column as wide as its widest text at the table's font (the first
+// row's in bold), with the width of a blank on each side when the page has
+// room for it; what room is left is shared out in proportion to the texts.
+// A font that is not installed is measured as the sans serif font that both
+// Qt and the word processor put in its place.
 TableGeometry geometry(const Report::Table& table);
 
 } // namespace PageLayout
