@@ -114,8 +114,8 @@ void writeParagraphStyles(QXmlStreamWriter& xml, const Styles& styles) {
     }
 }
 
-// Blanks as the format keeps them: a blank after a visible character is
-// itself, any other (leading, or after another blank) a <text:s/>.
+// Blanks as the format keeps them: a blank between visible characters is
+// itself, any other (leading, trailing, or after another blank) a <text:s/>.
 void writeText(QXmlStreamWriter& xml, const QString& text) {
     QString run;
     const auto flush = [&] {
@@ -130,7 +130,7 @@ void writeText(QXmlStreamWriter& xml, const QString& text) {
             while (end < text.size() && text.at(end) == u' ')
                 ++end;
             qsizetype blanks = end - i;
-            if (afterVisible) run += u' ', --blanks;
+            if (afterVisible && end < text.size()) run += u' ', --blanks;
             if (blanks > 0) {
                 flush();
                 xml.writeEmptyElement(QStringLiteral("text:s"));

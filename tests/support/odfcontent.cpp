@@ -69,7 +69,7 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
     QString style;
     QList<Paragraph> found;
     int tableDepth = 0, row = 0, column = 0;
-    bool inHeading = false, inParagraph = false;
+    bool inHeading = false, inParagraph = false, literalBlank = false;
     QXmlStreamReader reader(entry(odtFile, "content.xml"));
     while (!reader.atEnd()) {
         reader.readNext();
@@ -111,15 +111,28 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
             } else if (name == u"s" && inParagraph) {
                 found.last().text +=
                     QString(a.hasAttribute("text:c") ? a.value("text:c").toInt() : 1, u' ');
+                literalBlank = false;
             } else if (name == u"tab" && inParagraph) {
                 found.last().text += u'\t';
+                literalBlank = false;
             }
         } else if (reader.isEndElement()) {
             if (table) --tableDepth;
             if (name == u"table-header-rows") inHeading = false;
-            if (name == u"p") inParagraph = false;
+            if (name == u"p") {
+                inParagraph = false;
+                if (literalBlank) found.last().text.chop(1); // none at the end either
+                literalBlank = false;
+            }
         } else if (reader.isCharacters() && inParagraph) {
-            found.last().text += reader.text();
+            // As a reader takes blanks in the text: a run counts once, none
+            // at the start; a blank the file spells out stays.
+            for (const QChar c : reader.text()) {
+                QString& text = found.last().text;
+                if (c == u' ' && (text.isEmpty() || literalBlank)) continue;
+                text += c;
+                literalBlank = c == u' ';
+            }
         }
     }
     return found;

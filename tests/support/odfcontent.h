@@ -17,7 +17,10 @@ QList<Entry> entries(const QString& odtFile);
 QByteArray entry(const QString& odtFile, const QString& name); // empty when missing
 
 struct Paragraph {
-    QString text;   // <text:s/> and <text:tab/> as the blanks and tabs they stand for
+    // As a word processor reads it: <text:s/> and <text:tab/> the blanks and
+    // tabs they stand for, any other run of blanks one blank, and none at
+    // the start or the end.
+    QString text;
     QString family; // of its style, or of its first span
     double size = 0;
     QString align; // fo:text-align of its paragraph style
