@@ -63,6 +63,11 @@ public:
                                            QFontMetricsF(body, &writer_).lineSpacing()) /
                                   scale_;
         const qsizetype headings = std::min<qsizetype>(table.headingRows, table.rows.size());
+        // The heading rows never stand alone at the foot of a page.
+        double start = 0;
+        for (qsizetype r = 0; r < std::min(headings + 1, table.rows.size()); ++r)
+            start += rowHeight(table, geometry, r, lineHeight);
+        makeRoom(start);
         for (qsizetype r = 0; r < table.rows.size(); ++r) {
             const double height = rowHeight(table, geometry, r, lineHeight);
             if (r >= headings && y_ + height > textHeight() && y_ > 0) {
