@@ -284,7 +284,9 @@ void writeTable(QXmlStreamWriter& xml, const Report::Table& table, Styles& style
 QByteArray content(const Report::Document& document) {
     Styles styles;
     // The body first: it names the styles that go before it.
-    QByteArray body;
+    // Written into a string: much faster than through a device, and the
+    // body is most of the file.
+    QString body;
     {
         QXmlStreamWriter xml(&body);
         xml.writeStartElement(QStringLiteral("office:body"));
@@ -306,8 +308,7 @@ QByteArray content(const Report::Document& document) {
     if (document.table)
         writeTableStyles(xml, *document.table, PageLayout::geometry(*document.table));
     xml.writeEndElement();
-    xml.writeCharacters(QString()); // closes the start tag before the body is put in
-    bytes += body;
+    bytes += body.toUtf8();
     bytes += "</office:document-content>";
     return bytes;
 }
