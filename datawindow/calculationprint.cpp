@@ -2,17 +2,21 @@
 
 #include "datawindow/dati.h"
 #include "reports/calculationreport.h"
+#include "reports/documentviewer.h"
+
+#include <QPointer>
+#include <functional>
+#include <optional>
 
 namespace CalculationPrint {
 
 namespace {
 
-CalculationReport::Heading headingOf(const core::Calculation& calculation,
-                                     const QString& currency) {
+CalculationReport::Heading headingOf(const core::Calculation& calculation) {
     CalculationReport::Heading heading;
     heading.capital = QString::fromStdString(calculation.capital());
     heading.reference = QString::fromStdString(calculation.reference());
-    heading.currency = currency;
+    heading.currency = QString::fromStdString(calculation.currency());
     heading.simpleSum = QString::fromStdString(calculation.sums().capitales);
     heading.compoundSum = QString::fromStdString(calculation.sums().capitalec);
     heading.difference = QString::fromStdString(calculation.sums().differ);
@@ -20,23 +24,48 @@ CalculationReport::Heading headingOf(const core::Calculation& calculation,
     return heading;
 }
 
+// The report of the window's calculation, or nothing when the check fails.
+// Results marked out of date would go on paper beside dates and rates they
+// do not belong to: they are brought up to date first (nothing happens when
+// they are current). The final sums are read before simple interest is
+// chosen for the table of both types.
+std::optional<Report::Document> report(Dati& window, const std::function<void()>& beforeBuilding) {
+    if (!window.controlla(DataCheck::Mode::Silent)) return std::nullopt;
+    window.calcola();
+    if (beforeBuilding) beforeBuilding();
+    const CalculationReport::Heading heading = headingOf(window.calculation());
+    if (heading.type == static_cast<int>(core::CalculationType::Both)) {
+        window.calcolaSemplice();
+        // The passes of the choice put the guidance back: the box is set
+        // again so that it still says what is under way.
+        if (beforeBuilding) beforeBuilding();
+    }
+    return CalculationReport::build(heading, window.calculation().periods());
+}
+
 } // namespace
 
 void stampa(Dati& window) {
-    if (!window.controlla(DataCheck::Mode::Silent)) return;
-    // Results marked out of date would go on paper beside dates and rates
-    // they do not belong to: bring them up to date first (nothing happens
-    // when they are current).
-    window.calcola();
-    window.showGuidance(core::Guidance::LoadingDocument);
-    const core::Calculation& calculation = window.calculation();
-    CalculationReport::build(headingOf(calculation, QString::fromStdString(calculation.currency())),
-                             calculation.periods(), [&] {
-                                 window.calcolaSemplice();
-                                 // The passes of the choice put the guidance back: the box still
-                                 // says what is under way.
-                                 window.showGuidance(core::Guidance::LoadingDocument);
-                             });
+    std::optional<core::Guidance> before;
+    const auto showLoading = [&] {
+        if (!before) before = window.calculation().guidance();
+        window.showGuidance(core::Guidance::LoadingDocument);
+    };
+    const std::optional<Report::Document> document = report(window, showLoading);
+    if (!document) return;
+    // A document that could not be opened leaves the box as it was.
+    QPointer<Dati> still(&window);
+    DocumentViewer::show(*document, DocumentViewer::Format::Text,
+                         [still, shown = before.value_or(core::Guidance::Proceed)] {
+                             if (still &&
+                                 still->calculation().guidance() == core::Guidance::LoadingDocument)
+                                 still->showGuidance(shown);
+                         });
+}
+
+void esportaPdf(Dati& window) {
+    if (const std::optional<Report::Document> document = report(window, {}))
+        DocumentViewer::show(*document, DocumentViewer::Format::Pdf);
 }
 
 } // namespace CalculationPrint

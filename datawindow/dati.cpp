@@ -334,3 +334,6 @@ void Dati::eliminare() {
 void Dati::stampa() {
     CalculationPrint::stampa(*this);
 }
+void Dati::esportapdf() {
+    CalculationPrint::esportaPdf(*this);
+}

@@ -90,8 +90,9 @@ public slots:
     void cancella();
     void apri();
     void salva();
-    // The calculation report (CalculationPrint).
+    // The calculation report (CalculationPrint), and the same as PDF.
     void stampa();
+    void esportapdf();
     void salvanome();
     void eliminare();
     // A click on the toolbar's button at that position (1..17).

@@ -34,6 +34,7 @@ void Dati::costruisciComandi() {
              {"eliminare", "&Elimina...", [this] { eliminare(); }},
              separatore,
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
+             {"esportapdf", "Esporta PDF...", [this] { esportapdf(); }},
              separatore,
              {"usci", "Es&ci", [this] { context_.confermauscita(); }, Keys::esci},
          }},

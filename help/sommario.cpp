@@ -9,7 +9,6 @@
 #include "platform/windowregistry.h"
 #include "reports/guidedocument.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -54,8 +53,7 @@ void setBold(QLabel* label, bool bold) {
 
 } // namespace
 
-Sommario::Sommario(ProgramContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), guideDirectory_(QCoreApplication::applicationDirPath()) {
+Sommario::Sommario(ProgramContext& context, QWidget* parent) : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("sommario"));
     setWindowTitle(QStringLiteral("Fenoverra: guida in linea"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -150,7 +148,7 @@ void Sommario::scriviguida() {
         auto* page = WindowRegistry::loadAs<HelpPage>(design.form);
         if (page) pages.append({page->title(), page->text()});
     }
-    GuideDocument::write(pages, guideDirectory_);
+    GuideDocument::write(pages);
 }
 
 void Sommario::resizeEvent(QResizeEvent* event) {

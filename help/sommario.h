@@ -32,10 +32,8 @@ public:
     void apriArgomento(int index);
     // Sets every link back to normal weight.
     void azzeragrassetto();
-    // cmdstampa: writes the whole guide and saves it in the guide's folder.
+    // cmdstampa: writes the whole guide, saves and opens it (GuideDocument).
     void scriviguida();
-    // Where the guide is saved: the program's own folder (tests: another).
-    void setGuideDirectory(const QString& directory) { guideDirectory_ = directory; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -47,6 +45,5 @@ private:
 
     ProgramContext& context_;
     clsResize resize_;
-    QString guideDirectory_;
     std::array<QLabel*, kTopics + 1> lbl_{};
 };

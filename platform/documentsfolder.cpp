@@ -24,25 +24,31 @@ QString safeForFileName(QString text) {
 
 } // namespace
 
-QString path() {
+QString location() {
     QString base = testFolder().value_or(QString());
     if (base.isEmpty()) {
         base = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (base.isEmpty()) base = QDir::homePath();
         base += QStringLiteral("/Fenoverra");
     }
-    return QDir().mkpath(base) ? QDir(base).absolutePath() : QString();
+    return QDir(base).absolutePath();
 }
 
-QString newFileName(const QString& what, const QDateTime& when) {
+QString path() {
+    const QString folder = location();
+    return QDir().mkpath(folder) ? folder : QString();
+}
+
+QString newFileName(const QString& what, const QString& extension, const QDateTime& when) {
     const QString folder = path();
     if (folder.isEmpty()) return {};
     QString stem = QStringLiteral("Fenoverra");
     if (const QString part = safeForFileName(what); !part.isEmpty()) stem += u'-' + part;
     stem += u'-' + when.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
-    QString name = folder + u'/' + stem + QStringLiteral(".odt");
+    const QString suffix = u'.' + extension;
+    QString name = folder + u'/' + stem + suffix;
     for (int n = 2; QFileInfo::exists(name); ++n)
-        name = folder + u'/' + stem + u'-' + QString::number(n) + QStringLiteral(".odt");
+        name = folder + u'/' + stem + u'-' + QString::number(n) + suffix;
     return name;
 }
 

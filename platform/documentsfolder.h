@@ -9,14 +9,19 @@
 
 namespace DocumentsFolder {
 
+// The folder, whether or not it exists yet (a message can name it).
+QString location();
+
 // The folder, created if needed; empty when it cannot be created.
 QString path();
 
 // A new file name in the folder for a document about `what`
-// ("calcolo-Prestito", "tabella-tassi-legali"): "Fenoverra-<what>-<date>-<time>.odt",
-// with "-2", "-3"... when a file of that name exists. Characters a file
-// name cannot hold become "_". Empty when the folder cannot be created.
-QString newFileName(const QString& what, const QDateTime& when = QDateTime::currentDateTime());
+// ("calcolo-Prestito", "tabella-tassi-legali"):
+// "Fenoverra-<what>-<date>-<time>.<extension>", with "-2", "-3"... when a
+// file of that name exists. Characters a file name cannot hold become "_".
+// Empty when the folder cannot be created.
+QString newFileName(const QString& what, const QString& extension,
+                    const QDateTime& when = QDateTime::currentDateTime());
 
 // Tests: use this folder instead of the user's.
 void setPathForTesting(std::optional<QString> folder);

@@ -8,25 +8,39 @@ namespace ProgramFiles {
 
 namespace {
 
+std::optional<QString>& testProgramDirectory() {
+    static std::optional<QString> folder;
+    return folder;
+}
+
 QString installedDirectory() {
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/fenoverra"))
-        .absolutePath();
+    return QDir(programDirectory() + QStringLiteral("/../share/fenoverra")).absolutePath();
 }
 
 } // namespace
 
+QString programDirectory() {
+    return testProgramDirectory().value_or(QCoreApplication::applicationDirPath());
+}
+
+bool installed() {
+    return QFileInfo(installedDirectory()).isDir();
+}
+
 QString directory() {
-    const QString installed = installedDirectory();
-    if (QFileInfo(installed).isDir()) return installed;
-    return QCoreApplication::applicationDirPath();
+    return installed() ? installedDirectory() : programDirectory();
 }
 
 QString path(const QString& name) {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    const QString beside = QDir(programDirectory()).filePath(name);
     if (QFileInfo::exists(beside)) return beside;
     const QString installed = QDir(installedDirectory()).filePath(name);
     if (QFileInfo::exists(installed)) return installed;
     return beside;
+}
+
+void setProgramDirectoryForTesting(std::optional<QString> folder) {
+    testProgramDirectory() = std::move(folder);
 }
 
 } // namespace ProgramFiles

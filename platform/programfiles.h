@@ -4,6 +4,7 @@
 // self-contained copy, or in <prefix>/share/fenoverra once installed.
 
 #include <QString>
+#include <optional>
 
 namespace ProgramFiles {
 
@@ -13,5 +14,15 @@ QString path(const QString& name);
 
 // The folder the shipped files are in.
 QString directory();
+
+// Whether the program runs installed (its files under share/fenoverra)
+// rather than from a build folder.
+bool installed();
+
+// The folder the executable is in.
+QString programDirectory();
+
+// Tests: take this folder for the executable's.
+void setProgramDirectoryForTesting(std::optional<QString> folder);
 
 } // namespace ProgramFiles

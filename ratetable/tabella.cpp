@@ -10,9 +10,11 @@
 #include "platform/signalsblocked.h"
 #include "platform/twips.h"
 #include "ratetable/tablefilecommands.h"
+#include "reports/documentviewer.h"
 #include "reports/ratetablereport.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -209,13 +211,29 @@ void Tabella::elimina() {
 }
 
 void Tabella::stampa() {
+    stampaCome(false);
+}
+void Tabella::esportapdf() {
+    stampaCome(true);
+}
+
+void Tabella::stampaCome(bool pdf) {
     model_.showEveryRow(Clock::today());
-    printing_ = true;
+    const bool printingBefore = printing_;
+    if (!pdf) printing_ = true;
     draw();
     RateTableReport::Table table{titolo(), {}, {}, model_.rowCount()};
     for (int r = 1; r <= core::RateTable::kMaxRows; ++r) {
         table.dates << q(model_.date(r));
         table.rates << q(model_.rate(r));
     }
-    RateTableReport::build(table);
+    // When nothing could open it, the guidance is put back.
+    QPointer<Tabella> still(this);
+    DocumentViewer::show(RateTableReport::build(table),
+                         pdf ? DocumentViewer::Format::Pdf : DocumentViewer::Format::Text,
+                         [still, printingBefore] {
+                             if (!still) return;
+                             still->printing_ = printingBefore;
+                             still->draw();
+                         });
 }

@@ -62,8 +62,9 @@ public slots:
     void salvanome();
     void elimina();
     // The printed table: rows 11.. are scrolled through first, so every row
-    // reaches the paper in the form the window writes it.
+    // reaches the paper in the form the window writes it. The same as PDF.
     void stampa();
+    void esportapdf();
     // A click on the toolbar's button at that position (1..17); a position
     // the toolbar does not have opens a table file, as button 1 does.
     void toolbar1(int position);
@@ -88,6 +89,7 @@ private:
         QPushButton* copyButton = nullptr;
     };
 
+    void stampaCome(bool pdf);
     void costruisci();
     void costruisciLinee();
     void costruisciPulsanti();

@@ -33,6 +33,7 @@ void Tabella::costruisciComandi() {
              {"elimina", "&Eminina...", [this] { elimina(); }},
              {"l5", "-"},
              {"stampa", "S&tampa", [this] { stampa(); }, Keys::stampa},
+             {"esportapdf", "Esporta PDF...", [this] { esportapdf(); }},
              {"linea5", "-"},
              {"esci", "&Esci", [this] { context_.confermauscita(); }, Keys::esci},
          }},

@@ -2,13 +2,10 @@
 
 #include "core/numbertext.h"
 #include "reports/reportdocument.h"
-#include "reports/wordprocessor.h"
 
-#include <QStringList>
+using ReportDocument::line;
 
 namespace {
-
-const QChar kCr(13);
 
 QString formatted(const QString& text, core::NumberPattern pattern) {
     return QString::fromStdString(core::formatNumberText(text.toStdString(), pattern));
@@ -25,28 +22,29 @@ QString grouped(const std::optional<double>& value) {
 
 // One line for one type, currency before the amount; three lines for both,
 // currency after. The blanks after each caption are part of it.
-QString finalSums(const CalculationReport::Heading& h) {
+QStringList finalSums(const CalculationReport::Heading& h) {
     const QString c = h.currency;
     if (h.type == 3)
-        return "Somma finale a interessi semplici:   " + grouped(h.simpleSum) + "  " + c + kCr +
-               "Somma finale a interessi composti:  " + grouped(h.compoundSum) + "  " + c + kCr +
-               "Differenza tra i due tipi di calcolo:  " + grouped(h.difference) + "  " + c + kCr;
+        return {"Somma finale a interessi semplici:   " + grouped(h.simpleSum) + "  " + c,
+                "Somma finale a interessi composti:  " + grouped(h.compoundSum) + "  " + c,
+                "Differenza tra i due tipi di calcolo:  " + grouped(h.difference) + "  " + c};
     if (h.type == 2)
-        return "Somma finale a interessi composti:  " + c + "  " + grouped(h.compoundSum) + kCr;
-    return "Somma finale a interessi semplici:  " + c + "  " + grouped(h.simpleSum) + kCr;
+        return {"Somma finale a interessi composti:  " + c + "  " + grouped(h.compoundSum)};
+    return {"Somma finale a interessi semplici:  " + c + "  " + grouped(h.simpleSum)};
 }
 
-void fillTable(WordTable& table, const QString& currency, const core::PeriodList& periods) {
-    const QStringList headings[] = {
-        {QString(), "dal", "al", "tasso", "giorni", "interessi", "tot.interessi", "capitale"},
-        {"n.", "gg/mm/aa", "gg/mm/aa", "%", "num.", currency, currency, currency},
-    };
-    for (int row = 1; row <= 2; ++row)
-        for (int column = 1; column <= 8; ++column)
-            table.setCellText(row, column, headings[row - 1].at(column - 1));
+Report::Table periodTable(const QString& currency, const core::PeriodList& periods) {
+    using Report::Role;
+    Report::Table table = ReportDocument::table(
+        {Role::Text, Role::Date, Role::Date, Role::Rate, Role::Number, Role::Number, Role::Number,
+         Role::Number},
+        10,
+        {{QString(), "dal", "al", "tasso", "giorni", "interessi", "tot.interessi", "capitale"},
+         {"n.", "gg/mm/aa", "gg/mm/aa", "%", "num.", currency, currency, currency}});
+    table.rows.reserve(periods.numperiodi + 2);
     for (int i = 1; i <= periods.numperiodi; ++i) {
         const core::PeriodSlot& p = periods.slot(i);
-        const QString cells[] = {
+        table.rows.append({
             ReportDocument::numberWithSign(i),
             QString::fromStdString(p.start),
             QString::fromStdString(p.end),
@@ -55,34 +53,30 @@ void fillTable(WordTable& table, const QString& currency, const core::PeriodList
             grouped(p.interest),
             grouped(p.total),
             grouped(p.capital),
-        };
-        for (int column = 1; column <= 8; ++column)
-            table.setCellText(i + 2, column, cells[column - 1]);
+        });
     }
+    return table;
 }
 
 } // namespace
 
 namespace CalculationReport {
 
-WordDocument* build(const Heading& heading, const core::PeriodList& periods,
-                    const std::function<void()>& chooseSimpleInterest) {
-    WordDocument* document = ReportDocument::start("calcolo-" + heading.reference);
-    WordSelection* selection = document->Selection();
-    ReportDocument::typeTitle(*selection);
-    selection->setFontSize(12);
-    selection->TypeText("Capitale iniziale: " + grouped(heading.capital) + kCr);
-    selection->TypeText("Riferimenti del calcolo: " + heading.reference + kCr);
-    selection->TypeText(finalSums(heading) + kCr);
-    if (heading.type == 3) {
-        if (chooseSimpleInterest) chooseSimpleInterest();
-        selection->TypeText("Calcolo a interessi semplici" + QString(kCr) + kCr);
-    }
-
-    const ReportDocument::SingleEdit edit(*document);
-    WordTable* table = ReportDocument::addTable(*document, periods.numperiodi + 2, 8, 10);
-    fillTable(*table, heading.currency, periods);
-    ReportDocument::finishTable(*document, *table, 4);
+Report::Document build(const Heading& heading, const core::PeriodList& periods) {
+    Report::Document document;
+    document.description = "calcolo-" + heading.reference;
+    QList<Report::Paragraph>& p = document.paragraphs;
+    p = ReportDocument::title();
+    const Report::Paragraph text = line({}, 12);
+    p << Report::paragraphs("Capitale iniziale: " + grouped(heading.capital), text);
+    p << Report::paragraphs("Riferimenti del calcolo: " + heading.reference, text);
+    for (const QString& sum : finalSums(heading))
+        p << Report::paragraphs(sum, text);
+    p << text;
+    if (heading.type == 3) p << line("Calcolo a interessi semplici", 12) << text;
+    p << text;
+    document.table = periodTable(heading.currency, periods);
+    document.after = {text};
     return document;
 }
 

@@ -1,14 +1,11 @@
 #pragma once
 // The printed calculation report: the program's title, the capital and the
-// reference, the final sums, and a table with one row per period, typed into
-// a new document that becomes the newest (appword, docword, tabellaword).
+// reference, the final sums, and a table with one row per period.
 
 #include "core/periodlist.h"
+#include "reports/reportmodel.h"
 
 #include <QString>
-#include <functional>
-
-class WordDocument;
 
 namespace CalculationReport {
 
@@ -23,11 +20,9 @@ struct Heading {
     int type = 1;        // tipocalcolo: 1 simple, 2 compound, 3 both
 };
 
-// Types the report. With both types the table shows simple interest only:
-// `chooseSimpleInterest` runs once the final sums are typed, before
-// "Calcolo a interessi semplici", and must leave the simple-interest results
-// in `periods`, which is read only after it.
-WordDocument* build(const Heading& heading, const core::PeriodList& periods,
-                    const std::function<void()>& chooseSimpleInterest);
+// With both types the report gives the three final sums of the heading and
+// then "Calcolo a interessi semplici": the caller has chosen simple interest
+// after reading the heading, so `periods` hold its results.
+Report::Document build(const Heading& heading, const core::PeriodList& periods);
 
 } // namespace CalculationReport

@@ -3,34 +3,56 @@
 #include "platform/documentsfolder.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
-#include "reports/documentreferences.h"
-#include "reports/wordprocessor.h"
+#include "platform/programfiles.h"
+#include "reports/documentviewer.h"
+#include "reports/odfwriter.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace GuideDocument {
 
 namespace {
 
-const QChar cr(13);
-const QChar pageBreak(12);
-
-QString nativePath(const QString& path) {
+QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// Saves only where the file can be opened for writing: Qt's writer leaks its
-// archive when it cannot open the file itself.
-bool saveAs(WordDocument* document, const QString& path) {
-    const bool existed = QFileInfo::exists(path);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-    probe.close();
-    if (document->SaveAs(path)) return true;
-    if (!existed) QFile::remove(path);
-    return false;
+void tell(const QString& text, int style) {
+    MessageBox::show(nullptr, text, style, ModFenoverra::programTitle());
+}
+
+Report::Paragraph justified(const QString& text, double size, bool newPage = false) {
+    Report::Paragraph p;
+    p.text = text;
+    p.size = size;
+    p.align = Report::Align::Justify;
+    p.newPage = newPage;
+    return p;
+}
+
+// Into the documents folder; a message either way.
+QString saveInDocuments(const Report::Document& guide, const QString& refused) {
+    const QString folder = DocumentsFolder::path();
+    if (folder.isEmpty()) {
+        tell(QStringLiteral("Impossibile creare la cartella dei documenti per salvare la "
+                            "guida:\r") +
+                 native(DocumentsFolder::location()),
+             MsgStyle::Exclamation);
+        return {};
+    }
+    const QString path = QDir(folder).filePath(fileName());
+    if (!OdfWriter::write(guide, path)) {
+        tell(QStringLiteral("Impossibile salvare la guida nel file:\r") + native(path),
+             MsgStyle::Exclamation);
+        return {};
+    }
+    tell((refused.isEmpty() ? QString()
+                            : QStringLiteral("La cartella del programma non permette di salvare "
+                                             "la guida:\r") +
+                                  native(refused) + u'\r') +
+             QStringLiteral("La guida è stata salvata nel file:\r") + native(path),
+         MsgStyle::Information);
+    return path;
 }
 
 } // namespace
@@ -39,60 +61,37 @@ QString fileName() {
     return ModFenoverra::nomeprogramma + QStringLiteral("-guida") + QStringLiteral(".doc");
 }
 
-WordDocument* type(const QList<Page>& pages) {
-    WordApplication* application = WordApplication::create();
-    ModFenoverra::appword = application;
-    application->setVisible(true);
-    WordDocument* document = application->DocumentsAdd();
-    ModFenoverra::docword = document;
-    document->setDescription(QStringLiteral("guida"));
-
-    WordSelection* selection = application->Selection();
-    selection->setFontName(QStringLiteral("Century Gothic"));
-    selection->setFontSize(20);
-    selection->TypeText(ModFenoverra::nomeprogramma + cr);
-    selection->setFontSize(16);
-    selection->TypeText(ModFenoverra::descrizione + cr + cr + cr);
+Report::Document build(const QList<Page>& pages) {
+    Report::Document guide;
+    guide.description = QStringLiteral("guida");
+    QList<Report::Paragraph>& p = guide.paragraphs;
+    p << Report::paragraphs(ModFenoverra::nomeprogramma, justified({}, 20));
+    p << Report::paragraphs(ModFenoverra::descrizione, justified({}, 16));
+    p << justified({}, 16) << justified({}, 16);
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        selection->TypeText(QStringLiteral("Guida: ") + pages.at(i).title + cr + cr);
-        if (i == 0) selection->setFontSize(12);
-        const bool last = i + 1 == pages.size();
-        selection->TypeText(pages.at(i).text + cr + (last ? QString() : QString(pageBreak)));
+        const double titleSize = i == 0 ? 16 : 12;
+        p << Report::paragraphs(QStringLiteral("Guida: ") + pages.at(i).title,
+                                justified({}, titleSize, i > 0));
+        p << justified({}, titleSize);
+        p << Report::paragraphs(pages.at(i).text, justified({}, 12));
     }
-    selection->selectWholeDocument();
-    selection->setParagraphAlignment(WdAlign::Justify);
-    return document;
+    p << justified({}, 12);
+    return guide;
 }
 
-QString save(WordDocument* document, const QString& directory) {
-    if (!document) return {};
-    const QString inDirectory = QDir(directory).filePath(fileName());
-    if (saveAs(document, inDirectory)) return inDirectory;
-
-    const QString folder = DocumentsFolder::path();
-    const QString inDocuments = folder.isEmpty() ? QString() : QDir(folder).filePath(fileName());
-    if (!inDocuments.isEmpty() && saveAs(document, inDocuments)) {
-        MessageBox::show(nullptr,
-                         QStringLiteral("La cartella del programma non permette di salvare la "
-                                        "guida:\r") +
-                             nativePath(directory) +
-                             QStringLiteral("\rLa guida è stata salvata nel file:\r") +
-                             nativePath(inDocuments),
-                         MsgStyle::Information, ModFenoverra::programTitle());
-        return inDocuments;
+QString write(const QList<Page>& pages) {
+    const Report::Document guide = build(pages);
+    QString path;
+    if (ProgramFiles::installed()) {
+        path = saveInDocuments(guide, {});
+    } else {
+        const QString beside = QDir(ProgramFiles::programDirectory()).filePath(fileName());
+        path = OdfWriter::write(guide, beside)
+                   ? beside
+                   : saveInDocuments(guide, ProgramFiles::programDirectory());
     }
-    MessageBox::show(
-        nullptr,
-        QStringLiteral("Impossibile salvare la guida nel file:\r") + nativePath(inDirectory) +
-            QStringLiteral("\re neppure nella cartella dei documenti") +
-            (folder.isEmpty() ? QStringLiteral(".") : QStringLiteral(":\r") + nativePath(folder)),
-        MsgStyle::Exclamation, ModFenoverra::programTitle());
-    return {};
-}
-
-QString write(const QList<Page>& pages, const QString& directory) {
-    WordApplication* application = type(pages)->Application();
-    return save(application->DocumentsItem(application->DocumentsCount()), directory);
+    if (!path.isEmpty()) DocumentViewer::open(path, DocumentViewer::Format::Text);
+    return path;
 }
 
 } // namespace GuideDocument

@@ -1,11 +1,11 @@
 #pragma once
-// The whole help guide in one document, saved beside the program so that
-// it can be printed as a small paper manual.
+// The whole help guide in one document, a small paper manual, saved under
+// the program's name and opened for the user.
+
+#include "reports/reportmodel.h"
 
 #include <QList>
 #include <QString>
-
-class WordDocument;
 
 namespace GuideDocument {
 
@@ -19,22 +19,18 @@ struct Page {
 // OpenDocument Text, which word processors recognise by its content.
 QString fileName();
 
-// Types the guide into a new visible document, which appword and docword
-// then name: the program's name (20 points) and description (16), then
-// every page as "Guida: " and its title, and its text. The first title is
-// 16 points, everything after it 12; a page break follows every text but
-// the last; every paragraph is justified.
-WordDocument* type(const QList<Page>& pages);
+// The program's name (20 points) and description (16), then every page as
+// "Guida: " and its title, and its text. The first title is 16 points,
+// everything after it 12; every text but the last is followed by a new
+// page; every paragraph is justified.
+Report::Document build(const QList<Page>& pages);
 
-// Saves the document as fileName() in `directory`, replacing an older guide.
-// When the directory cannot take it (a program installed where users may not
-// write), the guide goes into the user's documents folder instead and a
-// message says where; a message also when it cannot be saved anywhere.
+// Writes the guide as fileName(), replacing an older one, and opens it.
+// Run from a build folder, it goes beside the program; installed, never
+// among the program's files (whoever runs it) but into the user's documents
+// folder, and a message says where. A build folder that does not take it
+// sends it there too, with a message; so does failing everywhere.
 // Returns the file written, empty when none was.
-QString save(WordDocument* document, const QString& directory);
-
-// Types the guide and saves the word processor's last document, as the
-// contents window's print button does.
-QString write(const QList<Page>& pages, const QString& directory);
+QString write(const QList<Page>& pages);
 
 } // namespace GuideDocument

@@ -1,43 +1,36 @@
 #include "reports/helppagedocument.h"
 
 #include "platform/modfenoverra.h"
-#include "reports/documentreferences.h"
-#include "reports/wordprocessor.h"
+#include "reports/documentviewer.h"
 
 #include <QLabel>
 
 namespace ModFenoverra {
 
-QPointer<WordApplication> appword;
-QPointer<WordDocument> docword;
-QPointer<WordTable> tabellaword;
 QPointer<QLabel> titologuida;
 QPointer<QLabel> testoguida;
 
+Report::Document helpPage(const QString& title, const QString& text) {
+    Report::Paragraph look;
+    look.align = Report::Align::Justify;
+    const auto sized = [&](double size) {
+        Report::Paragraph p = look;
+        p.size = size;
+        return p;
+    };
+    Report::Document page;
+    page.description = QStringLiteral("guida-") + title;
+    page.paragraphs << Report::paragraphs(nomeprogramma, sized(20))
+                    << Report::paragraphs(descrizione, sized(16)) << sized(16) << sized(16)
+                    << Report::paragraphs(QStringLiteral("Guida: ") + title, sized(16)) << sized(16)
+                    << Report::paragraphs(text, sized(12)) << sized(12);
+    return page;
+}
+
 void stampaguida() {
-    WordApplication* application = WordApplication::create();
-    appword = application;
-    application->setVisible(true);
-    WordDocument* document = application->DocumentsAdd();
-    docword = document;
-    document->setDescription(QStringLiteral("guida-") +
-                             (titologuida ? titologuida->text() : QString()));
-
-    const QChar cr(13);
-    const QString title = titologuida ? titologuida->text() : QString();
-    const QString text = testoguida ? testoguida->text() : QString();
-
-    WordSelection* selection = application->Selection();
-    selection->setFontName(QStringLiteral("Century Gothic"));
-    selection->setFontSize(20);
-    selection->TypeText(nomeprogramma + cr);
-    selection->setFontSize(16);
-    selection->TypeText(descrizione + cr + cr + cr);
-    selection->TypeText(QStringLiteral("Guida: ") + title + cr + cr);
-    selection->setFontSize(12);
-    selection->TypeText(text + cr);
-    selection->selectWholeDocument();
-    selection->setParagraphAlignment(WdAlign::Justify);
+    DocumentViewer::show(helpPage(titologuida ? titologuida->text() : QString(),
+                                  testoguida ? testoguida->text() : QString()),
+                         DocumentViewer::Format::Text);
 }
 
 } // namespace ModFenoverra

@@ -1,5 +1,7 @@
 #pragma once
-// A help page written into a new word-processor document.
+// A help page written into a new document.
+
+#include "reports/reportmodel.h"
 
 #include <QPointer>
 
@@ -11,8 +13,11 @@ namespace ModFenoverra {
 extern QPointer<QLabel> titologuida;
 extern QPointer<QLabel> testoguida;
 
-// Writes the page named by titologuida / testoguida into a new document:
-// the program's name, its description, "Guida: " and the title, the text.
+// The program's name (20 points), its description (16), "Guida: " and the
+// title (16), the text (12), every paragraph justified.
+Report::Document helpPage(const QString& title, const QString& text);
+
+// Writes the page named by titologuida / testoguida and opens it.
 void stampaguida();
 
 } // namespace ModFenoverra

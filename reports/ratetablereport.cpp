@@ -3,7 +3,6 @@
 #include "core/date.h"
 #include "core/numbertext.h"
 #include "reports/reportdocument.h"
-#include "reports/wordprocessor.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -30,31 +29,26 @@ QString endDate(const QStringList& dates, int row) {
     return end ? QString::fromStdString(*end) : QString();
 }
 
-WordDocument* build(const Table& table) {
+Report::Document build(const Table& table) {
+    using Report::Role;
     const int rows = std::clamp(table.rows, 0, kMaxRows);
-    WordDocument* document = ReportDocument::start(description(table.title));
-    WordSelection* selection = document->Selection();
-    ReportDocument::typeTitle(*selection);
-    selection->setFontSize(12);
-    selection->TypeText(table.title + QChar(13));
+    Report::Document document;
+    document.description = description(table.title);
+    document.paragraphs = ReportDocument::title();
+    const Report::Paragraph text = ReportDocument::line({}, 12);
+    document.paragraphs << Report::paragraphs(table.title, text) << text;
 
-    const ReportDocument::SingleEdit edit(*document);
-    WordTable* wordTable = ReportDocument::addTable(*document, rows + 2, 4, 12);
-    const QStringList headings[] = {{QString(), "dal", "al", "tasso"},
-                                    {"n.", "gg/mm/aa", "gg/mm/aa", "%"}};
-    for (int row = 1; row <= 2; ++row)
-        for (int column = 1; column <= 4; ++column)
-            wordTable->setCellText(row, column, headings[row - 1].at(column - 1));
-    for (int i = 1; i <= rows; ++i) {
-        wordTable->setCellText(i + 2, 1, ReportDocument::numberWithSign(i));
-        wordTable->setCellText(i + 2, 2, table.dates.value(i - 1));
-        wordTable->setCellText(i + 2, 3, endDate(table.dates, i));
-        wordTable->setCellText(
-            i + 2, 4,
-            QString::fromStdString(core::formatNumberText(table.rates.value(i - 1).toStdString(),
-                                                          core::NumberPattern::Plain)));
-    }
-    ReportDocument::finishTable(*document, *wordTable, 4);
+    Report::Table printed = ReportDocument::table(
+        {Role::Text, Role::Date, Role::Date, Role::Rate}, 12,
+        {{QString(), "dal", "al", "tasso"}, {"n.", "gg/mm/aa", "gg/mm/aa", "%"}});
+    printed.rows.reserve(rows + 2);
+    for (int i = 1; i <= rows; ++i)
+        printed.rows.append(
+            {ReportDocument::numberWithSign(i), table.dates.value(i - 1), endDate(table.dates, i),
+             QString::fromStdString(core::formatNumberText(table.rates.value(i - 1).toStdString(),
+                                                           core::NumberPattern::Plain))});
+    document.table = printed;
+    document.after = {text};
     return document;
 }
 

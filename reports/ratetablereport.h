@@ -1,12 +1,11 @@
 #pragma once
 // The printed rate table: the program's title, the table's title and a table
-// of its rows with the end date of each, typed into a new document that
-// becomes the newest (appword, docword, tabellaword).
+// of its rows with the end date of each.
+
+#include "reports/reportmodel.h"
 
 #include <QString>
 #include <QStringList>
-
-class WordDocument;
 
 namespace RateTableReport {
 
@@ -17,7 +16,7 @@ struct Table {
     int rows = 0;      // righetab: rows 1..rows are printed
 };
 
-WordDocument* build(const Table& table);
+Report::Document build(const Table& table);
 
 // The end date of a row (1-based) as the window's "al" column derives it:
 // the day before the next row's date; empty for row 200 and when the next

@@ -1,45 +1,23 @@
 #pragma once
-// What the calculation report and the printed rate table share: a new
-// document under the program's title, and a coloured table at its end with
-// the number columns aligned to the right.
+// What the calculation report and the printed rate table share: the
+// program's title above, a coloured table below with the number columns
+// aligned to the right.
 
-#include <QString>
-#include <QTextCursor>
-
-class WordDocument;
-class WordSelection;
-class WordTable;
+#include "reports/reportmodel.h"
 
 namespace ReportDocument {
 
-// A new visible word-processor application with one new document; appword
-// and docword name them from now on. `description` names the file written.
-WordDocument* start(const QString& description);
+// A line of the reports' font (Century Gothic) in `size` points; empty, a
+// blank line of that height.
+Report::Paragraph line(const QString& text, double size);
 
-// "FENOVERRA" (Century Gothic 18), "(calcolo di interessi semplici e
-// composti)" (16) and an empty line; the text typed next keeps the font.
-void typeTitle(WordSelection& selection);
+// "FENOVERRA" (18 points), "(calcolo di interessi semplici e composti)"
+// (16) and a blank line of 16.
+QList<Report::Paragraph> title();
 
-// A table of `rows` x `columns` in a paragraph added after all the text, in
-// `fontSize` points; tabellaword names it from now on.
-WordTable* addTable(WordDocument& document, int rows, int columns, double fontSize);
-
-// The coloured format, then columns `firstRight` to the last aligned to the
-// right, one column selected at a time (the last stays selected).
-void finishTable(WordDocument& document, WordTable& table, int firstRight);
-
-// Makes the edits of its lifetime one: the document hears of them once, at
-// the end, instead of placing its cursors after each of a table's cells.
-class SingleEdit {
-public:
-    explicit SingleEdit(WordDocument& document);
-    ~SingleEdit();
-    SingleEdit(const SingleEdit&) = delete;
-    SingleEdit& operator=(const SingleEdit&) = delete;
-
-private:
-    QTextCursor cursor_;
-};
+// A table of these columns in `size` points, its two heading rows first.
+Report::Table table(const QList<Report::Role>& columns, double size,
+                    const QList<QStringList>& headings);
 
 // A row number as the tables write it, with the blank of its sign: " 1".
 QString numberWithSign(int n);

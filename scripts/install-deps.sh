@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config clang-format
   qt6-base-dev qt6-translations-l10n libgl-dev libqt6svg6
   libfluidsynth-dev timgm6mb-soundfont
+  libzip-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core

@@ -53,6 +53,7 @@ private slots:
         QTest::newRow("save as") << "salvanome Ctrl+Shift+S" << "cancel" << "dialog Save|Salva file con nome";
         QTest::newRow("delete") << "eliminare Toolbar1(3)" << "cancel" << "dialog Open|Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo";
         QTest::newRow("print") << "stampa Toolbar1(4)" << "" << "document";
+        QTest::newRow("export PDF") << "esportapdf" << "" << "pdf";
         QTest::newRow("exit") << "usci Toolbar1(17) esco Ctrl+Q" << "" << "exit";
         QTest::newRow("help question") << "fin1 Toolbar1(6) Ctrl+A" << "yes" << "box 36|Fenoverra|E' questa la finestra 'Dati': si vuole la guida della finestra?; shows guidadati";
         QTest::newRow("rate table") << "fin2 Toolbar1(7) disconto Ctrl+B Alt+T" << "" << "shows tabella";

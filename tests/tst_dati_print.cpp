@@ -1,11 +1,14 @@
-// The print command of the Data window: the calculation report.
+// The print command of the Data window: the calculation report, as the word
+// processor reads it, and as PDF.
 #include "support/datisupport.h"
+#include "support/odfcontent.h"
 
-#include "reports/documentreferences.h"
-#include "reports/wordprocessor.h"
+#include "platform/documentopener.h"
+#include "platform/documentsfolder.h"
 
 #include <QAction>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace DatiTest;
@@ -15,7 +18,7 @@ static const QString kTwoYears = "01/01/01=10 01/01/02=10";
 class TestDatiPrint : public QObject {
     Q_OBJECT
     std::optional<TestFixture> fixture;
-    static void print(Dati& w) { w.findChild<QAction*>("stampa")->trigger(); }
+    static void run(Dati& w, const char* command) { w.findChild<QAction*>(command)->trigger(); }
 
 private slots:
     void init() { fixture.emplace(); }
@@ -52,40 +55,87 @@ private slots:
             bar(*w, row("scrollatassi", n))->setValue(500);
             QVERIFY(!w->risultaticorrenti());
         }
-        print(*w);
-        WordDocument* doc = ModFenoverra::docword;
-        QVERIFY(WordApplication::shownDocuments() == QList<QPointer<WordDocument>>{doc});
-        QCOMPARE(doc->description() + "|" + text(*w, "passo"),
-                 "calcolo-" + fields.section('|', 2) + "|sto caricando WORD");
-        QCOMPARE(paragraphsOf(doc).join('\n'),
+        run(*w, "stampa");
+        QCOMPARE(DocumentOpener::opened().size(), 1);
+        const QString file = lastDocument();
+        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0) + "|" + text(*w, "passo"),
+                 "Fenoverra-calcolo-" + fields.section('|', 2) + "|sto caricando WORD");
+        QCOMPARE(OdfContent::outsideTables(file).join('\n'),
                  "FENOVERRA|18\n(calcolo di interessi semplici e composti)|16\n|16\n" + paragraphs +
                      "\n|12\n|12\n|12"); // two blank lines, the table, one more
-        WordTable* table = ModFenoverra::tabellaword;
-        QCOMPARE(tableRow(table, 1) + tableRow(table, 2) + QString("|%1|").arg(table->Rows()) +
-                     tableRow(table, n + 2),
-                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale"
-                         "n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro|%1|%2")
+        const QStringList rows = OdfContent::tableRows(file);
+        QCOMPARE(rows.mid(0, 2).join('\n') + QString("\n%1\n").arg(rows.size()) + rows.last(),
+                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale\n"
+                         "n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro\n%1\n%2")
                      .arg(n + 2)
                      .arg(lastRow));
         QCOMPARE(int(w->tipocalcolo()), type == 3 ? 1 : type);
     }
 
-    // A failed check starts nothing; each print is a new document.
+    // A failed check writes nothing; each print is a new document.
     void failedCheckThenTwoPrints() {
         auto w = newWindow();
         enter(*w, "1000|31/12/02|", kTwoYears);
         const QString guidance = text(*w, "passo");
         expectBox();
-        print(*w);
+        run(*w, "stampa");
         QVERIFY(box().startsWith("16|")); // the check's own message: tst_dati_check
-        QVERIFY(!ModFenoverra::docword && text(*w, "passo") == guidance);
+        QVERIFY(DocumentOpener::opened().isEmpty() && text(*w, "passo") == guidance);
         type(*w, "riferimento", "Prestito");
-        print(*w);
-        const QPointer<WordDocument> first = ModFenoverra::docword;
+        run(*w, "stampa");
         type(*w, "riferimento", "Mutuo");
-        print(*w);
-        QVERIFY(WordApplication::createdCount() == 2 && first && first != ModFenoverra::docword);
-        QCOMPARE(ModFenoverra::tabellaword.data(), ModFenoverra::docword->Tables(1));
+        run(*w, "stampa");
+        const QStringList files = DocumentOpener::opened();
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0].contains("Prestito") && files[1].contains("Mutuo"));
+    }
+
+    // When the document is not opened, or cannot be written, the message
+    // says so and the guidance box shows again what it showed before.
+    void guidanceBackWhenNotOpened_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing opens it") << "not opened"
+                                          << "Nessun programma di videoscrittura";
+        QTest::newRow("the handler fails") << "false"
+                                           << "Nessun programma di videoscrittura";
+        QTest::newRow("no documents folder") << "no folder"
+                                             << "Impossibile creare la cartella dei documenti";
+    }
+    void guidanceBackWhenNotOpened() {
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        if (how == "not opened") {
+            DocumentOpener::setNextResult(false);
+        } else if (how == "no folder") {
+            DocumentsFolder::setPathForTesting(tempFile(dir, "a-file", "x") + "/Fenoverra");
+        } else {
+            DocumentOpener::useDouble(false);
+            DocumentOpener::setProgramForTesting(how);
+        }
+        auto w = newWindow();
+        enter(*w, "1000|31/12/02|Prestito", kTwoYears);
+        const QString guidance = text(*w, "passo");
+        expectBox();
+        run(*w, "stampa");
+        QTRY_VERIFY(!boxes().isEmpty());
+        QVERIFY2(box().contains(message), qPrintable(box()));
+        QCOMPARE(text(*w, "passo"), guidance);
+    }
+
+    // The same report as PDF, beside the others; the guidance box stays.
+    void pdf() {
+        auto w = newWindow();
+        enter(*w, "1000|31/12/02|Prestito", kTwoYears);
+        chooseType(*w, 3);
+        const QString guidance = text(*w, "passo");
+        run(*w, "esportapdf");
+        const QString file = lastDocument();
+        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0) + "|" + QFileInfo(file).suffix(),
+                 "Fenoverra-calcolo-Prestito|pdf");
+        QVERIFY(contentsOf(file).startsWith("%PDF-"));
+        QCOMPARE(text(*w, "passo") + "|" + QString::number(int(w->tipocalcolo())), guidance + "|1");
     }
 };
 

@@ -2,12 +2,13 @@
 
 #include "help/helppage.h"
 #include "help/sommario.h"
+#include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
+#include "platform/programfiles.h"
 #include "platform/windowregistry.h"
-#include "reports/documentreferences.h"
-#include "reports/wordprocessor.h"
 #include "shell/startup.h"
 #include "support/commandsupport.h"
+#include "support/odfcontent.h"
 #include "support/testfixture.h"
 #include "support/testsupport.h"
 
@@ -41,7 +42,7 @@ private slots:
     }
 
     // A click on " Finestra Dati" opens its page, once; the page writes itself
-    // alone into a new document, never saved. Link 7 shows the tips.
+    // alone into a new document in the documents folder. Link 7 shows the tips.
     void linksOpenTheirWindows() {
         click(contents(), "lbl(5)");
         auto* page = qobject_cast<HelpPage*>(WindowRegistry::loaded("guidadati"));
@@ -50,48 +51,58 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             pages += w->objectName() == "guidadati";
         click(*page, "cmdStampa");
-        QCOMPARE(QString::number(pages) + " " +
-                     QString::number(WordApplication::shownDocuments().size()) + " " +
-                     ModFenoverra::docword->savedFileName(),
-                 QString("1 1 "));
-        QCOMPARE(paragraphsOf(ModFenoverra::docword).mid(4, 3),
+        QCOMPARE(QString::number(pages) + " " + QString::number(DocumentOpener::opened().size()) +
+                     " " + QFileInfo(lastDocument()).absolutePath(),
+                 "1 1 " + DocumentsFolder::path());
+        QCOMPARE(OdfContent::outsideTables(lastDocument()).mid(4, 3),
                  (QStringList{"Guida: Finestra DATI|16", "|16", page->text() + "|12"}));
 
         click(contents(), "puls(7)"); // its tip kept across a hide: tst_help_tips
         QVERIFY(WindowRegistry::loaded("frmTip") && WindowRegistry::loaded("frmTip")->isVisible());
     }
 
-    // The guide printed twice: two documents, one file replacing an older one,
-    // in the documents (with a message) when the program folder is not
-    // writable. It holds every page.
+    // The guide printed twice: one file replacing an older one, opened each
+    // time. From a build folder beside the program; installed, in the
+    // documents folder with a message naming it, the program's folders left
+    // alone though they would take it; in the documents too, with a message,
+    // when the build folder does not take it. It holds every page.
     void guideIsSavedOnceWrittenTwice_data() {
-        QTest::addColumn<bool>("writable");
-        QTest::newRow("program folder") << true;
-        QTest::newRow("program folder not writable") << false;
+        QTest::addColumn<QString>("program"); // how the program's folder is
+        QTest::addColumn<QString>("message"); // the start of each message, if any
+        QTest::newRow("build folder") << "build"
+                                      << "";
+        QTest::newRow("build folder not writable")
+            << "not writable"
+            << "La cartella del programma non permette di salvare la guida";
+        QTest::newRow("installed") << "installed"
+                                   << "La guida è stata salvata nel file";
     }
     void guideIsSavedOnceWrittenTwice() {
-        QFETCH(bool, writable);
-        QTemporaryDir program, documents;
+        QFETCH(QString, program);
+        QFETCH(QString, message);
+        QTemporaryDir prefix, documents;
         DocumentsFolder::setPathForTesting(documents.path());
+        QDir(prefix.path()).mkpath("bin");
+        if (program == "installed") QDir(prefix.path()).mkpath("share/fenoverra");
+        const QString bin = prefix.filePath("bin");
         // A file where the folder should be stops even root.
-        const QString folder = writable ? program.path() : tempFile(program, "not-a-folder", "x");
-        if (writable) tempFile(program, "Fenoverra-guida.doc", "old guide");
+        ProgramFiles::setProgramDirectoryForTesting(
+            program == "not writable" ? tempFile(prefix, "not-a-folder", "x") : bin);
+        tempFile(prefix, "bin/Fenoverra-guida.doc", "old guide");
         const QString saved =
-            QDir(writable ? program.path() : documents.path()).filePath("Fenoverra-guida.doc");
-        contents().setGuideDirectory(folder);
+            QDir(program == "build" ? bin : documents.path()).filePath("Fenoverra-guida.doc");
         for (int i = 0; i < 2; ++i) {
-            if (!writable) expectBox();
+            if (!message.isEmpty()) expectBox();
             click(contents(), "cmdstampa");
         }
-        QCOMPARE(WordApplication::shownDocuments().size(), 2);
-        QCOMPARE(ModFenoverra::docword->savedFileName(), saved);
-        QVERIFY(contentsOf(saved).contains("application/vnd.oasis.opendocument.text"));
-        if (writable) // the older guide replaced, nothing beside it
-            QCOMPARE(QDir(program.path()).entryList(QDir::Files),
-                     QStringList{"Fenoverra-guida.doc"});
-        QCOMPARE(boxes().size(), writable ? 0 : 2);
-        QVERIFY(writable || boxes().last().contains(QDir::toNativeSeparators(saved)));
-        const QString all = paragraphsOf(ModFenoverra::docword).join('\n');
+        QCOMPARE(DocumentOpener::opened(), QStringList(2, saved));
+        QVERIFY(OdfContent::entry(saved, "mimetype").startsWith("application/vnd.oasis"));
+        QCOMPARE(QDir(bin).entryList(QDir::Files), QStringList{"Fenoverra-guida.doc"});
+        if (program != "build") QCOMPARE(contentsOf(bin + "/Fenoverra-guida.doc"), "old guide");
+        QCOMPARE(boxes().size(), message.isEmpty() ? 0 : 2);
+        QVERIFY(message.isEmpty() || (boxes().last().startsWith("64|Fenoverra|" + message) &&
+                                      boxes().last().endsWith(QDir::toNativeSeparators(saved))));
+        const QString all = OdfContent::outsideTables(saved).join('\n');
         for (const HelpPageDesign& page : HelpPages::all())
             QVERIFY(all.contains("Guida: " + page.title + "|") && all.contains(page.text()));
     }

@@ -1,16 +1,25 @@
-// The printed rate table, the written calculation's table, LibreOffice's pages.
+// The printed rate table, the written documents read back, their table on
+// the page, the PDF, and LibreOffice's pages.
 #include "support/odfcontent.h"
 #include "support/reportfixtures.h"
 #include "support/testfixture.h"
 #include "support/testsupport.h"
 
+#include "platform/modfenoverra.h"
+#include "reports/guidedocument.h"
+#include "reports/odfwriter.h"
+#include "reports/pdfwriter.h"
 #include "reports/ratetablereport.h"
-#include "reports/wordprocessor.h"
 
+#include <QFontMetricsF>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(Report::Document)
 
 namespace {
 
@@ -20,6 +29,48 @@ RateTableReport::Table tableOf(const QString& rows, int righetab, const QString&
     for (const QString& row : rows.split(' ', Qt::SkipEmptyParts))
         table.dates << row.section('=', 0, 0), table.rates << row.section('=', 1);
     return table;
+}
+
+// The calculation of 200 periods in lire, amounts in the hundreds of billions.
+Report::Document inLire() {
+    return ReportFixtures::calculation(200, "450000000000", "lire");
+}
+
+// The same with the widest amount this program prints in every amount column.
+Report::Document widestAmounts() {
+    Report::Document report = inLire();
+    QStringList& last = report.table->rows.last();
+    for (int column = 5; column < 8; ++column)
+        last[column] = "999.999.999.999,99";
+    return report;
+}
+
+Report::Document guide() {
+    return GuideDocument::build(
+        {{"Uno", "Il primo  testo."}, {"Due", "\tSecondo."}, {"Tre", " terzo"}});
+}
+
+// Measured on the screen at ten times the size, where rounding to pixels
+// cannot matter, and brought to points.
+double pointsWide(const QString& text, const QString& family, double size, bool bold) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(size * 10);
+    font.setBold(bold);
+    return QFontMetricsF(font).horizontalAdvance(text) * 72 /
+           QGuiApplication::primaryScreen()->logicalDotsPerInchX() / 10;
+}
+
+bool haveLibreOffice() {
+    return !QStandardPaths::findExecutable("libreoffice").isEmpty() ||
+           !QStandardPaths::findExecutable("soffice").isEmpty();
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    text.waitForFinished(60000);
+    return QString::fromUtf8(text.readAllStandardOutput());
 }
 
 } // namespace
@@ -54,46 +105,152 @@ private slots:
         QFETCH(QStringList, lastRows);
         QFETCH(QString, title);
         QFETCH(QString, description);
-        WordDocument* doc = RateTableReport::build(tableOf(rows, righetab, title));
-        WordTable* table = doc->Tables(1);
-        QStringList last = {QString::number(table->Rows())};
+        const Report::Document doc = RateTableReport::build(tableOf(rows, righetab, title));
+        const Report::Table& table = *doc.table;
+        QStringList last = {QString::number(table.rows.size())};
         for (int row = righetab + 3 - int(lastRows.size()); row <= righetab + 2; ++row)
             last << tableRow(table, row);
         QCOMPARE(last, QStringList(QString::number(righetab + 2)) + lastRows);
         QCOMPARE(paragraphsOf(doc).join('\n'),
                  "FENOVERRA|18\n(calcolo di interessi semplici e composti)|16\n|16\n" +
                      title.replace('\r', "|12\n") + "|12\n|12\n|12");
-        if (!description.isEmpty()) QCOMPARE(doc->description(), description);
+        if (!description.isEmpty()) QCOMPARE(doc.description, description);
     }
 
-    // The row numbers of the written table keep the blank of their sign. Both
-    // reports make pages in LibreOffice, kept in FENOVERRA_RENDER_DIR if set.
-    void writtenReports() {
+    // What a word processor finds in the file is what the document holds,
+    // blanks included, and nothing more: no invisible characters. The
+    // archive opens with its type, uncompressed; the heading rows repeat.
+    void writtenAsHeld_data() {
+        QTest::addColumn<Report::Document>("document");
+        QTest::addColumn<int>("headingRows");
+        Report::Document blanks = ReportFixtures::calculation(3);
+        blanks.paragraphs[4].text = "  Riferimenti:  a   b ";
+        blanks.table->rows[2][4] = "  7";
+        QTest::newRow("calculation, 200 periods") << ReportFixtures::calculation(200) << 2;
+        QTest::newRow("rate table, 98 rows")
+            << RateTableReport::build(ReportFixtures::discountTable()) << 2;
+        QTest::newRow("runs of blanks, leading and trailing") << blanks << 2;
+        QTest::newRow("guide: tabs, page breaks, justified") << guide() << 0;
+    }
+    void writtenAsHeld() {
+        QFETCH(Report::Document, document);
+        QFETCH(int, headingRows);
         QTemporaryDir dir;
-        const QString calculation = dir.filePath("calcolo-200.odt");
-        const core::PeriodList periods = ReportFixtures::periods(200);
-        QVERIFY(CalculationReport::build(ReportFixtures::heading(periods), periods, {})
-                    ->SaveAs(calculation));
-        QVERIFY(RateTableReport::build(ReportFixtures::discountTable())
-                    ->SaveAs(dir.filePath("tabella-tus.odt")));
-        QStringList row3;
-        for (const OdfContent::Paragraph& p : OdfContent::paragraphs(calculation))
-            if (p.inTable && p.row == 3) row3 << p.text;
-        QCOMPARE(row3.join('|'), QString(" 1|01/01/10|31/01/10|7,00|30|60,48|60,48|10.572,98"));
+        const QString file = dir.filePath("documento.odt");
+        QVERIFY(OdfWriter::write(document, file));
 
-        if ((QStandardPaths::findExecutable("libreoffice").isEmpty() &&
-             QStandardPaths::findExecutable("soffice").isEmpty()) ||
-            QStandardPaths::findExecutable("pdftoppm").isEmpty())
-            QSKIP("libreoffice or pdftoppm (poppler-utils) is missing: no pages are rendered");
+        const QList<OdfContent::Entry> entries = OdfContent::entries(file);
+        QStringList names;
+        for (const OdfContent::Entry& e : entries)
+            names << e.name + (e.stored ? " stored" : "");
+        QCOMPARE(names, (QStringList{"mimetype stored", "content.xml", "styles.xml", "meta.xml",
+                                     "META-INF/manifest.xml"}));
+        QCOMPARE(OdfContent::entry(file, "mimetype"), "application/vnd.oasis.opendocument.text");
+
+        const QString content = QString::fromUtf8(OdfContent::entry(file, "content.xml"));
+        QCOMPARE(content.count(QChar(0x200B)), 0);
+        QCOMPARE(content.count(QChar(0x00A0)), 0);
+        QCOMPARE(OdfContent::outsideTables(file), paragraphsOf(document));
+        QStringList rows;
+        if (document.table)
+            for (const QStringList& row : document.table->rows)
+                rows << row.join('|');
+        QCOMPARE(OdfContent::tableRows(file), rows);
+        QCOMPARE(OdfContent::headingRows(file), headingRows);
+        if (!document.table) { // the help text's look
+            const auto read = OdfContent::paragraphs(file);
+            QVERIFY(std::all_of(read.begin(), read.end(),
+                                [](const auto& p) { return p.align == "justify"; }));
+        }
+    }
+
+    // Every text of every column stands on one line: each column is wider
+    // than its widest text with the padding and grid, and the table is as
+    // wide as the page's text.
+    void tableFitsThePage_data() {
+        QTest::addColumn<Report::Document>("document");
+        QTest::newRow("200 periods in lire") << inLire();
+        QTest::newRow("999.999.999.999,99 in every amount column") << widestAmounts();
+        QTest::newRow("rate table in 12 points")
+            << RateTableReport::build(ReportFixtures::discountTable());
+    }
+    void tableFitsThePage() {
+        QFETCH(Report::Document, document);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("documento.odt");
+        QVERIFY(OdfWriter::write(document, file));
+        const OdfContent::TableLayout layout = OdfContent::tableLayout(file);
+        const Report::Table& table = *document.table;
+        QCOMPARE(layout.columns.size(), table.columns.size());
+        double total = 0;
+        QStringList tooNarrow;
+        for (int c = 0; c < layout.columns.size(); ++c) {
+            const double room = layout.columns[c] - 2 * (layout.padding + layout.grid);
+            for (int r = 0; r < table.rows.size(); ++r) {
+                const QString& text = table.rows[r][c];
+                if (pointsWide(text, table.font, table.size, r == 0) > room)
+                    tooNarrow << QString("row %1, column %2: %3").arg(r + 1).arg(c + 1).arg(text);
+            }
+            total += layout.columns[c];
+        }
+        QCOMPARE(tooNarrow.join('\n'), QString());
+        QVERIFY2(layout.padding >= 0.5, qPrintable(QString::number(layout.padding)));
+        QCOMPARE(layout.width, total);
+        QVERIFY2(qAbs(layout.width - layout.textWidth) < 0.05,
+                 qPrintable(QString("%1 of %2").arg(layout.width).arg(layout.textWidth)));
+    }
+
+    // The PDF is a PDF of one page per 50 rows or so, its heading rows on
+    // each (read back when poppler-utils are there).
+    void pdf() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("calcolo.pdf");
+        QVERIFY(PdfWriter::write(inLire(), file));
+        QVERIFY(contentsOf(file).startsWith("%PDF-"));
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is missing: the pages are not read back");
+        const QString text = pdfText(file);
+        QCOMPARE(text.count("tot.interessi"), text.count('\f'));
+        QVERIFY(text.count('\f') >= 4);
+        for (const QStringList& row : inLire().table->rows.mid(2))
+            QVERIFY2(text.contains(row[7]), qPrintable(row[7]));
+    }
+
+    // Both reports and the guide make pages in LibreOffice, kept in
+    // FENOVERRA_RENDER_DIR if set: each amount of the calculation in lire
+    // whole on its line, the heading rows at the top of every page.
+    void renderedByLibreOffice() {
+        if (!haveLibreOffice() || QStandardPaths::findExecutable("pdftoppm").isEmpty() ||
+            QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("libreoffice or poppler-utils is missing: no pages are rendered");
+        QTemporaryDir dir;
+        const QString pages = qEnvironmentVariable("FENOVERRA_RENDER_DIR", dir.filePath("pages"));
         const QString script =
             qEnvironmentVariable("FENOVERRA_SOURCE_DIR") + "/scripts/render-report.sh"; // by ctest
-        const QString pages = qEnvironmentVariable("FENOVERRA_RENDER_DIR", dir.filePath("pages"));
-        for (const char* name : {"calcolo-200", "tabella-tus"}) {
+        const std::pair<const char*, Report::Document> documents[] = {
+            {"calcolo-lire", widestAmounts()},
+            {"tabella-tus", RateTableReport::build(ReportFixtures::discountTable())},
+            {"guida", guide()},
+        };
+        for (const auto& [name, document] : documents) {
+            QVERIFY(OdfWriter::write(document, dir.filePath(QString(name) + ".odt")));
             QProcess render;
             render.start(script, {dir.filePath(QString(name) + ".odt"), pages});
             QVERIFY2(render.waitForFinished(180000) && render.exitCode() == 0,
                      render.readAllStandardError().constData());
         }
+        const QString text = pdfText(pages + "/calcolo-lire.pdf");
+        const QStringList pageTexts = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pageTexts.size() >= 4);
+        for (const QString& page : pageTexts)
+            QVERIFY2(page.contains(QRegularExpression("dal +al +tasso +giorni")),
+                     qPrintable(page.left(400)));
+        QStringList broken;
+        for (const QStringList& row : widestAmounts().table->rows.mid(2))
+            for (int column : {5, 6, 7})
+                if (!text.contains(row[column])) broken << row[column];
+        QCOMPARE(broken.join(' '), QString());
+        QVERIFY(text.contains(QRegularExpression(" 200 +01/08/26 ")));
     }
 };
 

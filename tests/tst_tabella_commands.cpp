@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("save as") << "salvanome" << "cancel" << "dialog Save|Salva file con nome";
         QTest::newRow("delete") << "elimina Toolbar1(3)" << "cancel" << "dialog Open|" + elimina;
         QTest::newRow("print") << "stampa Toolbar1(4)" << "" << "document";
+        QTest::newRow("export PDF") << "esportapdf" << "" << "pdf";
         QTest::newRow("exit") << "esci Toolbar1(17) cmdesci" << "" << "exit";
         QTest::newRow("data window") << "fin1 Toolbar1(6) indietro Ctrl+A Alt+D" << "" << "shows dati";
         QTest::newRow("help question, yes") << "fin2" << "yes" << kHelpQuestion + "; shows guidatabella";

@@ -1,12 +1,11 @@
 // The rate-table window driven as a user drives it: presets, lines, bars, edits, printing.
+#include "support/odfcontent.h"
 #include "support/tabellasupport.h"
 #include "support/testsupport.h"
 
 #include "core/date.h"
 #include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
-#include "reports/documentreferences.h"
-#include "reports/wordprocessor.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -145,7 +144,8 @@ private slots:
 
     // Printing scrolls rows 11.. through the lines first (never past 186), so
     // the rows reach the paper in the window's forms: row 200 was shown, so
-    // its rate was rewritten; the paper keeps two decimals.
+    // its rate was rewritten; the paper keeps two decimals. The PDF is the
+    // same table, and leaves the guidance box alone.
     void printScrollsThenTypes() {
         Tabella& w = open();
         QStringList table;
@@ -154,12 +154,16 @@ private slots:
                          (r % 2 ? "=5,00" : "=4,50");
         fill(w, table.join(' '));
         w.findChild<QAction*>("stampa")->trigger();
-        WordTable* doc = ModFenoverra::tabellaword;
+        const QStringList rows = OdfContent::tableRows(lastDocument());
         QCOMPARE(QString::number(bar(w, "VScroll1")->value()) + "|" + text(w, "passo") + "|" +
-                     QString::number(doc->Rows()) + "|" + w.table().rate(200).c_str() + "|" +
-                     doc->cellText(202, 4) + "|" + doc->cellText(202, 3) + "|" +
-                     text(w, "num(15)") + "|" + text(w, "al(15)"),
-                 QString("186|sto caricando WORD|202|4,5|4,50||200|"));
+                     QString::number(rows.size()) + "|" + w.table().rate(200).c_str() + "|" +
+                     rows.last().section('|', 2) + "|" + text(w, "num(15)") + "|" +
+                     text(w, "al(15)"),
+                 QString("186|sto caricando WORD|202|4,5||4,50|200|"));
+        const QString guidance = text(w, "passo");
+        w.findChild<QAction*>("esportapdf")->trigger();
+        QVERIFY(lastDocument().endsWith(".pdf") && contentsOf(lastDocument()).startsWith("%PDF-"));
+        QCOMPARE(text(w, "passo"), guidance);
     }
 };
 

@@ -5,11 +5,11 @@
 #include "platform/clsresize.h"
 #include "platform/commandbars.h"
 #include "platform/commondialog.h"
+#include "platform/documentopener.h"
 #include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
-#include "reports/wordprocessor.h"
 #include "shell/startup.h"
 #include "testsupport.h"
 
@@ -103,7 +103,7 @@ void run(QWidget& window, const QString& command) {
 Outcome::Outcome(QWidget& window, std::function<QString()> data)
     : window_(window), data_(std::move(data)), dataBefore_(data_()),
       visibleBefore_(visibleWindows()), colourBefore_(FormBackground::colour(&window).name()),
-      documentsBefore_(WordApplication::createdCount()) {
+      documentsBefore_(int(DocumentOpener::opened().size())) {
     MessageBox::clearShown();
     CommonDialog::clearShown();
     TestFixture::context().exitCommand = [this] { ++exits_; };
@@ -119,8 +119,9 @@ QString Outcome::text() const {
         parts << "box " + shown;
     for (const CommonDialog::Shown& dialog : CommonDialog::shown())
         parts << "dialog " + kindName(dialog.kind) + "|" + dialog.title;
-    for (int i = documentsBefore_; i < WordApplication::createdCount(); ++i)
-        parts << "document";
+    const QStringList opened = DocumentOpener::opened();
+    for (qsizetype i = documentsBefore_; i < opened.size(); ++i)
+        parts << (opened.at(i).endsWith(".pdf") ? "pdf" : "document");
     for (int i = 0; i < exits_; ++i)
         parts << "exit";
     for (const QString& name : visibleWindows())

@@ -26,10 +26,11 @@ void run(QWidget& window, const QString& command);
 
 // What a command did, watched from construction to outcome(): "; "-joined,
 // in this order: the message boxes ("box style|title|prompt"), the dialogs
-// ("dialog Open|title"), "document" for each document written, "exit" for
-// each exit command, "shows NAME" for each window that became visible,
-// "colour #rrggbb" for a new background of the window, "data changed" when
-// `data` describes the window's data differently afterwards.
+// ("dialog Open|title"), "document" for each document written and opened
+// ("pdf" for a PDF), "exit" for each exit command, "shows NAME" for each
+// window that became visible, "colour #rrggbb" for a new background of the
+// window, "data changed" when `data` describes the window's data
+// differently afterwards.
 class Outcome {
 public:
     Outcome(QWidget& window, std::function<QString()> data);

@@ -1,23 +1,33 @@
 #pragma once
 // Reading back a written OpenDocument Text file, to check what a word
-// processor will find in it rather than what the document model holds.
-// The file is unzipped by python3 (scripts/install-deps.sh installs it).
+// processor will find in it rather than what the program meant to write.
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace OdfContent {
 
+// The archive's entries in their order, and whether each is stored as it is.
+struct Entry {
+    QString name;
+    bool stored = false;
+};
+QList<Entry> entries(const QString& odtFile);
+QByteArray entry(const QString& odtFile, const QString& name); // empty when missing
+
 struct Paragraph {
-    // Spaces written as <text:s/> expanded, zero-width spaces dropped, and in
-    // a table cell without the no-break space that pads each end.
+    // As a word processor reads it: <text:s/> and <text:tab/> the blanks and
+    // tabs they stand for, any other run of blanks one blank, and none at
+    // the start or the end.
     QString text;
-    QString family; // of its first span; empty when the paragraph has none
+    QString family; // of its style, or of its first span
     double size = 0;
     QString align; // fo:text-align of its paragraph style
     bool pageBreak = false;
     bool inTable = false;
     int row = 0, column = 0; // 1-based, in the outermost table
+    bool headingRow = false; // in the table's repeated heading rows
 };
 
 // Every paragraph of the body of the file's content.xml, table cells
@@ -25,5 +35,19 @@ struct Paragraph {
 QList<Paragraph> paragraphs(const QString& odtFile);
 // Each paragraph outside tables in the form of testsupport's paragraphsOf().
 QStringList outsideTables(const QString& odtFile);
+// Each row of the first table, its cells joined by "|".
+QStringList tableRows(const QString& odtFile);
+// How many rows the first table repeats at the top of each page.
+int headingRows(const QString& odtFile);
+
+// Lengths in points.
+struct TableLayout {
+    double textWidth = 0; // the page's, less its side margins (styles.xml)
+    double width = 0;     // the table's
+    QList<double> columns;
+    double padding = 0; // the smallest left or right padding of any cell style
+    double grid = 0;    // the widest border of any cell style
+};
+TableLayout tableLayout(const QString& odtFile);
 
 } // namespace OdfContent

@@ -4,10 +4,11 @@
 #include "core/interest.h"
 #include "core/numbertext.h"
 #include "core/presets.h"
+#include "reports/calculationreport.h"
 
 namespace ReportFixtures {
 
-core::PeriodList periods(int n) {
+Report::Document calculation(int n, const QString& capital, const QString& currency) {
     core::PeriodList list;
     for (int k = 1; k <= n; ++k) {
         list.slot(k).start = core::dateText(core::Date{2010 + (k - 1) / 12, (k - 1) % 12 + 1, 1});
@@ -16,18 +17,14 @@ core::PeriodList periods(int n) {
     list.contaperiodi();
     const std::string finalDate = core::dateText(core::addDays({2010 + n / 12, n % 12 + 1, 1}, -1));
     core::FinalSums sums;
-    core::ricalcola(list, {core::CalculationType::Simple, "10512,5", finalDate}, sums);
-    return list;
-}
+    core::ricalcola(list, {core::CalculationType::Simple, capital.toStdString(), finalDate}, sums);
 
-CalculationReport::Heading heading(const core::PeriodList& periods) {
     CalculationReport::Heading h;
-    h.capital = "10512,5";
+    h.capital = capital;
     h.reference = "Prestito Rossi";
-    h.currency = "euro";
-    h.simpleSum =
-        QString::fromStdString(core::numberText(*periods.slot(periods.numperiodi).capital));
-    return h;
+    h.currency = currency;
+    h.simpleSum = QString::fromStdString(core::numberText(*list.slot(n).capital));
+    return CalculationReport::build(h, list);
 }
 
 RateTableReport::Table discountTable() {

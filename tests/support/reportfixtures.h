@@ -1,18 +1,16 @@
 #pragma once
-// Data the report tests, the rendering test and the benchmark print.
+// Data the report tests and the rendering test print.
 
-#include "core/periodlist.h"
-#include "reports/calculationreport.h"
 #include "reports/ratetablereport.h"
+#include "reports/reportmodel.h"
 
 namespace ReportFixtures {
 
-// `n` periods starting on the first of consecutive months from 01/01/10,
-// rates from 0,5 to 12, the last ending on the final date; simple interest
-// on 10512,5.
-core::PeriodList periods(int n);
-// The header of such a calculation, the final sum taken from its last period.
-CalculationReport::Heading heading(const core::PeriodList& periods);
+// The report of `n` periods starting on the first of consecutive months
+// from 01/01/10, rates from 0,5 to 12, the last ending on the final date;
+// simple interest on `capital`.
+Report::Document calculation(int n, const QString& capital = "10512,5",
+                             const QString& currency = "euro");
 
 // The official discount rates table: its two-line title and 98 rows.
 RateTableReport::Table discountTable();

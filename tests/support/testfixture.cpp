@@ -6,10 +6,9 @@
 #include "platform/documentsfolder.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
+#include "platform/programfiles.h"
 #include "platform/twips.h"
-#include "reports/documentreferences.h"
 #include "reports/helppagedocument.h"
-#include "reports/wordprocessor.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -58,9 +57,6 @@ ProgramContext& TestFixture::context() {
 void TestFixture::renewContext() {
     context_ = std::make_unique<ProgramContext>();
     Startup::wireWindows(*context_);
-    ModFenoverra::appword.clear();
-    ModFenoverra::docword.clear();
-    ModFenoverra::tabellaword.clear();
     ModFenoverra::titologuida.clear();
     ModFenoverra::testoguida.clear();
 }
@@ -68,9 +64,10 @@ void TestFixture::renewContext() {
 void TestFixture::resetSeams(core::Date today) {
     MessageBox::useDouble(true);
     CommonDialog::useDouble(true);
-    WordApplication::useDouble(true);
     MMControl::useDouble(true);
     DocumentOpener::useDouble(true);
+    DocumentOpener::setProgramForTesting(std::nullopt);
+    ProgramFiles::setProgramDirectoryForTesting(std::nullopt);
     DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" +
                                        QString::number(QCoreApplication::applicationPid()));
     Twips::setScreenForTesting(std::nullopt);

@@ -1,8 +1,9 @@
 #include "testsupport.h"
 
 #include "platform/commondialog.h"
+#include "platform/documentopener.h"
 #include "platform/messagebox.h"
-#include "reports/wordprocessor.h"
+#include "reports/reportmodel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -10,8 +11,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
 
 QString row(const char* name, int i) {
     return QString("%1(%2)").arg(name).arg(i);
@@ -66,23 +65,20 @@ QString tempFile(const QTemporaryDir& dir, const QString& name, const QByteArray
     return f.fileName();
 }
 
-QStringList paragraphsOf(const WordDocument* document) {
+QStringList paragraphsOf(const Report::Document& document) {
     QStringList paragraphs;
-    for (QTextBlock b = document->textDocument()->begin(); b.isValid(); b = b.next()) {
-        if (QTextCursor(b).currentTable()) continue;
-        const QTextCharFormat f =
-            b.text().isEmpty() ? b.charFormat() : b.begin().fragment().charFormat();
-        const QString family = f.property(QTextFormat::FontFamily).toString();
-        const bool page = b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
-        paragraphs << (page ? "\f" : "") + b.text() + "|" + QString::number(f.fontPointSize()) +
-                          (family == "Century Gothic" ? "" : "|" + family);
-    }
+    for (const auto* list : {&document.paragraphs, &document.after})
+        for (const Report::Paragraph& p : *list)
+            paragraphs << (p.newPage ? "\f" : "") + p.text + "|" + QString::number(p.size) +
+                              (p.font == "Century Gothic" ? "" : "|" + p.font);
     return paragraphs;
 }
 
-QString tableRow(const WordTable* table, int row) {
-    QStringList cells;
-    for (int column = 1; column <= table->Columns(); ++column)
-        cells << table->cellText(row, column);
-    return cells.join('|');
+QString tableRow(const Report::Table& table, int row) {
+    return table.rows.value(row - 1).join('|');
+}
+
+QString lastDocument() {
+    const QStringList opened = DocumentOpener::opened();
+    return opened.isEmpty() ? QString() : opened.last();
 }

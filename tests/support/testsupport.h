@@ -9,8 +9,10 @@
 
 class QScrollBar;
 class QTemporaryDir;
-class WordDocument;
-class WordTable;
+namespace Report {
+struct Document;
+struct Table;
+} // namespace Report
 
 template <typename T = QWidget> T* findControl(QWidget* form, const QString& name) {
     if (form->objectName() == name) return qobject_cast<T*>(form);
@@ -33,8 +35,10 @@ QByteArray contentsOf(const QString& path);
 // A file in `dir`, written when there are bytes.
 QString tempFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes = {});
 
-// Each paragraph outside tables as "text|size", led by "\f" when it starts a
-// page and followed by "|family" when not in Century Gothic; an empty
-// paragraph's size is its mark's.
-QStringList paragraphsOf(const WordDocument* document);
-QString tableRow(const WordTable* table, int row); // the cells joined by "|"
+// Each paragraph outside the table as "text|size", led by "\f" when it
+// starts a page and followed by "|family" when not in Century Gothic.
+QStringList paragraphsOf(const Report::Document& document);
+QString tableRow(const Report::Table& table, int row); // 1-based, the cells joined by "|"
+
+// The last document the commands wrote and asked to open (empty: none).
+QString lastDocument();

@@ -1,0 +1,130 @@
+// Documents put in front of the user: written into the documents folder,
+// opened, and a message naming the file (or the folder) when that fails.
+#include "platform/documentopener.h"
+#include "platform/documentsfolder.h"
+#include "platform/modfenoverra.h"
+#include "reports/documentviewer.h"
+#include "reports/helppagedocument.h"
+#include "support/odfcontent.h"
+#include "support/testfixture.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+Report::Document someDocument() {
+    Report::Paragraph p;
+    p.text = "Prova";
+    return {"calcolo-Prestito a/b", {p}, std::nullopt, {}};
+}
+
+QString notOpened(const QString& file, bool pdf) {
+    const QString program = pdf ? "un programma per i PDF" : "un programma di videoscrittura";
+    return "64|Fenoverra|Nessun " + program.mid(3) + " ha potuto aprire il documento.\r" +
+           "Il documento è stato scritto nel file:\r" + QDir::toNativeSeparators(file) +
+           "\rAprirlo con " + program + " per stamparlo.";
+}
+
+} // namespace
+
+class TestReportsDocuments : public QObject {
+    Q_OBJECT
+    std::optional<TestFixture> fixture;
+
+private slots:
+    void init() { fixture.emplace(); }
+    void cleanup() {
+        // An opener still running would outlive the test's folders.
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
+        fixture.reset();
+    }
+
+    // A help page as stampaguida writes it (tst_help_contents reads it from
+    // the window), justified, opened from the documents folder.
+    void helpPageWrittenAndOpened() {
+        QLabel title("Finestra Dati"), text("Il testo della guida.");
+        ModFenoverra::titologuida = &title;
+        ModFenoverra::testoguida = &text;
+        ModFenoverra::stampaguida();
+        const QString file = lastDocument();
+        QCOMPARE(QFileInfo(file).absolutePath(), DocumentsFolder::path());
+        QCOMPARE(OdfContent::outsideTables(file),
+                 (QStringList{
+                     ModFenoverra::nomeprogramma + "|20", ModFenoverra::descrizione + "|16", "|16",
+                     "|16", "Guida: Finestra Dati|16", "|16", "Il testo della guida.|12", "|12"}));
+        for (const OdfContent::Paragraph& p : OdfContent::paragraphs(file))
+            QCOMPARE(p.align, "justify");
+    }
+
+    // Each document goes under a new name that says what it holds.
+    void eachDocumentANewFile() {
+        DocumentViewer::show(someDocument(), DocumentViewer::Format::Text);
+        DocumentViewer::show(someDocument(), DocumentViewer::Format::Text);
+        const QStringList files = DocumentOpener::opened();
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files[0] != files[1]);
+        for (const QFileInfo& file : {QFileInfo(files[0]), QFileInfo(files[1])})
+            QVERIFY2(file.fileName().startsWith("Fenoverra-calcolo-Prestito-a_b-20") &&
+                         file.absolutePath() == DocumentsFolder::path() && file.size() > 0,
+                     qPrintable(file.filePath()));
+    }
+
+    // The opener counts only when it says it opened the file: otherwise the
+    // message names the file whole and the command's own failure runs.
+    // Empty program: the double, told the file did not open.
+    void openerTellsTheTruth_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("nothing took it") << "" << false << false;
+        QTest::newRow("handler fails") << "false" << false << false;
+        QTest::newRow("handler fails, PDF") << "false" << true << false;
+        QTest::newRow("handler cannot start") << "/nonexistent/fenoverra-opener" << false << false;
+        QTest::newRow("handler opens it") << "true" << true << true;
+    }
+    void openerTellsTheTruth() {
+        QFETCH(QString, program);
+        QFETCH(bool, pdf);
+        QFETCH(bool, opened);
+        if (program.isEmpty()) {
+            DocumentOpener::setNextResult(false);
+        } else {
+            DocumentOpener::useDouble(false);
+            DocumentOpener::setProgramForTesting(program);
+        }
+        QTemporaryDir documents;
+        DocumentsFolder::setPathForTesting(documents.path());
+        if (!opened) expectBox();
+        int failures = 0;
+        DocumentViewer::show(someDocument(),
+                             pdf ? DocumentViewer::Format::Pdf : DocumentViewer::Format::Text,
+                             [&] { ++failures; });
+        QTRY_VERIFY(qApp->findChildren<QProcess*>().isEmpty());
+        QCOMPARE(failures, opened ? 0 : 1);
+        const QStringList written = QDir(documents.path()).entryList(QDir::Files);
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(boxes().join('\n'),
+                 opened ? QString() : notOpened(documents.filePath(written.first()), pdf));
+    }
+
+    // A folder that cannot be made is named; nothing is opened.
+    void folderCannotBeMade() {
+        QTemporaryDir dir;
+        const QString folder = tempFile(dir, "a-file", "x") + "/Fenoverra";
+        DocumentsFolder::setPathForTesting(folder);
+        expectBox();
+        int failures = 0;
+        DocumentViewer::show(someDocument(), DocumentViewer::Format::Pdf, [&] { ++failures; });
+        QCOMPARE(box(), "48|Fenoverra|Impossibile creare la cartella dei documenti:\r" +
+                            QDir::toNativeSeparators(folder));
+        QCOMPARE(failures, 1);
+        QCOMPARE(DocumentOpener::opened(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestReportsDocuments)
+#include "tst_reports_documents.moc"
