@@ -1,6 +1,7 @@
 #include "platform/modfenoverra.h"
 
 #include "platform/builddate.h"
+#include "platform/programversion.h"
 
 namespace ModFenoverra {
 
@@ -23,8 +24,8 @@ std::function<void()>& exitHandler() {
 void impostavalori() {
     nomeprogramma = QStringLiteral("Fenoverra");
     descrizione = QStringLiteral("calcolo di interessi semplici e composti");
-    versione = QStringLiteral("1.0");
-    datarilascio = QStringLiteral("07/12/2026");
+    versione = QString::fromLatin1(ProgramVersion::kVersion);
+    datarilascio = QString::fromLatin1(ProgramVersion::kReleaseDate);
     datacompilazione = QString::fromLatin1(BuildDate::code());
 }
 
