@@ -59,15 +59,14 @@ void showFirstWindows(const QString& name) {
     }
 }
 
-void start(QApplication& app) {
+void start(QApplication& app, const QString& file) {
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
     QApplication::setWindowIcon(ProgramResources::icon(QStringLiteral("fenoverra")));
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
     wireWindows();
-    // Qt has taken its own options out already; the desktop entry passes one file.
-    showFirstWindows(app.arguments().value(1));
+    showFirstWindows(file);
 }
 
 } // namespace Startup

@@ -22,7 +22,7 @@ void wireWindows();
 // the message of "Apri" from the window it was meant for (FileKind).
 void showFirstWindows(const QString& file);
 
-// Everything above; the file is the first command-line argument, if any.
-void start(QApplication& app);
+// Everything above, with the file named on the command line (CommandLine).
+void start(QApplication& app, const QString& file);
 
 } // namespace Startup
