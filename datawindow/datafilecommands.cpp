@@ -4,6 +4,7 @@
 #include "datawindow/dati.h"
 #include "files/datafileio.h"
 
+#include "platform/filefolders.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 
@@ -13,6 +14,7 @@ namespace DataFileCommands {
 
 namespace {
 
+constexpr FileFolders::Kind kKind = FileFolders::Kind::Data;
 const QString kDataFilter = "File Fenoverra-dati- | Fenoverra-dati-*";
 
 void report(Dati& window, const QString& message) {
@@ -29,11 +31,15 @@ void salvataggio(Dati& window) {
         dialog.Filter = kDataFilter;
         dialog.FilterIndex = 1;
         if (dialog.FileName.isEmpty()) dialog.FileName = "Fenoverra-dati-";
+        dialog.InitDir = FileFolders::toWrite(kKind);
         if (!dialog.ShowSave(&window)) return;
         window.nomefile = dialog.FileName;
     }
     const QString error = DataFileIO::write(window.nomefile, window.contenuto());
-    if (!error.isEmpty()) report(window, error);
+    if (error.isEmpty())
+        FileFolders::remember(kKind, window.nomefile);
+    else
+        report(window, error);
 }
 
 } // namespace
@@ -48,6 +54,7 @@ void apri(Dati& window) {
     // A cancelled open leaves an empty window; keeping the old name would
     // let the next Save overwrite that file with other data unasked.
     window.nomefile.clear();
+    dialog.InitDir = FileFolders::toRead(kKind);
     if (!dialog.ShowOpen(&window)) return;
     apriFile(window, dialog.FileName);
 }
@@ -61,6 +68,7 @@ void apriFile(Dati& window, const QString& path) {
         return;
     }
     window.nomefile = path;
+    FileFolders::remember(kKind, path);
     window.carica(*result.content);
 }
 
@@ -80,6 +88,7 @@ void eliminare(Dati& window) {
     dialog.Filter = "Tutti i file (*.*)|*.*|" + kDataFilter;
     dialog.FilterIndex = 2;
     dialog.DialogTitle = ModFenoverra::titoloelimina;
+    dialog.InitDir = FileFolders::toWrite(kKind);
     if (!dialog.ShowOpen(&window)) return;
     // Said aloud: a file still there after "Elimina" would look deleted.
     if (!QFile::remove(dialog.FileName))

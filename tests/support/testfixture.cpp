@@ -5,6 +5,7 @@
 #include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
+#include "platform/filefolders.h"
 #include "platform/formbackground.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
@@ -45,8 +46,10 @@ void TestFixture::resetProgramState(core::Date today) {
     WordApplication::useDouble(true);
     MMControl::useDouble(true);
     DocumentOpener::useDouble(true);
-    DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" +
-                                       QString::number(QCoreApplication::applicationPid()));
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" + pid);
+    FileFolders::setSettingsFileForTesting(QDir::tempPath() + "/fenoverra-test-settings-" + pid +
+                                           ".conf");
     Twips::setScreenForTesting(std::nullopt);
     Clock::setTodayForTesting(today);
     core::periodi().clear();
