@@ -1,8 +1,12 @@
+#include "shell/commandline.h"
 #include "shell/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> answered = CommandLine::answerEarly(argc, argv)) return *answered;
     QApplication app(argc, argv);
-    return Startup::run(app);
+    const CommandLine::Request request = CommandLine::read(QApplication::arguments());
+    if (request.exitCode) return *request.exitCode;
+    return Startup::run(app, request.file);
 }

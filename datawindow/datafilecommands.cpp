@@ -5,6 +5,7 @@
 #include "files/datafileio.h"
 #include "files/wholefile.h"
 
+#include "platform/filefolders.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 
@@ -12,6 +13,7 @@ namespace DataFileCommands {
 
 namespace {
 
+constexpr FileFolders::Kind kKind = FileFolders::Kind::Data;
 const QString kDataFilter = "File Fenoverra-dati- | Fenoverra-dati-*";
 
 void report(Dati& window, const QString& message) {
@@ -28,11 +30,15 @@ void salvataggio(Dati& window) {
         dialog.Filter = kDataFilter;
         dialog.FilterIndex = 1;
         if (dialog.FileName.isEmpty()) dialog.FileName = "Fenoverra-dati-";
+        dialog.InitDir = FileFolders::toWrite(kKind);
         if (!dialog.ShowSave(&window)) return;
         window.nomefile = dialog.FileName;
     }
     const QString error = DataFileIO::write(window.nomefile, window.dataFileContent());
-    if (!error.isEmpty()) report(window, error);
+    if (error.isEmpty())
+        FileFolders::remember(kKind, window.nomefile);
+    else
+        report(window, error);
 }
 
 } // namespace
@@ -47,6 +53,7 @@ void apri(Dati& window) {
     // A cancelled open leaves an empty window; keeping the old name would
     // let the next Save overwrite that file with other data unasked.
     window.nomefile.clear();
+    dialog.InitDir = FileFolders::toRead(kKind);
     if (!dialog.ShowOpen(&window)) return;
     apriFile(window, dialog.FileName);
 }
@@ -60,6 +67,7 @@ void apriFile(Dati& window, const QString& path) {
         return;
     }
     window.nomefile = path;
+    FileFolders::remember(kKind, path);
     window.loadDataFile(*result.content);
 }
 
@@ -79,6 +87,7 @@ void eliminare(Dati& window) {
     dialog.Filter = "Tutti i file (*.*)|*.*|" + kDataFilter;
     dialog.FilterIndex = 2;
     dialog.DialogTitle = ModFenoverra::titoloelimina;
+    dialog.InitDir = FileFolders::toWrite(kKind);
     if (!dialog.ShowOpen(&window)) return;
     // Said aloud: a file still there after "Elimina" would look deleted.
     const QString error = WholeFile::remove(dialog.FileName);

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 
 namespace {
@@ -47,7 +48,8 @@ QStringList nameFilters(const QString& filter) {
 
 bool answerFromScript(CommonDialog& dialog, CommonDialog::Kind kind) {
     shownDialogs.append(CommonDialog::Shown{kind, dialog.DialogTitle, dialog.Filter,
-                                            dialog.FilterIndex, dialog.FileName, dialog.Color});
+                                            dialog.FilterIndex, dialog.FileName, dialog.Color,
+                                            dialog.InitDir});
     if (scriptedAnswers.isEmpty()) {
         unscriptedDialogs.append(dialog.DialogTitle);
         return false;
@@ -78,7 +80,10 @@ bool showFileDialog(CommonDialog& dialog, QWidget* parent, QFileDialog::AcceptMo
         box.setNameFilters(filters);
         box.selectNameFilter(filters.value(qBound(1, dialog.FilterIndex, int(filters.size())) - 1));
     }
-    if (!dialog.FileName.isEmpty()) box.selectFile(dialog.FileName);
+    if (!dialog.InitDir.isEmpty()) box.setDirectory(dialog.InitDir);
+    const QString name =
+        dialog.InitDir.isEmpty() ? dialog.FileName : QFileInfo(dialog.FileName).fileName();
+    if (!name.isEmpty()) box.selectFile(name);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
     dialog.FileName = box.selectedFiles().constFirst();
     const int chosen = filters.indexOf(box.selectedNameFilter());

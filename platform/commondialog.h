@@ -20,6 +20,8 @@ public:
     QString Filter;
     int FilterIndex = 1;
     QString FileName;
+    // The folder a file dialog opens in; FileName then gives only the name.
+    QString InitDir;
     QColor Color = Qt::white;
 
     // false when cancelled; on success FileName (or Color) holds the choice.
@@ -39,6 +41,7 @@ public:
         int filterIndex;
         QString fileName; // the name field as the dialog opened
         QColor color;     // the colour it opened on
+        QString folder;   // the folder it opened in
     };
     static void useDouble(bool on);
     static void setNextFileName(const QString& name); // queued answer

@@ -2,14 +2,16 @@
 // The program's own values and the titles of its messages, the same in
 // every window for the whole run.
 
+#include "platform/programversion.h"
+
 #include <QString>
 
 namespace ModFenoverra {
 
 inline const QString nomeprogramma = QStringLiteral("Fenoverra");
 inline const QString descrizione = QStringLiteral("calcolo di interessi semplici e composti");
-inline const QString versione = QStringLiteral("1.0");
-inline const QString datarilascio = QStringLiteral("07/12/2026"); // gg/mm/aaaa
+inline const QString versione = QString::fromLatin1(ProgramVersion::kVersion);
+inline const QString datarilascio = QString::fromLatin1(ProgramVersion::kReleaseDate); // gg/mm/aaaa
 // ggmmaa, stamped when the program is built.
 QString datacompilazione();
 

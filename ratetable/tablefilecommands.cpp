@@ -2,6 +2,7 @@
 
 #include "files/ratetablefileio.h"
 #include "files/wholefile.h"
+#include "platform/filefolders.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "ratetable/tabella.h"
@@ -10,6 +11,7 @@ namespace TableFileCommands {
 
 namespace {
 
+constexpr FileFolders::Kind kKind = FileFolders::Kind::Table;
 const QString kTableFilter = "File Fenoverra-tab- | Fenoverra-tab-*";
 
 void report(Tabella& window, const QString& message) {
@@ -24,11 +26,15 @@ void salvataggio(Tabella& window) {
         dialog.Filter = kTableFilter;
         dialog.FilterIndex = 1;
         if (dialog.FileName.isEmpty()) dialog.FileName = "Fenoverra-tab-";
+        dialog.InitDir = FileFolders::toWrite(kKind);
         if (!dialog.ShowSave(&window)) return;
         window.nomefile = dialog.FileName;
     }
     const QString error = RateTableFileIO::write(window.nomefile, window.tableFileRows());
-    if (!error.isEmpty()) report(window, error);
+    if (error.isEmpty())
+        FileFolders::remember(kKind, window.nomefile);
+    else
+        report(window, error);
 }
 
 } // namespace
@@ -43,6 +49,7 @@ void apri(Tabella& window) {
     // A cancelled open leaves an empty table; keeping the old name would let
     // the next Save overwrite that file with it unasked.
     window.nomefile.clear();
+    dialog.InitDir = FileFolders::toRead(kKind);
     if (!dialog.ShowOpen(&window)) return;
     apriFile(window, dialog.FileName);
 }
@@ -56,6 +63,7 @@ void apriFile(Tabella& window, const QString& path) {
         return;
     }
     window.nomefile = path;
+    FileFolders::remember(kKind, path);
     window.loadTableFile(*result.rows, path);
 }
 
@@ -75,6 +83,7 @@ void elimina(Tabella& window) {
     dialog.Filter = "Tutti i file (*.*)|*.*|" + kTableFilter;
     dialog.FilterIndex = 2;
     dialog.DialogTitle = ModFenoverra::titoloelimina;
+    dialog.InitDir = FileFolders::toWrite(kKind);
     if (!dialog.ShowOpen(&window)) return;
     // Said aloud: a file still there after "Elimina" would look deleted.
     const QString error = WholeFile::remove(dialog.FileName);

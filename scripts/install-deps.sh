@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test Fenoverra.
 # Idempotent: does nothing when every package and the Italian locale are there.
+#   scripts/install-deps.sh --deb   also what scripts/make-deb.sh packs and checks with
 set -euo pipefail
 
 PACKAGES=(
@@ -13,6 +14,9 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core
   python3 locales
 )
+if [ "${1:-}" = --deb ]; then
+  PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -67,7 +67,7 @@ void surviveFileSizeLimit() {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-Session::Session(QApplication& app) {
+Session::Session(QApplication& app, const QString& file) {
     surviveFileSizeLimit();
     QCoreApplication::setApplicationName(QStringLiteral("Fenoverra"));
     ProgramResources::init();
@@ -75,8 +75,7 @@ Session::Session(QApplication& app) {
     loadItalianTranslations(app);
     LastWindowQuit::install(app);
     wireWindows(context_);
-    // Qt has taken its own options out already; the desktop entry passes one file.
-    showFirstWindows(app.arguments().value(1));
+    showFirstWindows(file);
 }
 
 int Session::exec() {
@@ -89,8 +88,8 @@ int Session::exec() {
     return status;
 }
 
-int run(QApplication& app) {
-    Session session(app);
+int run(QApplication& app, const QString& file) {
+    Session session(app, file);
     return session.exec();
 }
 

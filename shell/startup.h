@@ -32,8 +32,8 @@ void surviveFileSizeLimit();
 // The program's run: it owns the context every window works on.
 class Session {
 public:
-    // Everything above; the file is the first command-line argument, if any.
-    explicit Session(QApplication& app);
+    // Everything above, with the file named on the command line (CommandLine).
+    Session(QApplication& app, const QString& file);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -46,6 +46,6 @@ private:
 };
 
 // A session from start to end. Returns the event loop's exit status.
-int run(QApplication& app);
+int run(QApplication& app, const QString& file);
 
 } // namespace Startup

@@ -42,7 +42,7 @@ static int runToTheEnd(const QString& end) {
         WindowRegistry::loaded("dati")->findChild<QAction*>("usci")->trigger();
         QTimer::singleShot(0, [] { QTest::keyClick(splash(), Qt::Key_Space); });
     });
-    const int status = Startup::run(app);
+    const int status = Startup::run(app, QString());
     QStringList left;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (!window->parentWidget()) left << window->objectName();

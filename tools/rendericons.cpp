@@ -1,23 +1,32 @@
-// Draws the program's SVG pictures as PNG at the sizes the windows use, so
-// that start-up reads small bitmaps instead of rendering vector drawings:
+// Draws the program's SVG pictures as PNG:
 //   rendericons <svg folder> <png folder>
-// Run by scripts/render-icons.sh after a picture changes; the PNGs are
-// committed beside the SVGs they come from.
+//     every picture at the sizes the windows use, so that start-up reads small
+//     bitmaps instead of rendering vector drawings. Run by
+//     scripts/render-icons.sh after a picture changes; the PNGs are committed
+//     beside the SVGs they come from.
+//   rendericons <picture.svg> <icon theme folder> <size>...
+//     one picture at each size, as <folder>/<size>x<size>/apps/<name>.png:
+//     the desktop's icon theme, made at every build and installed beside the
+//     SVG for menus and file managers that do not draw SVG.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
-#include <QPainter>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (argc != 3) {
-        qWarning("usage: rendericons <svg folder> <png folder>");
-        return 2;
+namespace {
+
+bool draw(const QIcon& icon, int size, const QString& file) {
+    const QImage image = icon.pixmap(size, size).toImage();
+    // A missing SVG plugin (libqt6svg6) gives an empty picture, not an error.
+    if (image.isNull() || image.size() != QSize(size, size)) {
+        qWarning("cannot draw %s at %d px", qPrintable(file), size);
+        return false;
     }
-    const QDir from(QString::fromLocal8Bit(argv[1]));
-    QDir to(QString::fromLocal8Bit(argv[2]));
-    to.mkpath(QStringLiteral("."));
+    return QDir().mkpath(QFileInfo(file).path()) && image.save(file);
+}
+
+int drawForWindows(const QDir& from, const QDir& to) {
     int written = 0;
     for (const QString& file : from.entryList({QStringLiteral("*.svg")}, QDir::Files)) {
         const QIcon icon(from.filePath(file));
@@ -28,11 +37,36 @@ int main(int argc, char** argv) {
             stem == QLatin1String("elimina-riga") || stem == QLatin1String("copia");
         const int size1 = rowButton ? 16 : stem == QLatin1String("fenoverra") ? 64 : 24;
         for (const int size : {size1, 2 * size1}) {
-            const QImage image = icon.pixmap(size, size).toImage();
-            if (image.isNull()) return 1;
-            if (!image.save(to.filePath(QStringLiteral("%1-%2.png").arg(stem).arg(size)))) return 1;
+            if (!draw(icon, size, to.filePath(QStringLiteral("%1-%2.png").arg(stem).arg(size))))
+                return 1;
             ++written;
         }
     }
     return written > 0 ? 0 : 1;
+}
+
+int drawForTheme(const QString& svg, const QDir& theme, const QStringList& sizes) {
+    const QIcon icon(svg);
+    const QString name = QFileInfo(svg).completeBaseName();
+    for (const QString& text : sizes) {
+        const int size = text.toInt();
+        if (size <= 0 ||
+            !draw(icon, size,
+                  theme.filePath(QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(name))))
+            return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 3 && arguments[1].endsWith(QLatin1String(".svg")))
+        return drawForTheme(arguments[1], QDir(arguments[2]), arguments.mid(3));
+    if (arguments.size() == 3) return drawForWindows(QDir(arguments[1]), QDir(arguments[2]));
+    qWarning("usage: rendericons <svg folder> <png folder>\n"
+             "       rendericons <picture.svg> <icon theme folder> <size>...");
+    return 2;
 }

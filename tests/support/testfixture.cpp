@@ -4,6 +4,7 @@
 #include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
+#include "platform/filefolders.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
 #include "platform/programfiles.h"
@@ -68,8 +69,10 @@ void TestFixture::resetSeams(core::Date today) {
     DocumentOpener::useDouble(true);
     DocumentOpener::setProgramForTesting(std::nullopt);
     ProgramFiles::setProgramDirectoryForTesting(std::nullopt);
-    DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" +
-                                       QString::number(QCoreApplication::applicationPid()));
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    DocumentsFolder::setPathForTesting(QDir::tempPath() + "/fenoverra-test-documents-" + pid);
+    FileFolders::setSettingsFileForTesting(QDir::tempPath() + "/fenoverra-test-settings-" + pid +
+                                           ".conf");
     Twips::setScreenForTesting(std::nullopt);
     Clock::setTodayForTesting(today);
 }
