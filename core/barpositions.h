@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the row scroll bars of both working windows stand for a date or a
 // rate, and what they stand for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One calculation as the Data window shows it: the header (capital,
 // currency, final date, reference, type), the 200 period slots with their

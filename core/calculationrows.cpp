@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the ten rows of the Data window, as a rule of the model: what a
 // drawing changes besides what is shown.
 #include "core/calculation.h"

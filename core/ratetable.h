@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rate table as the `tabella` window shows it: rows 1..200, each a
 // start-date text (`datetab`) and a rate text (`tassitab`), the number of

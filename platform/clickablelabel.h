@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label of the working windows' rows that reports a click and the mouse
 // passing over it (row numbers, start dates).

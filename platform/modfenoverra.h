@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own values and the titles of its messages, the same in
 // every window for the whole run.

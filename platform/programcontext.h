@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program holds while it runs, in one object the shell owns and
 // hands to every window it makes: the calculation, the rate table and the

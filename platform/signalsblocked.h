@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signals of a window's inputs held back while the window shows its
 // model: nothing drawn comes back as a gesture.

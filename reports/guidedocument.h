@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole help guide in one document, a small paper manual, saved under
 // the program's name and opened for the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a document as OpenDocument Text, the word processors' own format:
 // every look (fonts, sizes of blank lines, shading, grid, alignment, page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page every document is written on, in points: A4, its sides narrower
 // than the top and bottom so that a calculation's eight columns, amounts up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a document as PDF on the same page as its OpenDocument copy: the
 // same margins, fonts, column widths, shading and grid, the table's heading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the calculation report and the printed rate table share: the
 // program's title above, a coloured table below with the number columns

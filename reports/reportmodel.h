@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printed document as plain data, as both writers take it (OpenDocument
 // for the word processor, PDF): paragraphs, at most one table, paragraphs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation and rate-table models without any window: what showing
 // their rows does to the texts, the results state and the guidance.
 #include "core/calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documents put in front of the user: written into the documents folder,
 // opened, and a message naming the file (or the folder) when that fails.
 #include "platform/documentopener.h"

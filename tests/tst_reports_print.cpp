@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed rate table, the written documents read back, their table on
 // the page, the PDF, and LibreOffice's pages.
 #include "support/odfcontent.h"
