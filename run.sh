@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Fenoverra:
 #   ./run.sh [FILE]     FILE, a data or table file, opens at start
 set -euo pipefail

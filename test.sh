@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test offscreen.
 # ./test.sh          normal build (build/)
 # ./test.sh asan     AddressSanitizer + UndefinedBehaviorSanitizer build (build-asan/)
@@ -7,6 +8,7 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 ./scripts/check-layers.sh
 ./scripts/check-format.sh
+./scripts/check-spdx.sh
 
 mode="${1:-normal}"
 case "$mode" in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every user action on a calculation of 200 periods, through the real
 // windows offscreen, beside the engine's own pass over the same periods in
 // the same run. Prints one table: each action's median (of 9 repetitions),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One compound pass over 200 periods split at every year.
 #include "core/date.h"
 #include "core/interest.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the day of the build into OUTPUT, a small C++ source, at every build.
 # The file is rewritten only when the day changes, so a build on the same day
 # compiles and links nothing more because of it.

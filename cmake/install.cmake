@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Fenoverra: the program, the files it ships with (found through
 # platform/programfiles.h in <prefix>/share/fenoverra), what a Linux desktop
 # needs to list it in its menu and open its files with it, its manual page

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by `cpack -G DEB` in a Release build installed
 # into /usr (scripts/make-deb.sh configures one).
 set(CPACK_PACKAGE_NAME fenoverra)

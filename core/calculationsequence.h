@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order in which a calculation runs. The Data window and the engine's
 // tests both go through these two functions, so the worked examples test

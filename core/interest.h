@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interest pass (ricalcola without the drawing) and its rounding.
 

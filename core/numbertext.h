@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number texts in the Italian form: decimal comma, no thousands separator when
 // written, a period read as a thousands separator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // End dates and days of periods, and the split of periods at each 1 January.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one calculation's list of periods: 200 slots, period k in slot k.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A date scroll bar holds the number of days before today; its left end is the
 // oldest date. The start-date bar of a row runs 32767..0, the final-date bar 32767..1.

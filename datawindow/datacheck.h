@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data check of the Data window: the first thing missing or wrong, or the
 // confirmation that the calculation is complete.

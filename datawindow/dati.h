@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Data window `dati`: where a calculation is entered and its results read.
 // Constructing it performs the whole loading of the window.

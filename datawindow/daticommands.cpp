@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the Data window: its menu bar, its toolbar, the help
 // question and message, and the background colour.
 #include "datawindow/dati.h"

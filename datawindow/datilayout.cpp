@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the Data window and their designed places, in twips.
 #include "datawindow/dati.h"
 #include "platform/captionlabel.h"

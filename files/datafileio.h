@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing data files on disk. Every failure comes back as an
 // Italian sentence naming the file and the reason, ready for a message box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which window a file given to the program belongs to: the Data window for
 // a data file, the rate-table window for a table file.

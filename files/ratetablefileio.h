@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing rate-table files on disk, as the data files are
 // (datafileio.h): all or nothing, with an Italian sentence naming the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tips file beside the program: plain Windows-1252 text, one tip a line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program file read or written as a whole: reading refuses what cannot be
 // one of its files; writing replaces a file only once the new one is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the data-file reader. Whatever it accepts must be
 // writable, read back equal and be written the same way again; whatever it
 // refuses must come with a reason the window can show. The same bytes, taken as

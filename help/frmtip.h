@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tip of the day, `frmTip`: tips read from the tips file beside the
 // program, one a line, shown one at a time. "Successivo" goes on from the

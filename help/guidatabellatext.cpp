@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help page text: the Rate-table window.
 #include "help/pagetexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts of the help windows: the faces the windows were drawn with, then
 // the nearest ones a Linux desktop has.

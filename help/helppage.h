@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six help pages: a title, the page text and three buttons to close the
 // page, go back to the contents and write the page into a document. One

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window, `informa`: the program's name, description and version.
 // OK hides it; showing it again shows the same window and texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contents of the built-in help, `sommario`: seven topic links, each
 // with an arrow button, in three groups (general topics, the two working

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What another window may ask of the Data window, which it reaches by name
 // through the window registry (WindowRegistry::loadAs<CalculationWindow>("dati")).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label whose caption change is an event: captionChanged fires only when
 // setCaption really changes the text, so chains of reactions come to an end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The common dialog of a working window: Open, Save and Colour, with the
 // properties the window sets before showing it. One object per window; the

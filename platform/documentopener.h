@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens a written document with the desktop's handler for its type
 // (LibreOffice Writer where installed) and tells whether something took it.

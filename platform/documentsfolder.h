@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program writes the documents it makes for the user: the user's
 // documents folder, subfolder "Fenoverra" (made when needed), so a document

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the open and save dialogs of each kind of file start: the folder a
 // file of that kind was last opened from or saved to, kept from one run to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background colour of a working window: its form alone, never its
 // labels, boxes, buttons or bars, which keep their own colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building a window's controls at their designed places in twips, with the
 // program's colours and font.

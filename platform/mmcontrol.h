@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multimedia control of the closing screen (`MMControl1`): a music file
 // driven by the commands "open", "play", "pause" and "close".

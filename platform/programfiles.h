@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files shipped with the program (the closing-screen tune, the tips,
 // the up-to-date rate tables): beside the executable in a build or a

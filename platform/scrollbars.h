@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date and rate scroll bars of both working windows: how they are set up
 // and how drawing a row puts them on the position of a text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Geometry is designed in twips (1/1440 inch) and converted with the
 // screen's logical DPI (15 twips per pixel at 96 DPI).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two rate tables built into the program, row by row with their texts
 // exactly as the program has always shown them ("7/06/58", "2,5"), and the

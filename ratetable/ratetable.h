@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rate table the `tabella` window holds: rows 1..200, each a start-date
 // text (`datetab`) and a rate text (`tassitab`), kept exactly as loaded, read

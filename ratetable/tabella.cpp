@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratetable/tabella.h"
 
 #include "core/date.h"

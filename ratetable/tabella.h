@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rate-table window `tabella`: 15 lines over the 200 rows of a rate
 // table, built and changed with a date bar and a rate bar per line; rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the rate-table window: its menu bar, its toolbar, the
 // help question and the background colour.
 #include "ratetable/tabella.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy of a rate table, from the row on a line to its end, into the
 // Data window's periods, which it then calculates page by page.
 #include "core/date.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the rate-table window and their designed places, in twips.
 #include "platform/captionlabel.h"
 #include "platform/commandbars.h"

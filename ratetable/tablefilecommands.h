@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table-file commands of the rate-table window: Open, Save, Save as, Delete.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed calculation report: the program's title, the capital and the
 // reference, the final sums, and a table with one row per period, typed into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The word-processor objects of the most recent document: every print
 // command replaces them, earlier documents stay open and unreferenced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Puts a finished document in front of the user: written as OpenDocument
 // Text into the user's documents folder under a new name that says what it

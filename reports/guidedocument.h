@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole help guide in one document, saved beside the program so that
 // it can be printed as a small paper manual.

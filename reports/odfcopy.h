@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The copy of a document that is written as OpenDocument Text, mended where
 // Qt's writer and the word processors reading its file part ways:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printed rate table: the program's title, the table's title and a table
 // of its rows with the end date of each, typed into a new document that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the calculation report and the printed rate table share: a new
 // document under the program's title, and a coloured table at its end with

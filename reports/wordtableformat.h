@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic table formats of the word processor. Format 9 is our own
 // coloured format: a dark header row with white bold text over a light body.

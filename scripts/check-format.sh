@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file does not follow .clang-format; names the files.
 # scripts/check-format.sh --fix formats them instead.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when an #include points up the layers or across windows.
 # Each folder may include only itself and the folders below it:
 #   app -> shell -> datawindow, ratetable, help -> files, reports -> platform -> core

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of the file readers with clang and runs each
 # for a bounded time.
 #   scripts/fuzz.sh [seconds] [target...]

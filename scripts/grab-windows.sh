@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the window grabber and writes a PNG of each window of the program,
 # or of the windows named, to look at after a change:
 #   scripts/grab-windows.sh [window...]      pictures in build/windows/

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build, run and test Fenoverra.
 # Idempotent: does nothing when every package and the Italian locale are there.
 #   scripts/install-deps.sh --deb   also what scripts/make-deb.sh packs and checks with

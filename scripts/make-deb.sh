@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package fenoverra_<version>-1_<arch>.deb in the top folder
 # and checks it:
 #   scripts/make-deb.sh            then   sudo apt install ./fenoverra_*.deb

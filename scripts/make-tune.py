@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes resources/Internet.mid, the closing-screen tune of Fenoverra.
 
 A short original piece in C major (12 bars, 96 beats per minute, about 31

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws resources/icons/png/ from the SVG pictures in resources/icons/
 # (needs Qt's SVG plugin, libqt6svg6) and lists them in the resource file.
 set -euo pipefail

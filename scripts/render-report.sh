@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shows what a word processor makes of a written document: the document is
 # converted to PDF by LibreOffice and each page to a PNG.
 #   scripts/render-report.sh DOCUMENT.odt FOLDER [DPI]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from launch to the first window shown, Fenoverra beside a bare Qt
 # window (tools/barewindow.cpp: with one line of text, and empty), and the
 # peak memory of each:

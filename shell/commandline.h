@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line: at most one file, the desktop entry's %f, and the two
 // options a terminal user expects of any program. Qt takes its own options

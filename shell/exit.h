@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Leaving the program and coming back: the exit question, the unloading of
 // every window, the closing screen, and the Data window opened again from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // FENOVERRA_EXIT_WHEN_SHOWN: when this environment variable is set, the
 // program ends as soon as its first window has been shown and painted,

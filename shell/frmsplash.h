@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The closing screen `frmSplash`: shown by a confirmed exit, with music.
 // A click anywhere on it pauses the music and opens the Data window again;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up of the program: Qt's own texts in Italian, the rule that ends
 // the program with its last visible window, how each window is made, the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The build date is stamped by the build: the generator writes the day it runs
 # (SOURCE_DATE_EPOCH stands in for the clock) and leaves its file untouched
 # while the day stays the same, so a rebuild compiles nothing because of it.

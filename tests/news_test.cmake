@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The first version NEWS describes is the one in CMakeLists.txt, with its date.
 file(STRINGS ${NEWS} entries REGEX "^Fenoverra [0-9]")
 list(GET entries 0 first)

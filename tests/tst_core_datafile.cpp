@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data-file and rate-table codecs: exact bytes on disk, tolerant reading,
 // whole-file refusals with a reason, Windows-1252 and the round trip.
 #include "files/format/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation: worked examples through the type choice, rounding and the pass's stopping rules.
 #include "core/calculationsequence.h"
 #include "core/date.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The period list: insert, delete, end dates, days and the year split.
 #include "core/date.h"
 #include "core/periodderivation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date and number texts, calendar arithmetic and the date bars.
 #include "core/date.h"
 #include "core/numbertext.h"

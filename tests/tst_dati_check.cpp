@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data check and the clear command of the Data window.
 #include "support/datisupport.h"
 

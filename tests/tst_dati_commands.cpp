@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Data window's menus, toolbar, buttons and keys lead where they say;
 // the background colour.
 #include "support/commandsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open, Save, Save as and Delete of the Data window, through its dialogs.
 // Failed opens and saves: tst_release_badinputs.
 #include "support/datisupport.h"

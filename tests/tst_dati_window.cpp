@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Data window driven as a user drives it: bars, rows, guidance, results.
 #include "support/datisupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder each file dialog of the two working windows opens in: the
 // shipped tables or the documents folder at first, then where a file of that
 // kind was last opened or saved, from one run to the next.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help contents, the six help pages and the guide document.
 
 #include "help/helppage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tip of the day and its tips file.
 
 #include "files/tipsfile.h"

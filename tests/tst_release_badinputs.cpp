@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bad inputs through the real windows, each with its message and the proof that
 // nothing was lost. Other malformed files: the codec's tests.
 #include "support/datisupport.h"

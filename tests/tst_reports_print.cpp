@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed rate table, the written calculation's table, LibreOffice's pages.
 #include "support/odfcontent.h"
 #include "support/reportfixtures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proportional layout: scaling from the record, tags, special controls.
 
 #include "platform/clsresize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line, asked of the built program as a terminal user would.
 #include "platform/programversion.h"
 

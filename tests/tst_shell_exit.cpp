@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit question, the unloading of the windows, the closing screen and the rule that ends the
 // program with its last visible window (the whole round is in tst_shell_session).
 #include "platform/messagebox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The closing-screen music: the FluidSynth player rendered offline or into
 // nothing, and the music control without its file or without a sound device.
 #include "platform/fluidsynthplayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes and common dialogs: the doubles and the real widgets.
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole session, as a person works: a calculation started from the
 // discount table, saved, cleared, opened again, printed; the exit, the
 // closing screen, the Data window again, the exit again and the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file named on the command line (the desktop entry's %f) opens in the window it belongs to.
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word processor over QTextDocument and the help-page document of stampaguida.
 
 #include "platform/documentopener.h"

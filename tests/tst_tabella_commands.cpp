@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rate-table window's menus, toolbar, buttons and keys lead where they say.
 #include "support/commandsupport.h"
 #include "support/tabellasupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copy of a rate table into the Data window, through both real windows.
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"

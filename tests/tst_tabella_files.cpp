@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open, Save, Save as and Delete of the rate-table window; the tables shipped with it.
 #include "support/tabellasupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rate-table window driven as a user drives it: presets, lines, bars, edits, printing.
 #include "support/tabellasupport.h"
 #include "support/testsupport.h"

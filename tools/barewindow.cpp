@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up time: a bare Qt window of the Data window's
 // size, empty, or with one line of text (barewindow TEXT) so that it loads
 // and draws a font as any window with words does. Started like the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of windows of the program, each with something in it, so
 // that a change can be looked at: grabwindows DIR [window...] (all windows
 // when none is named). Run through scripts/grab-windows.sh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the up-to-date rate tables shipped with the program, with the
 // program's own table-file writer, into the folder given:
 //   make_rate_tables <folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's SVG pictures as PNG:
 //   rendericons <svg folder> <png folder>
 //     every picture at the sizes the windows use, so that start-up reads small

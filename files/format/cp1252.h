@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // UTF-8 <-> Windows-1252, the single-byte code page of data and table files.
 

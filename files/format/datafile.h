@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Fenoverra-dati-" data file: a header line and one line per period,
 // comma-separated, texts between double quotes, Windows-1252, CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/format/fields.h"
 
 #include "files/format/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the data file and the rate-table file share beyond the record
 // syntax: checking a record's fields while reading and quoting a text for

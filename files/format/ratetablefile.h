@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Fenoverra-tab-" rate-table file: the number of rows on the first
 // line, then one line per row with its start date and rate, texts between

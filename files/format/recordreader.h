@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits the bytes of a Fenoverra text file (data or rate table) into records:
 // one record per line, fields separated by commas. A field that begins with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running the commands of the working windows as a person does (a menu
 // entry, a toolbar button, a button, a key) and describing what came of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the Data window in tests (testsupport.h finds and clicks its
 // controls). The test fixture fixes the day and switches the doubles on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading back a written OpenDocument Text file, to check what a word
 // processor will find in it rather than what the document model holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Period lists written as "01/01/01=10;01/07/01=5": start date = rate, one per period.
 

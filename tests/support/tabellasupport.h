@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the rate-table window in tests, with the Data window beside it,
 // both made by the window registry as the program makes them.

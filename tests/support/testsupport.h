@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers every window test shares: controls found and driven by object
 // name, the message boxes and dialogs shown, files in a temporary folder,
