@@ -59,7 +59,7 @@ std::unique_ptr<Dati> dataWindow(const Periods& periods = twoHundredMonths()) {
     auto w = DatiTest::newWindow();
     w->show();
     DatiTest::enterLong(*w, periods);
-    w->calcola();
+    w->updateStaleResults();
     return w;
 }
 
@@ -121,26 +121,26 @@ void BM_CapitalKeystroke(benchmark::State& state) {
         });
 }
 
-void chooseType(benchmark::State& state, int type, const Periods& periods) {
+void chooseType(benchmark::State& state, core::CalculationType type, const Periods& periods) {
     auto w = dataWindow(periods);
-    const bool split = type > 1;
+    const bool split = type != core::CalculationType::Simple;
     timed(
         state,
         [&] {
             if (split) DatiTest::enterLong(*w, periods); // unsplit again
         },
-        [&] { w->sceglitipo(static_cast<core::CalculationType>(type)); });
+        [&] { w->chooseType(type); });
     if (DatiTest::periods().numperiodi != 200) state.SkipWithError("not 200 periods");
 }
 void BM_TypeSimple(benchmark::State& state) {
-    chooseType(state, 1, twoHundredMonths());
+    chooseType(state, core::CalculationType::Simple, twoHundredMonths());
 }
 // 141 periods split into 200 at each 1 January, then computed.
 void BM_TypeCompound(benchmark::State& state) {
-    chooseType(state, 2, overSixtyYears());
+    chooseType(state, core::CalculationType::Compound, overSixtyYears());
 }
 void BM_TypeBoth(benchmark::State& state) {
-    chooseType(state, 3, overSixtyYears());
+    chooseType(state, core::CalculationType::Both, overSixtyYears());
 }
 
 void BM_Calcola(benchmark::State& state) {
@@ -152,7 +152,7 @@ void BM_Calcola(benchmark::State& state) {
             rate->setValue(rate->value() + 1);
             rate->setValue(rate->value() - 1);
         },
-        [&] { w->calcola(); });
+        [&] { w->updateStaleResults(); });
     if (!w->risultaticorrenti()) state.SkipWithError("results not current");
 }
 
@@ -223,8 +223,7 @@ void BM_OpenDataFile(benchmark::State& state) {
     auto w = dataWindow();
     QTemporaryDir dir;
     const QString file = dir.filePath("Fenoverra-dati-200");
-    if (!DataFileIO::write(file, w->dataFileContent()).isEmpty())
-        state.SkipWithError("cannot write");
+    if (!DataFileIO::write(file, w->fileContent()).isEmpty()) state.SkipWithError("cannot write");
     timed(
         state, [&] { CommonDialog::setNextFileName(file); }, [&] { w->apri(); });
     if (DatiTest::periods().numperiodi != 200) state.SkipWithError("file not loaded");
@@ -258,7 +257,7 @@ void BM_PrintCalculation(benchmark::State& state) {
 
 Tabella& discountTable() {
     Tabella& w = TabellaTest::open();
-    w.ricaric(int(Presets::Choice::DiscountRates));
+    w.choosePreset(Presets::Choice::DiscountRates);
     return w;
 }
 
@@ -287,7 +286,7 @@ void BM_CopyDiscountTable(benchmark::State& state) {
             MessageBox::clearShown();
             MessageBox::setNextAnswer(MsgAnswer::Yes);
         },
-        [&] { w.copias(1); });
+        [&] { w.copyFromLine(1); });
     if (DatiTest::periods().numperiodi != 98) state.SkipWithError("not copied");
     TabellaTest::closeWindows();
 }

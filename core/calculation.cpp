@@ -131,7 +131,7 @@ Changes Calculation::moveFinalDateBar(int value, Date today) {
     setFinalDate(dateText(dateOfBarValue(value, today)), today);
     setFirstPeriod(1, today);
     drawRows(today);
-    calcola(today);
+    updateStaleResults(today);
     return changesSince(before);
 }
 
@@ -172,7 +172,7 @@ bool Calculation::capitalUnusable() const {
     return !capital_.empty() && !parseNumber(capital_);
 }
 
-Changes Calculation::calcola(Date today) {
+Changes Calculation::updateStaleResults(Date today) {
     if (resultsCurrent_) return {};
     if (capitalUnusable()) {
         Changes refused;
@@ -326,7 +326,7 @@ Changes Calculation::copyRates(const std::vector<TableRow>& rows, Date today) {
     for (int m = 1; m <= n; m += kRows) {
         setFirstPeriod(m, today);
         drawRows(today);
-        calcola(today);
+        updateStaleResults(today);
     }
     // A short copy is seen from its first period: ending on the last one
     // would hide the others above the first row. The rows moved only to

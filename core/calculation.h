@@ -111,7 +111,7 @@ public:
     Changes chooseType(CalculationType type, Date today, bool chosen = true);
     // "&calcola": nothing when the results are current, nor when the
     // capital is not a number (the results stay out of date).
-    Changes calcola(Date today);
+    Changes updateStaleResults(Date today);
     // VScroll1.
     Changes scrollTo(int firstPeriod, Date today);
     Changes moveStartDateBar(int r, int value, Date today);

@@ -21,7 +21,7 @@ CalculationReport::Heading headingOf(const core::Calculation& calculation) {
     heading.simpleSum = QString::fromStdString(calculation.sums().capitales);
     heading.compoundSum = QString::fromStdString(calculation.sums().capitalec);
     heading.difference = QString::fromStdString(calculation.sums().differ);
-    heading.type = static_cast<int>(calculation.type());
+    heading.type = calculation.type();
     return heading;
 }
 
@@ -31,12 +31,12 @@ CalculationReport::Heading headingOf(const core::Calculation& calculation) {
 // they are current). The final sums are read before simple interest is
 // chosen for the table of both types.
 std::optional<Report::Document> report(Dati& window, const std::function<void()>& beforeBuilding) {
-    if (!window.controlla(DataCheck::Mode::Silent)) return std::nullopt;
-    window.calcola();
+    if (!window.checkData(DataCheck::Mode::Silent)) return std::nullopt;
+    window.updateStaleResults();
     if (beforeBuilding) beforeBuilding();
     const CalculationReport::Heading heading = headingOf(window.calculation());
-    if (heading.type == static_cast<int>(core::CalculationType::Both)) {
-        window.calcolaSemplice();
+    if (heading.type == core::CalculationType::Both) {
+        window.computeSimpleInterest();
         // The passes of the choice put the guidance back: the box is set
         // again so that it still says what is under way.
         if (beforeBuilding) beforeBuilding();

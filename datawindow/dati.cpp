@@ -4,9 +4,9 @@
 #include "core/numbertext.h"
 #include "datawindow/calculationprint.h"
 #include "datawindow/datacheck.h"
-#include "datawindow/datafilecommands.h"
 #include "platform/clickablelabel.h"
 #include "platform/clock.h"
+#include "platform/formbackground.h"
 #include "platform/formcontrols.h"
 #include "platform/hourglass.h"
 #include "platform/messagebox.h"
@@ -14,28 +14,21 @@
 #include "platform/programcontext.h"
 #include "platform/scrollbars.h"
 #include "platform/signalsblocked.h"
-#include "platform/twips.h"
+#include "platform/stringconversion.h"
+#include "platform/windownames.h"
+#include "platform/windowregistry.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <algorithm>
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string s(const QString& q) {
-    return q.toStdString();
-}
-
 QString numberOrEmpty(const std::optional<double>& v) {
-    return v ? q(core::numberText(*v)) : QString();
+    return v ? toQt(core::numberText(*v)) : QString();
 }
 
 QString guidanceText(core::Guidance guidance) {
@@ -75,23 +68,16 @@ const QStringList kValute = {"euro", "lire", "dollari", "franchi", "sterline", "
 } // namespace
 
 Dati::Dati(ProgramContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), model_(context.calculation) {
-    setObjectName("dati");
-    setWindowTitle("Fenoverra: dati per il calcolo");
-    setAttribute(Qt::WA_DeleteOnClose);
-    costruisci();
+    : WorkingWindow(context, WindowName::dati, WindowName::guidadati,
+                    "Fenoverra: dati per il calcolo", parent),
+      model_(context.calculation), files_(*this, dialogo_, *this) {
+    buildControls();
     connectControls();
-
-    resize_.setSourceForm(this);
-    resize_.SizeFormToScreen(75);
-    Twips::resizeWindow(this, 9600, 6825);
-    resize_.ResizeControls();
+    fitDesignedSize();
     {
         const SignalsBlocked quiet(inputs_);
-        moneta_->addItems(kValute);
+        currency_->addItems(kValute);
     }
-    for (int r = 1; r <= kRows; ++r)
-        rows_[r].start->setToolTip("cliccare per andare indietro di 365 giorni");
     present(model_.openWindow(Clock::today()));
 }
 
@@ -99,29 +85,36 @@ Dati::~Dati() = default;
 
 void Dati::connectControls() {
     const auto today = [] { return Clock::today(); };
-    connect(capiniz_, &QLineEdit::textChanged, this,
-            [this, today](const QString& text) { present(model_.setCapital(s(text), today())); });
-    const auto currency = [this] { present(model_.setCurrency(s(moneta_->currentText()))); };
-    connect(moneta_, &QComboBox::currentTextChanged, this, currency);
-    connect(moneta_, &QComboBox::activated, this, currency);
-    connect(riferimento_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { present(model_.setReference(s(text))); });
-    connect(datfin_, &QLineEdit::textChanged, this,
-            [this, today](const QString& text) { present(model_.setFinalDate(s(text), today())); });
-    connect(scrollafinale_, &QScrollBar::valueChanged, this, [this, today](int value) {
+    connect(capital_, &QLineEdit::textChanged, this, [this, today](const QString& text) {
+        present(model_.setCapital(fromQt(text), today()));
+    });
+    const auto currency = [this] { present(model_.setCurrency(fromQt(currency_->currentText()))); };
+    connect(currency_, &QComboBox::currentTextChanged, this, currency);
+    connect(currency_, &QComboBox::activated, this, currency);
+    connect(reference_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { present(model_.setReference(fromQt(text))); });
+    connect(finalDate_, &QLineEdit::textChanged, this, [this, today](const QString& text) {
+        present(model_.setFinalDate(fromQt(text), today()));
+    });
+    connect(finalDateBar_, &QScrollBar::valueChanged, this, [this, today](int value) {
         longWork([&] { return model_.moveFinalDateBar(value, today()); });
     });
     for (int t = 1; t <= 3; ++t)
-        connect(option1_[t], &QRadioButton::clicked, this,
-                [this, t] { sceglitipo(static_cast<core::CalculationType>(t)); });
-    connect(calcolare_, &QPushButton::clicked, this, &Dati::calcola);
-    connect(vscroll1_, &QScrollBar::valueChanged, this,
+        connect(typeButtons_[t], &QRadioButton::clicked, this,
+                [this, t] { chooseType(static_cast<core::CalculationType>(t)); });
+    connect(calculateButton_, &QPushButton::clicked, this, &Dati::updateStaleResults);
+    connect(pageBar_, &QScrollBar::valueChanged, this,
             [this, today](int value) { present(model_.scrollTo(value, today())); });
     for (int r = 1; r <= kRows; ++r)
         connectRow(r);
-    inputs_ = {capiniz_, moneta_, datfin_, scrollafinale_, riferimento_, vscroll1_};
+    runOnClick("aiuto", Command::Aiuto);
+    runOnClick("guidainlinea", Command::Guida);
+    runOnClick("disconto", Command::FinestraTabella);
+    runOnClick("esco", Command::Esci);
+
+    inputs_ = {capital_, currency_, finalDate_, finalDateBar_, reference_, pageBar_};
     for (int t = 1; t <= 3; ++t)
-        inputs_.push_back(option1_[t]);
+        inputs_.push_back(typeButtons_[t]);
     for (int r = 1; r <= kRows; ++r) {
         inputs_.push_back(rows_[r].startDateBar);
         inputs_.push_back(rows_[r].rateBar);
@@ -132,7 +125,7 @@ void Dati::connectRow(int r) {
     const Row& row = rows_[r];
     connect(row.number, &ClickableLabel::clicked, this,
             [this, r] { present(model_.insertAt(r, Clock::today())); });
-    connect(row.number, &ClickableLabel::mouseMoved, this, [this, r] { highlightNumber(r); });
+    lightUnderMouse(row.number);
     connect(row.deleteButton, &QPushButton::clicked, this,
             [this, r] { present(model_.deleteAt(r, Clock::today())); });
     connect(row.start, &ClickableLabel::clicked, this,
@@ -141,16 +134,6 @@ void Dati::connectRow(int r) {
             [this, r](int v) { present(model_.moveStartDateBar(r, v, Clock::today())); });
     connect(row.rateBar, &QScrollBar::valueChanged, this,
             [this, r](int v) { present(model_.moveRateBar(r, v, Clock::today())); });
-}
-
-void Dati::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    resize_.ResizeControls();
-}
-
-void Dati::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    highlightNumbers();
 }
 
 // ---------------------------------------------------------------- drawing
@@ -165,9 +148,7 @@ void Dati::tell(const core::Changes& changes) {
         const DataCheck::Outcome why = DataCheck::capitalMissing();
         MessageBox::show(this, why.message, why.style, ModFenoverra::titolocontrollo);
     }
-    if (changes.listFull)
-        MessageBox::show(this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
-                         MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
+    if (changes.listFull) tellListFull();
     if (changes.splitRefusedNeeding > 0) {
         // The list has no room for a period at every 1 January: it is left
         // as it is, and the user must know that compounding will miss some
@@ -189,9 +170,9 @@ template <typename Work> void Dati::longWork(Work work) {
     core::Changes changes;
     {
         const Hourglass hourglass;
-        if (model_.periods().numperiodi > kRows) progressBar1_->show();
+        if (model_.periods().numperiodi > kRows) progress_->show();
         changes = work();
-        progressBar1_->hide();
+        progress_->hide();
         draw(changes.rowsDrawn);
     }
     // Told after the hourglass has gone, so the box does not wait under it.
@@ -201,20 +182,21 @@ template <typename Work> void Dati::longWork(Work work) {
 void Dati::draw(bool rowsDrawn) {
     const SignalsBlocked quiet(inputs_);
     const core::Calculation& m = model_;
-    setTextIfChanged(capiniz_, q(m.capital()));
-    if (moneta_->currentText() != q(m.currency())) moneta_->setCurrentText(q(m.currency()));
+    setTextIfChanged(capital_, toQt(m.capital()));
+    if (currency_->currentText() != toQt(m.currency()))
+        currency_->setCurrentText(toQt(m.currency()));
     for (int i = 1; i <= 3; ++i)
-        eur_[i]->setTextIfChanged(moneta_->currentText());
-    setTextIfChanged(datfin_, q(m.finalDate()));
-    ScrollBars::show(scrollafinale_, m.finalDateBar());
-    setTextIfChanged(riferimento_, q(m.reference()));
-    QRadioButton* chosen = option1_[static_cast<int>(m.chosenType())];
+        currencyUnits_[i]->setTextIfChanged(currency_->currentText());
+    setTextIfChanged(finalDate_, toQt(m.finalDate()));
+    ScrollBars::show(finalDateBar_, m.finalDateBar());
+    setTextIfChanged(reference_, toQt(m.reference()));
+    QRadioButton* chosen = typeButtons_[static_cast<int>(m.chosenType())];
     if (!chosen->isChecked()) chosen->setChecked(true);
-    capitales_->setTextIfChanged(q(m.sums().capitales));
-    capitalec_->setTextIfChanged(q(m.sums().capitalec));
-    differ_->setTextIfChanged(q(m.sums().differ));
-    passo_->setTextIfChanged(guidanceText(m.guidance()));
-    ScrollBars::show(vscroll1_, m.firstPeriod());
+    simpleSum_->setTextIfChanged(toQt(m.sums().capitales));
+    compoundSum_->setTextIfChanged(toQt(m.sums().capitalec));
+    difference_->setTextIfChanged(toQt(m.sums().differ));
+    guidance_->setTextIfChanged(guidanceText(m.guidance()));
+    ScrollBars::show(pageBar_, m.firstPeriod());
     if (rowsDrawn) highlightNumbers();
     for (int r = 1; r <= kRows; ++r)
         drawRow(r);
@@ -227,9 +209,9 @@ void Dati::drawRow(int r) {
     const core::PeriodSlot& slot = model_.periods().slot(k);
     const QString number = QString::number(k);
     row.number->setTextIfChanged(number);
-    row.start->setTextIfChanged(q(model_.row(r).shownStart));
-    row.end->setTextIfChanged(q(slot.end));
-    row.rate->setTextIfChanged(q(slot.rate));
+    row.start->setTextIfChanged(toQt(model_.row(r).shownStart));
+    row.end->setTextIfChanged(toQt(slot.end));
+    row.rate->setTextIfChanged(toQt(slot.rate));
     row.days->setTextIfChanged(slot.days ? QString::number(*slot.days) : QString());
     row.interest->setTextIfChanged(numberOrEmpty(slot.interest));
     row.total->setTextIfChanged(numberOrEmpty(slot.total));
@@ -250,7 +232,7 @@ void Dati::drawResultsState() {
     for (int r = 1; r <= kRows; ++r)
         for (QWidget* w : {rows_[r].interest, rows_[r].total, rows_[r].capital})
             w->setEnabled(current);
-    for (QWidget* w : {capitales_, capitalec_, differ_})
+    for (QWidget* w : {simpleSum_, compoundSum_, difference_})
         w->setEnabled(current);
 }
 
@@ -260,26 +242,31 @@ void Dati::showGuidance(core::Guidance guidance) {
 
 // ---------------------------------------------------------------- commands
 
-void Dati::calcola() {
-    longWork([this] { return model_.calcola(Clock::today()); });
+void Dati::updateStaleResults() {
+    longWork([this] { return model_.updateStaleResults(Clock::today()); });
 }
 
-void Dati::sceglitipo(core::CalculationType tipo) {
-    longWork([&] { return model_.chooseType(tipo, Clock::today()); });
+void Dati::chooseType(core::CalculationType type) {
+    longWork([&] { return model_.chooseType(type, Clock::today()); });
 }
 
-void Dati::calcolaSemplice() {
+void Dati::computeSimpleInterest() {
     longWork(
         [this] { return model_.chooseType(core::CalculationType::Simple, Clock::today(), false); });
 }
 
-bool Dati::controlla(DataCheck::Mode mode) {
+bool Dati::checkData(DataCheck::Mode mode) {
     present(model_.prepareCheck(Clock::today()));
-    const DataCheck::Outcome outcome = DataCheck::check(q(model_.capital()), q(model_.finalDate()),
-                                                        q(model_.reference()), model_.periods());
+    const DataCheck::Outcome outcome =
+        DataCheck::check(toQt(model_.capital()), toQt(model_.finalDate()), toQt(model_.reference()),
+                         model_.periods());
     if (outcome.passed && mode == DataCheck::Mode::Silent) return true;
     MessageBox::show(this, outcome.message, outcome.style, ModFenoverra::titolocontrollo);
     return outcome.passed;
+}
+
+void Dati::controlla() {
+    checkData(DataCheck::Mode::Report);
 }
 
 void Dati::cancella() {
@@ -294,12 +281,43 @@ void Dati::enterPeriods(const std::vector<core::TableRow>& rows) {
     present(model_.enterPeriods(rows, Clock::today()));
 }
 
-// ---------------------------------------------------------------- file contents
+void Dati::domandaguida() {
+    offerHelpPage("E' questa la finestra 'Dati': si vuole la guida della finestra?",
+                  ModFenoverra::nomeprogramma);
+}
 
-fileformat::DataFileContent Dati::dataFileContent() const {
+void Dati::aiuto() {
+    tellUsage("- Aprire un file archiviato per prelevare i dati (Fenoverra-dati-...);\r"
+              "- digitare i dati seguendo le indicazioni della casella gialla posta in basso;\r"
+              "- visualizzare i periodi successivi con la barra di scorrimento verticale;\r"
+              "- inserire e modificare le date e i tassi con le barre di scorrimento laterali;\r"
+              "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+              "- effettuare i controlli dei dati cliccando sul tasto ABC.");
+}
+
+void Dati::colorare() {
+    using FormBackground::kGrigio;
+    if (FormBackground::colour(this) != kGrigio) {
+        const MsgAnswer answer =
+            MessageBox::show(this, "Colori uguali e riposanti (grigio) per tutte le finestre?",
+                             MsgStyle::YesNo, ModFenoverra::nomeprogramma + ": colore di sfondo");
+        if (answer == MsgAnswer::Yes) {
+            FormBackground::setColour(this, kGrigio);
+            // Loaded unseen when it is not open: it shows grey when opened.
+            if (QWidget* tabella = WindowRegistry::load(WindowName::tabella))
+                FormBackground::setColour(tabella, kGrigio);
+            return;
+        }
+    }
+    FormBackground::chooseWithDialog(this, dialogo_);
+}
+
+// ---------------------------------------------------------------- files
+
+fileformat::DataFileContent Dati::fileContent() const {
     fileformat::DataFileContent content;
     content.capital = model_.capital();
-    content.type = static_cast<int>(model_.type());
+    content.type = static_cast<int>(model_.type()); // the number the file writes
     content.reference = model_.reference();
     const core::PeriodList& list = model_.periods();
     for (int i = 1; i <= list.numperiodi; ++i) {
@@ -309,27 +327,38 @@ fileformat::DataFileContent Dati::dataFileContent() const {
     return content;
 }
 
-void Dati::loadDataFile(const fileformat::DataFileContent& content) {
+void Dati::loadFile(const fileformat::DataFileContent& content, const QString&) {
     core::SavedCalculation saved;
     saved.capital = content.capital;
-    saved.type = static_cast<core::CalculationType>(std::clamp(content.type, 1, 3));
+    saved.type = static_cast<core::CalculationType>(content.type); // 1..3 once read
     saved.reference = content.reference;
     for (const fileformat::DataFilePeriod& p : content.periods)
         saved.periods.push_back({p.start, p.end, p.rate});
     longWork([&] { return model_.load(saved, Clock::today()); });
 }
 
+void Dati::clearForFile() {
+    cancella();
+}
+
+bool Dati::readyToSave() {
+    return checkData(DataCheck::Mode::Silent);
+}
+
+void Dati::apriFile(const QString& path) {
+    files_.apriFile(path);
+}
 void Dati::apri() {
-    DataFileCommands::apri(*this);
+    files_.apri();
 }
 void Dati::salva() {
-    DataFileCommands::salva(*this);
+    files_.salva();
 }
 void Dati::salvanome() {
-    DataFileCommands::salvanome(*this);
+    files_.salvanome();
 }
-void Dati::eliminare() {
-    DataFileCommands::eliminare(*this);
+void Dati::elimina() {
+    files_.elimina();
 }
 
 void Dati::stampa() {

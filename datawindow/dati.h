@@ -2,8 +2,8 @@
 #pragma once
 // The Data window `dati`: where a calculation is entered and its results read.
 //
-// Parts, top to bottom (built in datilayout.cpp):
-//   - the menu bar and the toolbar `Toolbar1` (daticommands.cpp);
+// Parts, top to bottom (made in datilayout.cpp from its tables):
+//   - the menu bar and the toolbar `Toolbar1` (WorkingWindow);
 //   - the header: capital `capiniz` and currency `moneta` (its name heads the
 //     money columns, `eur(1..3)`), final date `datfin` with its bar
 //     `scrollafinale`, reference `riferimento`, calculation type
@@ -28,26 +28,25 @@
 
 #include "core/calculation.h"
 #include "datawindow/datacheck.h"
-#include "files/format/datafile.h"
+#include "files/datafileio.h"
+#include "files/filecommands.h"
 #include "platform/calculationwindow.h"
-#include "platform/clsresize.h"
-#include "platform/commondialog.h"
+#include "platform/workingwindow.h"
 
-#include <QWidget>
 #include <array>
 #include <vector>
 
 class ClickableLabel;
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-struct ProgramContext;
 
-class Dati : public QWidget, public CalculationWindow {
+class Dati : public WorkingWindow,
+             public CalculationWindow,
+             public FileOwner<fileformat::DataFileContent> {
     Q_OBJECT
 public:
     explicit Dati(ProgramContext& context, QWidget* parent = nullptr);
@@ -61,9 +60,12 @@ public:
     core::CalculationType tipocalcolo() const { return model_.type(); }
 
     // What a data file holds, taken from the calculation.
-    fileformat::DataFileContent dataFileContent() const;
+    fileformat::DataFileContent fileContent() const override;
     // A data file's content put into the (cleared) window and computed.
-    void loadDataFile(const fileformat::DataFileContent& content);
+    void loadFile(const fileformat::DataFileContent& content, const QString& path) override;
+    // Opens a data file into the window, as "Apri" does once a file is chosen.
+    void apriFile(const QString& path);
+
     // Rows of a rate table copied in as the calculation's periods.
     void copyRates(const std::vector<core::TableRow>& rows) override;
     // Periods written into slots 1.. as they are and the rows drawn: how
@@ -73,41 +75,34 @@ public:
     // The guidance box during a print, and back after it.
     void showGuidance(core::Guidance guidance);
 
-    // The window's one common dialog and its current data file name.
-    CommonDialog& dialogo() { return dialogo_; }
-    QString nomefile;
-
-public slots:
-    // The "&calcola" button.
-    void calcola();
-    // Selects Option1(tipo) and runs its reaction, as a click does.
-    void sceglitipo(core::CalculationType tipo);
-    // Runs type 1, as printing does for both types, leaving Option1 as it is.
-    void calcolaSemplice();
+    // "&calcola": the results brought up to date; nothing when they are
+    // current already, or when the capital is not a number (which it says).
+    void updateStaleResults();
+    // Selects Option1(type) and runs its reaction, as a click does.
+    void chooseType(core::CalculationType type);
+    // Runs simple interest, as printing does for both types, leaving
+    // Option1 as it is.
+    void computeSimpleInterest();
     // The data check; returns whether the data passed. Silent: a message
     // only when it fails.
-    bool controlla(DataCheck::Mode mode = DataCheck::Mode::Report);
-    // Empties every field, the period list and the results.
-    void cancella();
-    void apri();
-    void salva();
-    // The calculation report (CalculationPrint), and the same as PDF.
-    void stampa();
-    void esportapdf();
-    void salvanome();
-    void eliminare();
-    // A click on the toolbar's button at that position (1..17).
-    void toolbar1(int position);
-    // "Finestra Dati": asks whether to show this window's help page.
-    void domandaguida();
-    // The help message of "&AIUTO".
-    void aiuto();
-    // The background colour: grey for both windows, or a colour of one's own.
-    void colorare();
+    bool checkData(DataCheck::Mode mode);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    // The commands of the menus and the toolbar.
+    void apri() override;
+    void salva() override;
+    void salvanome() override;
+    void elimina() override;
+    // The calculation report (CalculationPrint), and the same as PDF.
+    void stampa() override;
+    void esportapdf() override;
+    // The background colour: grey for both windows, or a colour of one's own.
+    void colorare() override;
+    // The data check, which always speaks.
+    void controlla() override;
+    // Empties every field, the period list and the results.
+    void cancella() override;
+    void domandaguida() override;
+    void aiuto() override;
 
 private:
     struct Row {
@@ -124,13 +119,14 @@ private:
         ClickableLabel* capital = nullptr;
     };
 
-    void costruisci();
-    void costruisciRighe();
-    void costruisciPulsanti();
-    // The menu bar and the toolbar (daticommands.cpp).
-    void costruisciComandi();
+    // datilayout.cpp
+    void buildControls();
+    void buildRows();
     void connectControls();
     void connectRow(int r);
+
+    void clearForFile() override;
+    bool readyToSave() override;
 
     // A gesture's outcome: the window drawn once, then what the user must be told.
     void present(const core::Changes& changes);
@@ -141,31 +137,24 @@ private:
     void draw(bool rowsDrawn);
     void drawRow(int r);
     void drawResultsState();
-    void highlightNumbers();
-    void highlightNumber(int r);
 
-    ProgramContext& context_;
     core::Calculation& model_;
-    clsResize resize_;
-    CommonDialog dialogo_;
+    FileCommands<DataFiles> files_;
     bool resultsShownCurrent_ = true;
-    // What draw() blocks: every control whose change is a gesture.
-    std::vector<QObject*> inputs_;
 
-    QLineEdit* capiniz_ = nullptr;
-    QComboBox* moneta_ = nullptr;
-    std::array<ClickableLabel*, 4> eur_{};
-    QLineEdit* datfin_ = nullptr;
-    QScrollBar* scrollafinale_ = nullptr;
-    QLineEdit* riferimento_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    std::array<QRadioButton*, 4> option1_{};
-    ClickableLabel* capitales_ = nullptr;
-    ClickableLabel* capitalec_ = nullptr;
-    ClickableLabel* differ_ = nullptr;
-    QPushButton* calcolare_ = nullptr;
-    ClickableLabel* passo_ = nullptr;
-    QProgressBar* progressBar1_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
+    QLineEdit* capital_ = nullptr;
+    QComboBox* currency_ = nullptr;
+    std::array<ClickableLabel*, 4> currencyUnits_{};
+    QLineEdit* finalDate_ = nullptr;
+    QScrollBar* finalDateBar_ = nullptr;
+    QLineEdit* reference_ = nullptr;
+    std::array<QRadioButton*, 4> typeButtons_{};
+    ClickableLabel* simpleSum_ = nullptr;
+    ClickableLabel* compoundSum_ = nullptr;
+    ClickableLabel* difference_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    ClickableLabel* guidance_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QScrollBar* pageBar_ = nullptr;
     std::array<Row, kRows + 1> rows_{};
 };

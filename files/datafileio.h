@@ -4,6 +4,7 @@
 // Italian sentence naming the file and the reason, ready for a message box.
 
 #include "files/format/datafile.h"
+#include "platform/filefolders.h"
 
 #include <QString>
 #include <optional>
@@ -22,3 +23,18 @@ ReadResult read(const QString& path);
 QString write(const QString& path, const fileformat::DataFileContent& content);
 
 } // namespace DataFileIO
+
+// The data files as FileCommands opens, saves and deletes them.
+struct DataFiles {
+    using Content = fileformat::DataFileContent;
+    static constexpr FileFolders::Kind folder = FileFolders::Kind::Data;
+    static constexpr const char* prefix = "Fenoverra-dati-";
+    // The open dialog's filter of every file, with blanks around its bar.
+    static constexpr const char* everyFile = "Tutti i file (*.*) | *.*";
+    // What a file that cannot be opened leaves.
+    static constexpr const char* emptied = "La finestra è stata svuotata.";
+    static DataFileIO::ReadResult read(const QString& path) { return DataFileIO::read(path); }
+    static QString write(const QString& path, const Content& content) {
+        return DataFileIO::write(path, content);
+    }
+};

@@ -6,6 +6,7 @@
 #include "platform/formcontrols.h"
 #include "platform/programfiles.h"
 #include "platform/twips.h"
+#include "platform/windownames.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -68,7 +69,7 @@ QString frmTip::missingFileText() {
 }
 
 frmTip::frmTip(const QString& tipsPath, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("frmTip"));
+    setObjectName(WindowName::frmTip);
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
     setAttribute(Qt::WA_DeleteOnClose);
     costruisci();

@@ -5,6 +5,7 @@
 #include "help/pagetexts.h"
 #include "platform/formcontrols.h"
 #include "platform/twips.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "reports/helppagedocument.h"
 
@@ -15,17 +16,17 @@ namespace HelpPages {
 
 const QList<HelpPageDesign>& all() {
     static const QList<HelpPageDesign> pages = {
-        {"manuale", "MANUALE D'USO RAPIDO", 9600, std::nullopt, "cmdchiudi", "cmdstampa",
+        {WindowName::manuale, "MANUALE D'USO RAPIDO", 9600, std::nullopt, "cmdchiudi", "cmdstampa",
          "cmdsommario", true, 9, &PageTexts::manuale},
-        {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", 5640, 5467, "cmdChiudi", "cmdStampa",
-         "CmdSommario", false, 8, &PageTexts::guidafunzionamento},
-        {"guidaarchivio", "ARCHIVIO DATI", 5640, 5467, "cmdChiudi", "cmdStampa", "cmdSommario",
-         false, 8, &PageTexts::guidaarchivio},
-        {"guidastampa", "COME STAMPARE", 5640, 5467, "cmdChiudi", "cmdStampa", "cmdSommario", false,
-         8, &PageTexts::guidastampa},
-        {"guidadati", "Finestra DATI", 5640, 5467, "cmdChiudi", "cmdStampa", "cmdSommario", false,
-         8, &PageTexts::guidadati},
-        {"guidatabella", "Finestra TABELLA TASSI", 5640, 5467, "cmdChiudi", "cmdStampa",
+        {WindowName::guidafunzionamento, "FUNZIONAMENTO DEL PROGRAMMA", 5640, 5467, "cmdChiudi",
+         "cmdStampa", "CmdSommario", false, 8, &PageTexts::guidafunzionamento},
+        {WindowName::guidaarchivio, "ARCHIVIO DATI", 5640, 5467, "cmdChiudi", "cmdStampa",
+         "cmdSommario", false, 8, &PageTexts::guidaarchivio},
+        {WindowName::guidastampa, "COME STAMPARE", 5640, 5467, "cmdChiudi", "cmdStampa",
+         "cmdSommario", false, 8, &PageTexts::guidastampa},
+        {WindowName::guidadati, "Finestra DATI", 5640, 5467, "cmdChiudi", "cmdStampa",
+         "cmdSommario", false, 8, &PageTexts::guidadati},
+        {WindowName::guidatabella, "Finestra TABELLA TASSI", 5640, 5467, "cmdChiudi", "cmdStampa",
          "cmdSommario", false, 8, &PageTexts::guidatabella},
     };
     return pages;
@@ -136,7 +137,7 @@ void HelpPage::chiudi() {
 }
 
 void HelpPage::sommario() {
-    WindowRegistry::show(QStringLiteral("sommario"));
+    WindowRegistry::show(WindowName::sommario);
 }
 
 void HelpPage::stampa() {

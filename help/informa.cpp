@@ -6,6 +6,7 @@
 #include "platform/formcontrols.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
+#include "platform/windownames.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -48,7 +49,7 @@ QString informa::versionLine(const QString& versione, const QString& datarilasci
 }
 
 informa::informa(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("informa"));
+    setObjectName(WindowName::informa);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(HelpFonts::sansSerif(8));
     Twips::setFixedWindowSize(this, kFormWidth, kFormHeight);

@@ -7,6 +7,7 @@
 #include "platform/modfenoverra.h"
 #include "platform/programcontext.h"
 #include "platform/twips.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "reports/guidedocument.h"
 
@@ -30,13 +31,13 @@ struct Topic {
 };
 const std::array<Topic, Sommario::kTopics + 1> kTopicTable = {{
     {"", "", 0},
-    {"  Manuale d'uso rapido", "manuale", 960},
-    {"  Funzionamento del programma", "guidafunzionamento", 1440},
-    {"  Archivio dati", "guidaarchivio", 1920},
-    {" Come stampare", "guidastampa", 2400},
-    {" Finestra Dati", "guidadati", 3240},
-    {" Finestra Tabella tassi", "guidatabella", 3720},
-    {"  Suggerimento del giorno", "frmTip", 4560},
+    {"  Manuale d'uso rapido", WindowName::manuale, 960},
+    {"  Funzionamento del programma", WindowName::guidafunzionamento, 1440},
+    {"  Archivio dati", WindowName::guidaarchivio, 1920},
+    {" Come stampare", WindowName::guidastampa, 2400},
+    {" Finestra Dati", WindowName::guidadati, 3240},
+    {" Finestra Tabella tassi", WindowName::guidatabella, 3720},
+    {"  Suggerimento del giorno", WindowName::frmTip, 4560},
 }};
 
 constexpr int kPulsLeft = 150;
@@ -55,7 +56,7 @@ void setBold(QLabel* label, bool bold) {
 } // namespace
 
 Sommario::Sommario(ProgramContext& context, QWidget* parent) : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("sommario"));
+    setObjectName(WindowName::sommario);
     setWindowTitle(QStringLiteral("Fenoverra: guida in linea"));
     setAttribute(Qt::WA_DeleteOnClose);
     costruisci();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What another window may ask of the Data window, which it reaches by name
-// through the window registry (WindowRegistry::loadAs<CalculationWindow>("dati")).
+// through the window registry (WindowRegistry::loadAs<CalculationWindow>(WindowName::dati)).
 // The rate table's copy uses it.
 
 #include "core/ratetable.h"

@@ -2,13 +2,14 @@
 #include "platform/commandbars.h"
 
 #include "platform/clsresize.h"
-#include "platform/modfenoverra.h"
+#include "platform/formcontrols.h"
 #include "platform/programresources.h"
 #include "platform/twips.h"
-#include "platform/windowregistry.h"
 
 #include <QAction>
 #include <QIcon>
+#include <QKeySequence>
+#include <QList>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -18,44 +19,110 @@ namespace CommandBars {
 
 namespace {
 
-struct ToolButton {
-    const char* tooltip; // nullptr: a separator
-    const char* icon;
+// Shortcuts, the same in both windows. Ctrl+A and Ctrl+B show the windows;
+// the Alt letters are the captions' own.
+namespace Keys {
+const QKeySequence apri{Qt::CTRL | Qt::Key_O};
+const QKeySequence salva{Qt::CTRL | Qt::Key_S};
+const QKeySequence salvanome{Qt::CTRL | Qt::SHIFT | Qt::Key_S};
+const QKeySequence stampa{Qt::CTRL | Qt::Key_P};
+const QKeySequence esci{Qt::CTRL | Qt::Key_Q};
+const QKeySequence guida{Qt::Key_F1};
+const QKeySequence finestraDati{Qt::CTRL | Qt::Key_A};
+const QKeySequence finestraTabella{Qt::CTRL | Qt::Key_B};
+} // namespace Keys
+
+struct MenuEntry {
+    QString name;    // objectName of the action; may be empty for a separator
+    QString caption; // "-" for a separator
+    Command command = {};
+    QKeySequence shortcut = {};
 };
 
-constexpr ToolButton kWindowToolbar[] = {
-    {"apri file", "apri"},
-    {"salva file", "salva"},
-    {"elimina file", "elimina"},
-    {"stampa dati finestra", "stampa"},
-    {nullptr, nullptr},
-    {"visualizza finestra Dati", "finestradati"},
-    {"visualizza finestra Tabella tassi", "finestratabella"},
-    {nullptr, nullptr},
-    {"colore di sfondo", "colore"},
-    {nullptr, nullptr},
-    {"guida in linea", "guida"},
-    {"suggerimenti", "suggerimenti"},
-    {"informazioni su Fenoverra", "informazioni"},
-    {nullptr, nullptr},
-    {"controllo dati immessi", "controllo"},
-    {"cancella dati finestra", "cancella"},
-    {"uscita da Fenoverra", "uscita"},
+struct Menu {
+    QString name;
+    QString caption;
+    QList<MenuEntry> entries;
 };
 
-QString indexed(const char* name, int i) {
-    return QStringLiteral("%1(%2)").arg(name).arg(i);
+QList<Menu> menusOf(const Spelling& s) {
+    const auto line = [&s](int i) { return MenuEntry{s.separators[i], "-"}; };
+    return {
+        {"file",
+         "&File",
+         {
+             {"apri", "&Apri...", Command::Apri, Keys::apri},
+             line(0),
+             {"salva", "&Salva", Command::Salva, Keys::salva},
+             {"salvanome", "Salva con &nome...", Command::SalvaNome, Keys::salvanome},
+             line(1),
+             {s.elimina.name, s.elimina.caption, Command::Elimina},
+             line(2),
+             {"stampa", "S&tampa", Command::Stampa, Keys::stampa},
+             {"esportapdf", "Esporta PDF...", Command::EsportaPdf},
+             line(3),
+             {s.esci.name, s.esci.caption, Command::Esci, Keys::esci},
+         }},
+        {"modif",
+         "&Modifica",
+         {
+             {"colorare", "&Colore di sfondo", Command::Colorare},
+             line(4),
+             {"controlla", "Controllo &dati immessi", Command::Controlla},
+             line(5),
+             {"cancella", "C&ancella dati finestra", Command::Cancella},
+         }},
+        {s.viewMenu,
+         "&Visualizza",
+         {
+             {"fin1", "Finestra Dati", Command::FinestraDati, Keys::finestraDati},
+             {"fin2", "Finestra Tabella tassi", Command::FinestraTabella, Keys::finestraTabella},
+         }},
+        {s.helpMenu,
+         "&?",
+         {
+             {"guida", "&Guida in linea", Command::Guida, Keys::guida},
+             {"suggerimenti", s.suggerimenti, Command::Suggerimenti},
+             line(6),
+             {"informazioni", "&Informazioni su Fenoverra", Command::Informazioni},
+         }},
+    };
 }
 
-} // namespace
+// The toolbar of both windows, left to right; a button without a tooltip
+// is a separator.
+struct ToolButton {
+    const char* tooltip = nullptr;
+    const char* icon = nullptr;
+    Command command = {};
+};
 
-QAction* actionOf(QWidget* window, const QString& name, const QString& caption) {
-    if (!name.isEmpty()) {
-        for (QAction* action : window->actions())
-            if (action->objectName() == name) return action;
-    }
+constexpr ToolButton kSeparator{};
+
+constexpr ToolButton kWindowToolbar[] = {
+    {"apri file", "apri", Command::Apri},
+    {"salva file", "salva", Command::Salva},
+    {"elimina file", "elimina", Command::Elimina},
+    {"stampa dati finestra", "stampa", Command::Stampa},
+    kSeparator,
+    {"visualizza finestra Dati", "finestradati", Command::FinestraDati},
+    {"visualizza finestra Tabella tassi", "finestratabella", Command::MostraTabella},
+    kSeparator,
+    {"colore di sfondo", "colore", Command::Colorare},
+    kSeparator,
+    {"guida in linea", "guida", Command::Guida},
+    {"suggerimenti", "suggerimenti", Command::Suggerimenti},
+    {"informazioni su Fenoverra", "informazioni", Command::Informazioni},
+    kSeparator,
+    {"controllo dati immessi", "controllo", Command::Controlla},
+    {"cancella dati finestra", "cancella", Command::Cancella},
+    {"uscita da Fenoverra", "uscita", Command::Esci},
+};
+
+// A new action of the window; a separator with a text would be drawn as a
+// titled section.
+QAction* newAction(QWidget* window, const QString& name, const QString& caption) {
     const bool separator = caption == QLatin1String("-");
-    // A separator with a text would be drawn as a titled section.
     auto* action = new QAction(separator ? QString() : caption, window);
     action->setObjectName(name);
     action->setSeparator(separator);
@@ -63,21 +130,24 @@ QAction* actionOf(QWidget* window, const QString& name, const QString& caption) 
     return action;
 }
 
-QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
+QMenuBar* buildMenuBar(QWidget* window, const Spelling& spelling,
+                       const std::function<void(Command)>& run) {
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("menuBar"));
-    for (const Menu& menuTable : menus) {
+    for (const Menu& menuTable : menusOf(spelling)) {
         QMenu* menu = bar->addMenu(menuTable.caption);
         menu->setObjectName(menuTable.name);
         menu->menuAction()->setObjectName(menuTable.name);
         for (const MenuEntry& entry : menuTable.entries) {
-            QAction* action = actionOf(window, entry.name, entry.caption);
-            if (entry.run) QObject::connect(action, &QAction::triggered, window, entry.run);
+            QAction* action = newAction(window, entry.name, entry.caption);
+            if (!action->isSeparator())
+                QObject::connect(action, &QAction::triggered, window,
+                                 [run, command = entry.command] { run(command); });
             if (!entry.shortcut.isEmpty()) {
                 action->setShortcut(entry.shortcut);
                 action->setShortcutContext(Qt::WindowShortcut);
             }
-            if (entry.checked) {
+            if (!action->isSeparator() && entry.command == spelling.ownWindow) {
                 action->setCheckable(true);
                 action->setChecked(true);
                 // A check mark, not a switch: a click must leave it on.
@@ -91,11 +161,11 @@ QMenuBar* buildMenuBar(QWidget* window, const QList<Menu>& menus) {
     return bar;
 }
 
-QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& caption,
-                          std::function<void()> run) {
+void addCornerCommand(QMenuBar* bar, const QString& name, const QString& caption,
+                      std::function<void()> run) {
     QWidget* window = bar->parentWidget();
-    QAction* action = actionOf(window, name, caption);
-    if (run) QObject::connect(action, &QAction::triggered, window, std::move(run));
+    QAction* action = newAction(window, name, caption);
+    QObject::connect(action, &QAction::triggered, window, std::move(run));
     auto* button = new QToolButton(bar);
     button->setObjectName(name + QStringLiteral("Titolo"));
     button->setText(caption.trimmed());
@@ -103,10 +173,9 @@ QAction* addCornerCommand(QMenuBar* bar, const QString& name, const QString& cap
     button->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
     bar->setCornerWidget(button, Qt::TopRightCorner);
-    return action;
 }
 
-QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> clicked) {
+void buildToolbar(QWidget* window, const std::function<void(Command)>& run) {
     auto* bar = new QToolBar(window);
     bar->setObjectName(QStringLiteral("Toolbar1"));
     bar->setMovable(false);
@@ -114,48 +183,28 @@ QToolBar* buildWindowToolbar(QWidget* window, std::function<void(int position)> 
     bar->setIconSize(QSize(24, 24));
     int position = 0;
     for (const ToolButton& button : kWindowToolbar) {
-        ++position;
+        const QString name = FormControls::indexed("Toolbar1", ++position);
         if (!button.tooltip) {
-            bar->addSeparator()->setObjectName(indexed("Toolbar1", position));
+            bar->addSeparator()->setObjectName(name);
             continue;
         }
         QAction* action = bar->addAction(ProgramResources::icon(QLatin1String(button.icon)),
                                          QString::fromUtf8(button.tooltip));
-        action->setObjectName(indexed("Toolbar1", position));
+        action->setObjectName(name);
         action->setToolTip(QString::fromUtf8(button.tooltip));
         QObject::connect(action, &QAction::triggered, bar,
-                         [clicked, position] { clicked(position); });
-    }
-    return bar;
-}
-
-bool runSharedToolbarCommand(int position, const std::function<void()>& exit) {
-    switch (position) {
-    case 7:
-        WindowRegistry::show(QStringLiteral("tabella"));
-        return true;
-    case 11:
-        WindowRegistry::show(QStringLiteral("sommario"));
-        return true;
-    case 12:
-        WindowRegistry::show(QStringLiteral("frmTip"));
-        return true;
-    case 13:
-        WindowRegistry::show(QStringLiteral("informa"));
-        return true;
-    case 17:
-        exit();
-        return true;
-    default:
-        return false;
+                         [run, command = button.command] { run(command); });
     }
 }
 
-QStringList windowToolbarTooltips() {
-    QStringList tips;
-    for (const ToolButton& button : kWindowToolbar)
-        tips << (button.tooltip ? QString::fromUtf8(button.tooltip) : QString());
-    return tips;
+} // namespace
+
+void build(QWidget* window, const Spelling& spelling, const std::function<void(Command)>& run) {
+    QMenuBar* bar = buildMenuBar(window, spelling, run);
+    addCornerCommand(bar, "finestra",
+                     QString(126, u' ') + QString("Fi&nestra n.%1 di 2").arg(spelling.number),
+                     [run] { run(Command::Finestra); });
+    buildToolbar(window, run);
 }
 
 int barsHeight(QWidget* window) {

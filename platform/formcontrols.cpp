@@ -1,11 +1,177 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/formcontrols.h"
 
+#include "core/barpositions.h"
+#include "platform/clickablelabel.h"
+#include "platform/scrollbars.h"
 #include "platform/twips.h"
 
-#include <QWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 
 namespace FormControls {
+
+namespace {
+
+QLabel* caption(QWidget* parent, const Control& c) {
+    auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A label the window writes, boxed.
+ClickableLabel* box(QWidget* parent, const QColor& background, const QColor& text) {
+    auto* label = new ClickableLabel(parent);
+    label->setFrameShape(QFrame::Box);
+    paint(label, background, text);
+    return label;
+}
+
+QWidget* makeWidget(QWidget* parent, const Control& c) {
+    switch (c.kind) {
+    case Kind::Caption:
+    case Kind::BoxedCaption: {
+        QLabel* label = caption(parent, c);
+        label->setAlignment(c.align | Qt::AlignVCenter);
+        if (c.kind == Kind::BoxedCaption) {
+            label->setFrameShape(QFrame::Box);
+            makeBold(label);
+        }
+        return label;
+    }
+    case Kind::Title: {
+        QLabel* label = caption(parent, c);
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        makeBold(label);
+        return label;
+    }
+    case Kind::Note: {
+        QLabel* label = caption(parent, c);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        return label;
+    }
+    case Kind::Unit: {
+        auto* label = new ClickableLabel(parent);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    }
+    case Kind::Sum: {
+        ClickableLabel* label = box(parent, kRed, kYellow);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setIndent(4);
+        makeBold(label);
+        return label;
+    }
+    case Kind::Guidance: {
+        ClickableLabel* label = box(parent, kYellow, kBlack);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        makeBold(label);
+        return label;
+    }
+    case Kind::Field: {
+        auto* field = new QLineEdit(parent);
+        if (c.align) field->setAlignment(c.align);
+        return field;
+    }
+    case Kind::Choice:
+        return new QComboBox(parent);
+    case Kind::Button:
+        return new QPushButton(QString::fromUtf8(c.caption), parent);
+    case Kind::Group:
+        return new QGroupBox(QString::fromUtf8(c.caption), parent);
+    case Kind::Option:
+        return new QRadioButton(QString::fromUtf8(c.caption), parent);
+    case Kind::FinalDateBar: {
+        auto* bar = new QScrollBar(parent);
+        ScrollBars::setUpDateBar(bar, core::kFinalDateBar);
+        return bar;
+    }
+    case Kind::PageBar: {
+        auto* bar = new QScrollBar(Qt::Vertical, parent);
+        bar->setRange(1, c.last);
+        bar->setSingleStep(1);
+        bar->setPageStep(c.page);
+        return bar;
+    }
+    case Kind::Progress: {
+        auto* bar = new QProgressBar(parent);
+        bar->setRange(0, c.last);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+        bar->hide();
+        return bar;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QWidget* make(QWidget* form, const Control& c) {
+    QWidget* parent = c.group ? form->findChild<QGroupBox*>(c.group) : form;
+    QWidget* control = makeWidget(parent, c);
+    control->setObjectName(c.name);
+    if (*c.tip) control->setToolTip(QString::fromUtf8(c.tip));
+    place(control, c.place);
+    return control;
+}
+
+RowMaker::RowMaker(QWidget* form, int row, int top, int height)
+    : form_(form), row_(row), top_(top), height_(height) {}
+
+void RowMaker::place(QWidget* control, const RowColumn& column) const {
+    control->setObjectName(indexed(column.name, row_));
+    FormControls::place(control, column.left, top_, column.width, height_);
+}
+
+ClickableLabel* RowMaker::cell(const RowColumn& column) const {
+    auto* label = new ClickableLabel(form_);
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(column.align | Qt::AlignVCenter);
+    label->setMargin(0);
+    label->setIndent(2);
+    paint(label, *column.background, kBlack);
+    place(label, column);
+    return label;
+}
+
+ClickableLabel* RowMaker::number(const RowColumn& column) const {
+    ClickableLabel* label = cell(column);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPushButton* RowMaker::button(const RowColumn& column, const QIcon& picture) const {
+    auto* button = new QPushButton(form_);
+    button->setIcon(picture);
+    button->setFocusPolicy(Qt::NoFocus);
+    place(button, column);
+    return button;
+}
+
+QScrollBar* RowMaker::startDateBar(const RowColumn& column) const {
+    auto* bar = new QScrollBar(form_);
+    ScrollBars::setUpDateBar(bar, core::kStartDateBar);
+    place(bar, column);
+    return bar;
+}
+
+QScrollBar* RowMaker::rateBar(const RowColumn& column) const {
+    auto* bar = new QScrollBar(form_);
+    ScrollBars::setUpRateBar(bar);
+    place(bar, column);
+    return bar;
+}
 
 void useWindowFont(QWidget* form) {
     QFont small = form->font();
@@ -16,6 +182,10 @@ void useWindowFont(QWidget* form) {
 
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+void place(QWidget* w, const Place& p) {
+    place(w, p.left, p.top, p.width, p.height);
 }
 
 void paint(QWidget* w, const QColor& background, const QColor& text) {

@@ -2,10 +2,19 @@
 #pragma once
 // Building a window's controls at their designed places in twips, with the
 // program's colours and font.
+//
+// A working window describes its controls in tables, in the order they are
+// made (which is the order Tab moves through them): a Control for each one
+// above and below the rows, a RowColumn for each column of the rows. Each
+// kind of control looks the same wherever it stands.
 
 #include <QColor>
 #include <QString>
 
+class ClickableLabel;
+class QIcon;
+class QPushButton;
+class QScrollBar;
 class QWidget;
 
 namespace FormControls {
@@ -13,13 +22,88 @@ namespace FormControls {
 inline const QColor kWhite(255, 255, 255);
 inline const QColor kYellow(255, 255, 0);
 inline const QColor kCyan(0, 255, 255);
+inline const QColor kRed(255, 0, 0);
 inline const QColor kBlack(0, 0, 0);
 inline const QColor kGreyedText(128, 128, 128);
+
+// A designed place and size, in twips.
+struct Place {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+enum class Kind {
+    Caption,      // text on the form, vertically centred (`align` across)
+    BoxedCaption, // a bold caption in a box, over a group of columns
+    Title,        // bold, centred and word-wrapped in a sunken panel
+    Note,         // word-wrapped, centred at the top
+    Unit,         // a centred label the window writes: the currency over a column
+    Sum,          // a final sum: bold yellow on red in a box, to the right
+    Guidance,     // the yellow box that says what to do next
+    Field,        // a line of text typed in (`align`, when given)
+    Choice,       // a drop-down list
+    Button,       // a push button with a caption
+    Group,        // a captioned frame; a control naming it as `group` stands inside
+    Option,       // a radio button
+    FinalDateBar, // the date bar of the final date
+    PageBar,      // the vertical bar that pages through the rows
+    Progress,     // the progress bar of long work, hidden until then
+};
+
+struct Control {
+    Kind kind;
+    const char* name;
+    Place place;
+    const char* caption = "";
+    const char* tip = "";
+    Qt::Alignment align = {};
+    const char* group = nullptr;
+    int last = 0; // PageBar: the highest first row; Progress: the steps
+    int page = 0; // PageBar: the rows a page shows
+};
+
+// Makes the control on the form (inside its group, made before it).
+QWidget* make(QWidget* form, const Control& control);
+
+// A column of the rows: row r's control there is named "name(r)"; a text
+// cell has a box, a background and its text to one side.
+struct RowColumn {
+    const char* name;
+    int left;
+    int width;
+    const QColor* background = &kWhite;
+    Qt::Alignment align = Qt::AlignCenter;
+};
+
+// The controls of one row, each in its column.
+class RowMaker {
+public:
+    RowMaker(QWidget* form, int row, int top, int height);
+
+    ClickableLabel* cell(const RowColumn& column) const;
+    // A cell that takes clicks: the row number.
+    ClickableLabel* number(const RowColumn& column) const;
+    // A small button with a picture and no focus: the cross, the copy.
+    QPushButton* button(const RowColumn& column, const QIcon& picture) const;
+    QScrollBar* startDateBar(const RowColumn& column) const;
+    QScrollBar* rateBar(const RowColumn& column) const;
+
+private:
+    void place(QWidget* control, const RowColumn& column) const;
+
+    QWidget* form_;
+    int row_;
+    int top_;
+    int height_;
+};
 
 // The small sans-serif font of the working windows, for the window and all it holds.
 void useWindowFont(QWidget* form);
 // The control at its designed place and size, in twips.
 void place(QWidget* w, int left, int top, int width, int height);
+void place(QWidget* w, const Place& place);
 // An opaque background and a text colour (grey while disabled).
 void paint(QWidget* w, const QColor& background, const QColor& text);
 void makeBold(QWidget* w);

@@ -16,10 +16,20 @@ QHash<QString, Factory>& factories() {
     return all;
 }
 
+QStringList& names() {
+    static QStringList inOrder;
+    return inOrder;
+}
+
 } // namespace
 
 void define(const QString& name, Factory factory) {
+    if (!factories().contains(name)) names().append(name);
     factories().insert(name, std::move(factory));
+}
+
+QStringList defined() {
+    return names();
 }
 
 QWidget* loaded(const QString& name) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's top-level windows by name ("dati", "tabella", "sommario"...).
+// The program's top-level windows by name (platform/windownames.h).
 //
 // A window never includes another window's header: the shell defines at
 // start-up how each window is made, and a window opens another by name.
@@ -8,6 +8,7 @@
 // event loop; from then on it no longer counts as loaded.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -17,7 +18,11 @@ namespace WindowRegistry {
 using Factory = std::function<QWidget*()>;
 
 // How the window of that name is made (the shell, at start-up; tests).
+// Made again for a name already defined, it keeps that name's place.
 void define(const QString& name, Factory factory);
+
+// Every name defined, in the order first defined: the windows the program has.
+QStringList defined();
 
 // The loaded window of that name, or nullptr.
 QWidget* loaded(const QString& name);

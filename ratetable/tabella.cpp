@@ -3,14 +3,15 @@
 
 #include "platform/clickablelabel.h"
 #include "platform/clock.h"
+#include "platform/formbackground.h"
 #include "platform/formcontrols.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "platform/programcontext.h"
 #include "platform/scrollbars.h"
 #include "platform/signalsblocked.h"
-#include "platform/twips.h"
-#include "ratetable/tablefilecommands.h"
+#include "platform/stringconversion.h"
+#include "platform/windownames.h"
 #include "reports/documentviewer.h"
 #include "reports/ratetablereport.h"
 
@@ -21,10 +22,6 @@
 #include <QScrollBar>
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // What the label shows for a title: a carriage return breaks the line, and
 // a long path may break after each folder.
@@ -41,14 +38,12 @@ const QString kGuidance =
 } // namespace
 
 Tabella::Tabella(ProgramContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), model_(context.rateTable) {
-    setObjectName("tabella");
-    setWindowTitle("Fenoverra: tabella dei tassi");
-    setAttribute(Qt::WA_DeleteOnClose);
-    costruisci();
+    : WorkingWindow(context, WindowName::tabella, WindowName::guidatabella,
+                    "Fenoverra: tabella dei tassi", parent),
+      model_(context.rateTable), files_(*this, dialogo_, *this) {
+    buildControls();
     connectControls();
-    resize_.setSourceForm(this);
-    resetSize();
+    fitDesignedSize();
     model_.openWindow(Clock::today());
     draw();
 }
@@ -56,61 +51,48 @@ Tabella::Tabella(ProgramContext& context, QWidget* parent)
 Tabella::~Tabella() = default;
 
 void Tabella::connectControls() {
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this](int value) {
+    connect(pageBar_, &QScrollBar::valueChanged, this, [this](int value) {
         model_.scrollTo(value, Clock::today());
         draw();
     });
     for (int n = 1; n <= 2; ++n)
-        connect(ricaric_[n], &QPushButton::clicked, this, [this, n] { ricaric(n); });
-    inputs_ = {vscroll1_};
-    for (int i = 1; i <= kLines; ++i) {
-        const Line& l = lines_[i];
-        connect(l.number, &ClickableLabel::clicked, this, [this, i] {
-            if (!model_.insertAt(i, Clock::today()))
-                MessageBox::show(
-                    this, "Siamo già a 200 periodi: non è possibile aggiungerne degli altri.",
-                    MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titolocontrollo);
-            draw();
-        });
-        connect(l.number, &ClickableLabel::mouseMoved, this, [this, i] { highlightNumber(i); });
-        connect(l.deleteButton, &QPushButton::clicked, this, [this, i] {
-            model_.deleteAt(i, Clock::today());
-            draw();
-        });
-        connect(l.startDateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
-            model_.moveDateBar(i, value, Clock::today());
-            draw();
-        });
-        connect(l.rateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
-            model_.moveRateBar(i, value);
-            draw();
-        });
-        connect(l.copyButton, &QPushButton::clicked, this, [this, i] { copias(i); });
-        inputs_.push_back(l.startDateBar);
-        inputs_.push_back(l.rateBar);
-    }
+        connect(presetButtons_[n], &QPushButton::clicked, this,
+                [this, n] { choosePreset(static_cast<Presets::Choice>(n)); });
+    inputs_ = {pageBar_};
+    for (int i = 1; i <= kLines; ++i)
+        connectLine(i);
+    runOnClick("aiuto", Command::Aiuto);
+    runOnClick("guidainlinea", Command::Guida);
+    runOnClick("indietro", Command::FinestraDati);
+    runOnClick("cmdesci", Command::Esci);
 }
 
-void Tabella::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    resize_.ResizeControls();
-}
-
-void Tabella::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    highlightNumbers();
-}
-
-void Tabella::resetSize() {
-    // The same layout object throughout: it holds the designed places, so
-    // the window comes back to them exactly however often it is reloaded.
-    resize_.SizeFormToScreen(75);
-    Twips::resizeWindow(this, 9600, 6825);
-    resize_.ResizeControls();
+void Tabella::connectLine(int i) {
+    const Line& l = lines_[i];
+    connect(l.number, &ClickableLabel::clicked, this, [this, i] {
+        if (!model_.insertAt(i, Clock::today())) tellListFull();
+        draw();
+    });
+    lightUnderMouse(l.number);
+    connect(l.deleteButton, &QPushButton::clicked, this, [this, i] {
+        model_.deleteAt(i, Clock::today());
+        draw();
+    });
+    connect(l.startDateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
+        model_.moveDateBar(i, value, Clock::today());
+        draw();
+    });
+    connect(l.rateBar, &QScrollBar::valueChanged, this, [this, i](int value) {
+        model_.moveRateBar(i, value);
+        draw();
+    });
+    connect(l.copyButton, &QPushButton::clicked, this, [this, i] { copyFromLine(i); });
+    inputs_.push_back(l.startDateBar);
+    inputs_.push_back(l.rateBar);
 }
 
 QString Tabella::titolo() const {
-    return q(model_.title());
+    return toQt(model_.title());
 }
 
 // ---------------------------------------------------------------- drawing
@@ -118,9 +100,9 @@ QString Tabella::titolo() const {
 void Tabella::draw() {
     const SignalsBlocked quiet(inputs_);
     const QString title = shownTitle(titolo());
-    if (appunti_->text() != title) appunti_->setText(title);
-    passo_->setTextIfChanged(printing_ ? QStringLiteral("sto caricando WORD") : kGuidance);
-    ScrollBars::show(vscroll1_, model_.firstRow());
+    if (title_->text() != title) title_->setText(title);
+    guidance_->setTextIfChanged(printing_ ? QStringLiteral("sto caricando WORD") : kGuidance);
+    ScrollBars::show(pageBar_, model_.firstRow());
     for (int i = 1; i <= kLines; ++i)
         drawLine(i);
 }
@@ -130,9 +112,9 @@ void Tabella::drawLine(int i) {
     const int r = model_.rowOfLine(i);
     const QString number = QString::number(r);
     l.number->setTextIfChanged(number);
-    l.start->setTextIfChanged(q(model_.date(r)));
-    l.end->setTextIfChanged(q(model_.endOf(r)));
-    l.rate->setTextIfChanged(q(model_.rate(r)));
+    l.start->setTextIfChanged(toQt(model_.date(r)));
+    l.end->setTextIfChanged(toQt(model_.endOf(r)));
+    l.rate->setTextIfChanged(toQt(model_.rate(r)));
     FormControls::setToolTipIfChanged(l.deleteButton,
                                       "cliccare per eliminare la riga n. " + number);
     FormControls::setToolTipIfChanged(l.number, "cliccare per inserire una riga al n. " + number);
@@ -145,23 +127,30 @@ void Tabella::drawLine(int i) {
 
 // ---------------------------------------------------------------- commands
 
-void Tabella::ricaric(int n) {
-    model_.choosePreset(static_cast<Presets::Choice>(n), Clock::today());
-    resetSize();
+void Tabella::choosePreset(Presets::Choice choice) {
+    model_.choosePreset(choice, Clock::today());
+    fitDesignedSize();
     printing_ = false;
     draw();
 }
 
-void Tabella::showHelp() {
-    MessageBox::show(
-        this,
-        "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
-        "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r"
-        "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
-        "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
-        "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra delle "
-        "freccette.",
-        MsgStyle::OkOnly | MsgStyle::Information, ModFenoverra::titoloaiuto);
+void Tabella::aiuto() {
+    tellUsage("- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
+              "- aprire un file archiviato per prelevare i dati della tabella "
+              "(Fenoverra-tab-...);\r"
+              "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
+              "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+              "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra "
+              "delle freccette.");
+}
+
+void Tabella::domandaguida() {
+    offerHelpPage("E' questa la finestra 'Tabella dei tassi': si vuole la guida della finestra?",
+                  ModFenoverra::titoloaiuto);
+}
+
+void Tabella::colorare() {
+    FormBackground::chooseWithDialog(this, dialogo_);
 }
 
 void Tabella::controlla() {
@@ -183,50 +172,22 @@ void Tabella::cancella() {
     draw();
 }
 
-fileformat::RateTableRows Tabella::tableFileRows() const {
-    fileformat::RateTableRows rows;
-    for (const core::TableRow& row : model_.rowsToSave())
-        rows.push_back({row.date, row.rate});
-    return rows;
-}
-
-void Tabella::loadTableFile(const fileformat::RateTableRows& rows, const QString& path) {
-    std::vector<core::TableRow> table;
-    for (const fileformat::RateTableRow& row : rows)
-        table.push_back({row.date, row.rate});
-    model_.loadRows(table, path.toStdString(), Clock::today());
-    draw();
-}
-
-void Tabella::apri() {
-    TableFileCommands::apri(*this);
-}
-void Tabella::salva() {
-    TableFileCommands::salva(*this);
-}
-void Tabella::salvanome() {
-    TableFileCommands::salvanome(*this);
-}
-void Tabella::elimina() {
-    TableFileCommands::elimina(*this);
-}
-
 void Tabella::stampa() {
-    stampaCome(false);
+    print(false);
 }
 void Tabella::esportapdf() {
-    stampaCome(true);
+    print(true);
 }
 
-void Tabella::stampaCome(bool pdf) {
+void Tabella::print(bool pdf) {
     model_.showEveryRow(Clock::today());
     const bool printingBefore = printing_;
     if (!pdf) printing_ = true;
     draw();
     RateTableReport::Table table{titolo(), {}, {}, model_.rowCount()};
     for (int r = 1; r <= core::RateTable::kMaxRows; ++r) {
-        table.dates << q(model_.date(r));
-        table.rates << q(model_.rate(r));
+        table.dates << toQt(model_.date(r));
+        table.rates << toQt(model_.rate(r));
     }
     // When nothing could open it, the guidance is put back.
     QPointer<Tabella> still(this);
@@ -237,4 +198,41 @@ void Tabella::stampaCome(bool pdf) {
                              still->printing_ = printingBefore;
                              still->draw();
                          });
+}
+
+// ---------------------------------------------------------------- files
+
+fileformat::RateTableRows Tabella::fileContent() const {
+    fileformat::RateTableRows rows;
+    for (const core::TableRow& row : model_.rowsToSave())
+        rows.push_back({row.date, row.rate});
+    return rows;
+}
+
+void Tabella::loadFile(const fileformat::RateTableRows& rows, const QString& path) {
+    std::vector<core::TableRow> table;
+    for (const fileformat::RateTableRow& row : rows)
+        table.push_back({row.date, row.rate});
+    model_.loadRows(table, fromQt(path), Clock::today());
+    draw();
+}
+
+void Tabella::clearForFile() {
+    cancella();
+}
+
+void Tabella::apriFile(const QString& path) {
+    files_.apriFile(path);
+}
+void Tabella::apri() {
+    files_.apri();
+}
+void Tabella::salva() {
+    files_.salva();
+}
+void Tabella::salvanome() {
+    files_.salvanome();
+}
+void Tabella::elimina() {
+    files_.elimina();
 }

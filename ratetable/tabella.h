@@ -4,7 +4,7 @@
 // table, built and changed with a date bar and a rate bar per line; rows
 // inserted and deleted with the row number and the cross; the two preset
 // tables; the copy of a table into the Data window; the table files; the
-// menu bar and the toolbar above it all.
+// menu bar and the toolbar above it all (WorkingWindow).
 //
 // Everything it shows of the table comes from the rate-table model
 // (core::RateTable, in the program's context), lines and bars included. A
@@ -12,22 +12,19 @@
 // draw() shows the model once with the controls' signals blocked.
 
 #include "core/ratetable.h"
-#include "files/format/ratetablefile.h"
-#include "platform/clsresize.h"
-#include "platform/commondialog.h"
+#include "files/filecommands.h"
+#include "files/ratetablefileio.h"
+#include "platform/workingwindow.h"
 
-#include <QWidget>
 #include <array>
-#include <vector>
 
 class ClickableLabel;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
-struct ProgramContext;
 
-class Tabella : public QWidget {
+class Tabella : public WorkingWindow, public FileOwner<fileformat::RateTableRows> {
     Q_OBJECT
 public:
     explicit Tabella(ProgramContext& context, QWidget* parent = nullptr);
@@ -41,42 +38,35 @@ public:
     QString titolo() const;
 
     // What a table file holds, taken from the table.
-    fileformat::RateTableRows tableFileRows() const;
+    fileformat::RateTableRows fileContent() const override;
     // A table file's rows in place of the table, its path as the title.
-    void loadTableFile(const fileformat::RateTableRows& rows, const QString& path);
+    void loadFile(const fileformat::RateTableRows& rows, const QString& path) override;
+    // Opens a table file into the window, as "Apri" does once a file is
+    // chosen; its path becomes the title.
+    void apriFile(const QString& path);
 
-    // The window's one common dialog and its current table file name.
-    CommonDialog& dialogo() { return dialogo_; }
-    QString nomefile;
-
-public slots:
-    // Loads preset n (1 legal rates, 2 discount rates) as a new load does.
-    void ricaric(int n);
-    // Reports the lowest row with a date and no rate or the other way round.
-    void controlla();
-    // Empties every row; the title stays.
-    void cancella();
+    // A preset button: its table loaded as a new window loads it.
+    void choosePreset(Presets::Choice choice);
     // Copies the rows from the one on line i to the end into the Data window.
-    void copias(int i);
-    void apri();
-    void salva();
-    void salvanome();
-    void elimina();
+    void copyFromLine(int i);
+
+    // The commands of the menus and the toolbar.
+    void apri() override;
+    void salva() override;
+    void salvanome() override;
+    void elimina() override;
     // The printed table: rows 11.. are scrolled through first, so every row
     // reaches the paper in the form the window writes it. The same as PDF.
-    void stampa();
-    void esportapdf();
-    // A click on the toolbar's button at that position (1..17); a position
-    // the toolbar does not have opens a table file, as button 1 does.
-    void toolbar1(int position);
-    // "Finestra Tabella tassi": asks whether to show this window's help page.
-    void domandaguida();
+    void stampa() override;
+    void esportapdf() override;
     // The background colour of this window, from its colour dialog.
-    void colorare();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void colorare() override;
+    // Reports the lowest row with a date and no rate or the other way round.
+    void controlla() override;
+    // Empties every row; the title stays.
+    void cancella() override;
+    void domandaguida() override;
+    void aiuto() override;
 
 private:
     struct Line {
@@ -90,34 +80,26 @@ private:
         QPushButton* copyButton = nullptr;
     };
 
-    void stampaCome(bool pdf);
-    void costruisci();
-    void costruisciLinee();
-    void costruisciPulsanti();
-    // The menu bar and the toolbar (tabellacommands.cpp).
-    void costruisciComandi();
+    // tabellalayout.cpp
+    void buildControls();
+    void buildLines();
     void connectControls();
+    void connectLine(int i);
 
-    // The window's size as designed, then the table as the window opens.
-    void resetSize();
+    void clearForFile() override;
+
+    void print(bool pdf);
     void draw();
     void drawLine(int i);
-    void highlightNumbers();
-    void highlightNumber(int i);
-    void showHelp();
 
-    ProgramContext& context_;
     core::RateTable& model_;
-    clsResize resize_;
-    CommonDialog dialogo_;
+    FileCommands<RateTableFiles> files_;
     bool printing_ = false;
-    std::vector<QObject*> inputs_;
 
-    QLabel* appunti_ = nullptr;
-    QLabel* label2_ = nullptr;
-    std::array<QPushButton*, 3> ricaric_{};
-    ClickableLabel* passo_ = nullptr;
-    QProgressBar* progressBar1_ = nullptr;
-    QScrollBar* vscroll1_ = nullptr;
+    QLabel* title_ = nullptr;
+    std::array<QPushButton*, 3> presetButtons_{};
+    ClickableLabel* guidance_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QScrollBar* pageBar_ = nullptr;
     std::array<Line, kLines + 1> lines_{};
 };

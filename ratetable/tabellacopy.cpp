@@ -5,12 +5,13 @@
 #include "platform/hourglass.h"
 #include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "ratetable/tabella.h"
 
 #include <QProgressBar>
 
-void Tabella::copias(int i) {
+void Tabella::copyFromLine(int i) {
     // A line with a date still waiting for its rate has nothing to copy either.
     const int p = model_.rowOfLine(i);
     if (model_.date(p).empty() || model_.rate(p).empty()) {
@@ -29,11 +30,11 @@ void Tabella::copias(int i) {
         // The whole copy takes a fraction of a frame: the bar says that work
         // is under way until the Data window shows its outcome.
         const Hourglass hourglass;
-        progressBar1_->show();
-        if (auto* dati = WindowRegistry::loadAs<CalculationWindow>("dati")) {
+        progress_->show();
+        if (auto* dati = WindowRegistry::loadAs<CalculationWindow>(WindowName::dati)) {
             dati->copyRates(model_.rowsFromLine(i));
-            WindowRegistry::show("dati");
+            WindowRegistry::show(WindowName::dati);
         }
     }
-    progressBar1_->hide();
+    progress_->hide();
 }

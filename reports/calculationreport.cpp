@@ -25,11 +25,11 @@ QString grouped(const std::optional<double>& value) {
 // currency after. The blanks after each caption are part of it.
 QStringList finalSums(const CalculationReport::Heading& h) {
     const QString c = h.currency;
-    if (h.type == 3)
+    if (h.type == core::CalculationType::Both)
         return {"Somma finale a interessi semplici:   " + grouped(h.simpleSum) + "  " + c,
                 "Somma finale a interessi composti:  " + grouped(h.compoundSum) + "  " + c,
                 "Differenza tra i due tipi di calcolo:  " + grouped(h.difference) + "  " + c};
-    if (h.type == 2)
+    if (h.type == core::CalculationType::Compound)
         return {"Somma finale a interessi composti:  " + c + "  " + grouped(h.compoundSum)};
     return {"Somma finale a interessi semplici:  " + c + "  " + grouped(h.simpleSum)};
 }
@@ -74,7 +74,8 @@ Report::Document build(const Heading& heading, const core::PeriodList& periods) 
     for (const QString& sum : finalSums(heading))
         p << Report::paragraphs(sum, text);
     p << text;
-    if (heading.type == 3) p << line("Calcolo a interessi semplici", 12) << text;
+    if (heading.type == core::CalculationType::Both)
+        p << line("Calcolo a interessi semplici", 12) << text;
     p << text;
     document.table = periodTable(heading.currency, periods);
     document.after = {text};

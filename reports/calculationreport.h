@@ -3,6 +3,7 @@
 // The printed calculation report: the program's title, the capital and the
 // reference, the final sums, and a table with one row per period.
 
+#include "core/interest.h"
 #include "core/periodlist.h"
 #include "reports/reportmodel.h"
 
@@ -18,7 +19,7 @@ struct Heading {
     QString simpleSum;   // capitales
     QString compoundSum; // capitalec
     QString difference;  // differ
-    int type = 1;        // tipocalcolo: 1 simple, 2 compound, 3 both
+    core::CalculationType type = core::CalculationType::Simple;
 };
 
 // With both types the report gives the three final sums of the heading and

@@ -5,6 +5,7 @@
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
 #include "platform/programcontext.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "shell/frmsplash.h"
 
@@ -12,22 +13,8 @@
 
 namespace Exit {
 
-QStringList windowsUnloadedAtExit() {
-    return {QStringLiteral("dati"),
-            QStringLiteral("tabella"),
-            QStringLiteral("sommario"),
-            QStringLiteral("manuale"),
-            QStringLiteral("guidafunzionamento"),
-            QStringLiteral("guidaarchivio"),
-            QStringLiteral("guidastampa"),
-            QStringLiteral("guidadati"),
-            QStringLiteral("guidatabella"),
-            QStringLiteral("frmTip"),
-            QStringLiteral("informa")};
-}
-
 void mostradati() {
-    WindowRegistry::show(QStringLiteral("dati"));
+    WindowRegistry::show(WindowName::dati);
 }
 
 void confermauscita() {
@@ -38,12 +25,14 @@ void confermauscita() {
                          QStringLiteral("Attenzione: i dati non archiviati andranno persi !"));
     if (answer != MsgAnswer::Yes) return;
 
-    for (const QString& name : windowsUnloadedAtExit()) {
+    // Asked of the registry, so that a window added to the program is
+    // unloaded too.
+    for (const QString& name : WindowRegistry::defined()) {
         while (QWidget* window = WindowRegistry::loaded(name))
             WindowRegistry::unload(window);
     }
 
-    auto* splash = qobject_cast<frmSplash*>(WindowRegistry::loaded(QStringLiteral("frmSplash")));
+    auto* splash = qobject_cast<frmSplash*>(WindowRegistry::loaded(WindowName::frmSplash));
     if (!splash) splash = new frmSplash;
     splash->MMControl1()->setCommand(QStringLiteral("play"));
     splash->show();

@@ -3,17 +3,13 @@
 // Leaving the program and coming back: the exit question, the unloading of
 // every window, the closing screen, and the Data window opened again from it.
 
-#include <QStringList>
-
 struct ProgramContext;
 
 namespace Exit {
 
-// The windows a confirmed exit unloads, in order.
-QStringList windowsUnloadedAtExit();
-
-// Asks; on Yes unloads every window in order and shows the closing screen
-// with its music. Installed as the context's exit command at start-up.
+// Asks; on Yes unloads every window the registry defines, in the order
+// defined, and shows the closing screen with its music. Installed as the
+// context's exit command at start-up.
 void confermauscita();
 
 // Creates the Data window if it is not loaded and shows it.

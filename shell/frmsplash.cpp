@@ -4,6 +4,7 @@
 #include "platform/mmcontrol.h"
 #include "platform/modfenoverra.h"
 #include "platform/twips.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/splashpicture.h"
@@ -117,7 +118,7 @@ bool isModifierOnly(int key) {
 } // namespace
 
 frmSplash::frmSplash(QWidget* parent) : QWidget(parent), music_(new MMControl(this)) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(WindowName::frmSplash);
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     Twips::setFixedWindowSize(this, 8790, 5415);

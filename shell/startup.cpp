@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/startup.h"
 
-#include "datawindow/datafilecommands.h"
 #include "datawindow/dati.h"
 #include "files/filekind.h"
 #include "help/frmtip.h"
@@ -9,9 +8,9 @@
 #include "help/informa.h"
 #include "help/sommario.h"
 #include "platform/programresources.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "ratetable/tabella.h"
-#include "ratetable/tablefilecommands.h"
 #include "shell/exit.h"
 #include "shell/exitwhenshown.h"
 #include "shell/lastwindowquit.h"
@@ -39,28 +38,26 @@ bool loadItalianTranslations(QApplication& app) {
 }
 
 void wireWindows(ProgramContext& context) {
-    WindowRegistry::define(QStringLiteral("dati"), [&context] { return new Dati(context); });
-    WindowRegistry::define(QStringLiteral("tabella"), [&context] { return new Tabella(context); });
-    WindowRegistry::define(QStringLiteral("sommario"),
-                           [&context] { return new Sommario(context); });
+    WindowRegistry::define(WindowName::dati, [&context] { return new Dati(context); });
+    WindowRegistry::define(WindowName::tabella, [&context] { return new Tabella(context); });
+    WindowRegistry::define(WindowName::sommario, [&context] { return new Sommario(context); });
     for (const HelpPageDesign& page : HelpPages::all())
         WindowRegistry::define(page.form, [page] { return new HelpPage(page); });
-    WindowRegistry::define(QStringLiteral("frmTip"), [] { return new frmTip; });
-    WindowRegistry::define(QStringLiteral("informa"), [] { return new informa; });
+    WindowRegistry::define(WindowName::frmTip, [] { return new frmTip; });
+    WindowRegistry::define(WindowName::informa, [] { return new informa; });
     Exit::install(context);
 }
 
 void showFirstWindows(const QString& name) {
-    ExitWhenShown::watch(WindowRegistry::load(QStringLiteral("dati")));
-    auto* dati = qobject_cast<Dati*>(WindowRegistry::show(QStringLiteral("dati")));
+    ExitWhenShown::watch(WindowRegistry::load(WindowName::dati));
+    auto* dati = qobject_cast<Dati*>(WindowRegistry::show(WindowName::dati));
     if (name.isEmpty() || !dati) return;
     // The full path, as the open dialog gives it: the title and messages show it.
     const QString file = QFileInfo(name).absoluteFilePath();
     if (FileKind::of(file) == FileKind::Kind::Data) {
-        DataFileCommands::apriFile(*dati, file);
-    } else if (auto* tabella =
-                   qobject_cast<Tabella*>(WindowRegistry::show(QStringLiteral("tabella")))) {
-        TableFileCommands::apriFile(*tabella, file);
+        dati->apriFile(file);
+    } else if (auto* tabella = qobject_cast<Tabella*>(WindowRegistry::show(WindowName::tabella))) {
+        tabella->apriFile(file);
     }
 }
 

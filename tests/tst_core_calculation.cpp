@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(c.periods().numperiodi, 2);
         QCOMPARE(q(c.periods().slot(1).end), QString("31/12/25"));
         QCOMPARE(c.guidance(), Guidance::RatesMoved);
-        c.calcola(kToday);
+        c.updateStaleResults(kToday);
         QCOMPARE(q(c.periods().slot(1).end), QString("31/12/20"));
         QVERIFY(c.resultsCurrent());
     }

@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(contentsOf(file), "3,\"1.000,50\",3,\"nuovo\"\r\n" + periods);
         const QString kept = state(*w);
         CommonDialog::setNextFileName(file);
-        w->eliminare();
+        w->elimina();
         QCOMPARE(dialogs(),
                  QStringList({"Salva file|" + kDataFilter + "|1|Fenoverra-dati-",
                               "Apri file|Tutti i file (*.*) | *.*|" + kDataFilter + "|2|",

@@ -35,7 +35,7 @@ private slots:
         // clang-format off
         QTest::newRow("tables: the shipped ones, then the last opened") << "tabella apri -, tabella apri A, tabella apri -" << "P P A";
         QTest::newRow("tables: saved, deleted and opened where saved") << "tabella salvanome B, tabella apri -, tabella elimina -" << "D B B";
-        QTest::newRow("data: documents, then opened, then saved") << "dati apri -, dati apri A, dati salvanome B, dati apri -, dati eliminare -" << "D D A B B";
+        QTest::newRow("data: documents, then opened, then saved") << "dati apri -, dati apri A, dati salvanome B, dati apri -, dati elimina -" << "D D A B B";
         QTest::newRow("each kind its own folder") << "dati apri A, tabella apri -, tabella apri B, dati apri -" << "D P P A";
         QTest::newRow("kept from one run to the next") << "tabella apri A, dati apri B, riavvio, tabella apri -, dati apri -" << "P D A B";
         QTest::newRow("a folder since removed is forgotten") << "tabella apri A, rimuovi A, tabella apri -, tabella salvanome -" << "P P D";

@@ -82,7 +82,7 @@ private slots:
     // before the old windows are even deleted, brings a new Data window and a
     // pause; a second exit resumes; a key then closes the closing screen alone.
     void exitRound() {
-        const QStringList names = Exit::windowsUnloadedAtExit();
+        const QStringList names = WindowRegistry::defined();
         QStringList unloaded;
         std::for_each(names.rbegin(), names.rend(), [&](const QString& name) { // out of order
             auto* window = new QWidget;

@@ -41,7 +41,7 @@ void calculation(QWidget* window) {
         if (auto* edit = window->findChild<QLineEdit*>(field))
             edit->setText(QString::fromUtf8(text));
     if (auto* rows = window->findChild<QScrollBar*>("VScroll1")) rows->setValue(1);
-    dati->sceglitipo(core::CalculationType::Both);
+    dati->chooseType(core::CalculationType::Both);
 }
 
 // The discount table, its later rows in view.

@@ -37,7 +37,7 @@ void fill(Tabella& w, const QString& rowsText) {
     fileformat::RateTableRows rows;
     for (const QString& pair : rowsText.split(' ', Qt::SkipEmptyParts))
         rows.push_back({pair.section('=', 0, 0).toStdString(), pair.section('=', 1).toStdString()});
-    w.loadTableFile(rows, w.titolo());
+    w.loadFile(rows, w.titolo());
 }
 
 } // namespace TabellaTest
