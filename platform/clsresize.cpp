@@ -219,11 +219,3 @@ void clsResize::ResizeControls() {
 
     form->setUpdatesEnabled(updatesWereEnabled);
 }
-
-QVector<clsResize::RecordedControl> clsResize::recordedLayout() const {
-    QVector<RecordedControl> recorded;
-    for (const ControlLayout& record : Layout)
-        recorded.append(
-            {record.Ctl, record.LeftOrX1, record.TopOrY1, record.WidthOrX2, record.HeightOrY2});
-    return recorded;
-}

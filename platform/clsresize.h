@@ -28,7 +28,7 @@
 // Usage in a window:
 //   resize_.setSourceForm(this);
 //   resize_.SizeFormToScreen(75);
-//   Twips::resizeWindow(this, 9600, 6825);   // the window's own size
+//   Twips::resizeWindow(this, width, height);   // the window's own size, in twips
 //   void resizeEvent(QResizeEvent*) override { resize_.ResizeControls(); }
 
 #include <QPointer>
@@ -40,7 +40,6 @@ public:
     clsResize() = default;
     ~clsResize();
 
-    QWidget* SourceForm() const { return sourceForm_; }
     void setSourceForm(QWidget* form) { sourceForm_ = form; }
 
     void ReInitialise();
@@ -48,17 +47,7 @@ public:
     void SizeFormToScreen(unsigned char percent);
     void ResizeControls();
 
-    // The controls as recorded, in twips (for tests and diagnostics).
-    struct RecordedControl {
-        QWidget* control;
-        int left, top, width, height;
-    };
-    QVector<RecordedControl> recordedLayout() const;
-    QSize recordedClientSize() const { return QSize(OrigWidth, OrigHeight); }
-    bool isRecorded() const { return !NeedsInit; }
-
     // The controls clsResize manages on a window, in recording order.
-    // recordedClientSize() is the inner area between the bars.
     static QList<QWidget*> controlsOf(QWidget* form);
 
 private:

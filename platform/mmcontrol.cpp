@@ -24,7 +24,6 @@ QString MMControl::resolvedFileName() const {
 
 void MMControl::setCommand(const QString& command) {
     const QString name = command.trimmed().toLower();
-    lastCommand_ = name;
     if (doubleOn) {
         recorded.append(Sent{FileName, name});
         return;

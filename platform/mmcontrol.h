@@ -24,10 +24,8 @@ public:
     ~MMControl() override;
 
     QString FileName;
-    // MMControl1.Command = "..." (case-insensitive; unknown commands are ignored).
+    // One of the commands above (case-insensitive; unknown commands are ignored).
     void setCommand(const QString& command);
-    // The last command sent.
-    QString Command() const { return lastCommand_; }
     // true while the music is actually sounding (always false in the double).
     bool isPlaying() const;
 
@@ -46,5 +44,4 @@ public:
 
 private:
     std::unique_ptr<FluidSynthPlayer> player_;
-    QString lastCommand_;
 };
