@@ -14,8 +14,8 @@ allowed() { # folder -> folders it may include
     datawindow | ratetable | help) echo "$1 files files/format reports platform core" ;;
     files) echo "files files/format platform core" ;;
     reports) echo "reports platform core" ;;
-    platform) echo "platform files/format core" ;;
-    files/format) echo "files/format core" ;;
+    platform) echo "platform core" ;;
+    files/format) echo "files/format" ;;
     core) echo "core" ;;
     esac
 }
