@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Message boxes with VB-style style values and an explicit title.
+// Message boxes with an explicit title, their buttons, icon and default
+// button chosen by a sum of MsgStyle values.
 //
 // The real box is a QMessageBox with the icon and default button the style
 // asks for. Tests switch to the double: it records every box and answers

@@ -67,7 +67,7 @@ Request read(const QStringList& arguments) {
         write(stdout, versionText());
         return {{}, 0};
     }
-    // The desktop entry passes one file; any further ones were always ignored.
+    // The desktop entry passes one file; any further ones are ignored.
     return {parser.positionalArguments().value(0), std::nullopt};
 }
 
