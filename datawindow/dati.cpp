@@ -65,12 +65,39 @@ void setTextIfChanged(QLineEdit* edit, const QString& text) {
 
 const QStringList kValute = {"euro", "lire", "dollari", "franchi", "sterline", "yen", "rubli"};
 
+WindowDesign design() {
+    using CommandBars::Command;
+    return {
+        .name = WindowName::dati,
+        .title = "Fenoverra: dati per il calcolo",
+        .helpPage = WindowName::guidadati,
+        .helpQuestion = "E' questa la finestra 'Dati': si vuole la guida della finestra?",
+        .helpQuestionTitle = ModFenoverra::nomeprogramma,
+        .usage = "- Aprire un file archiviato per prelevare i dati (Fenoverra-dati-...);\r"
+                 "- digitare i dati seguendo le indicazioni della casella gialla posta in basso;\r"
+                 "- visualizzare i periodi successivi con la barra di scorrimento verticale;\r"
+                 "- inserire e modificare le date e i tassi con le barre di scorrimento "
+                 "laterali;\r"
+                 "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+                 "- effettuare i controlli dei dati cliccando sul tasto ABC.",
+        .menus =
+            {
+                .viewMenu = "visu",
+                .helpMenu = "inter",
+                .separators = {}, // unnamed
+                .elimina = {"eliminare", "&Elimina..."},
+                .esci = {"usci", "Es&ci"},
+                .suggerimenti = "&Suggerimenti...",
+                .ownWindow = Command::FinestraDati,
+                .number = 1,
+            },
+    };
+}
+
 } // namespace
 
 Dati::Dati(ProgramContext& context, QWidget* parent)
-    : WorkingWindow(context, WindowName::dati, WindowName::guidadati,
-                    "Fenoverra: dati per il calcolo", parent),
-      model_(context.calculation), files_(*this, dialogo_, *this) {
+    : FileWindow(context, design(), parent), model_(context.calculation) {
     buildControls();
     connectControls();
     fitDesignedSize();
@@ -281,20 +308,6 @@ void Dati::enterPeriods(const std::vector<core::TableRow>& rows) {
     present(model_.enterPeriods(rows, Clock::today()));
 }
 
-void Dati::domandaguida() {
-    offerHelpPage("E' questa la finestra 'Dati': si vuole la guida della finestra?",
-                  ModFenoverra::nomeprogramma);
-}
-
-void Dati::aiuto() {
-    tellUsage("- Aprire un file archiviato per prelevare i dati (Fenoverra-dati-...);\r"
-              "- digitare i dati seguendo le indicazioni della casella gialla posta in basso;\r"
-              "- visualizzare i periodi successivi con la barra di scorrimento verticale;\r"
-              "- inserire e modificare le date e i tassi con le barre di scorrimento laterali;\r"
-              "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
-              "- effettuare i controlli dei dati cliccando sul tasto ABC.");
-}
-
 void Dati::colorare() {
     using FormBackground::kGrigio;
     if (FormBackground::colour(this) != kGrigio) {
@@ -337,28 +350,8 @@ void Dati::loadFile(const fileformat::DataFileContent& content, const QString&) 
     longWork([&] { return model_.load(saved, Clock::today()); });
 }
 
-void Dati::clearForFile() {
-    cancella();
-}
-
 bool Dati::readyToSave() {
     return checkData(DataCheck::Mode::Silent);
-}
-
-void Dati::apriFile(const QString& path) {
-    files_.apriFile(path);
-}
-void Dati::apri() {
-    files_.apri();
-}
-void Dati::salva() {
-    files_.salva();
-}
-void Dati::salvanome() {
-    files_.salvanome();
-}
-void Dati::elimina() {
-    files_.elimina();
 }
 
 void Dati::stampa() {

@@ -31,7 +31,7 @@
 #include "files/datafileio.h"
 #include "files/filecommands.h"
 #include "platform/calculationwindow.h"
-#include "platform/workingwindow.h"
+#include "platform/formcontrols.h"
 
 #include <array>
 #include <vector>
@@ -44,9 +44,7 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-class Dati : public WorkingWindow,
-             public CalculationWindow,
-             public FileOwner<fileformat::DataFileContent> {
+class Dati : public FileWindow<DataFiles>, public CalculationWindow {
     Q_OBJECT
 public:
     explicit Dati(ProgramContext& context, QWidget* parent = nullptr);
@@ -63,8 +61,6 @@ public:
     fileformat::DataFileContent fileContent() const override;
     // A data file's content put into the (cleared) window and computed.
     void loadFile(const fileformat::DataFileContent& content, const QString& path) override;
-    // Opens a data file into the window, as "Apri" does once a file is chosen.
-    void apriFile(const QString& path);
 
     // Rows of a rate table copied in as the calculation's periods.
     void copyRates(const std::vector<core::TableRow>& rows) override;
@@ -87,11 +83,7 @@ public:
     // only when it fails.
     bool checkData(DataCheck::Mode mode);
 
-    // The commands of the menus and the toolbar.
-    void apri() override;
-    void salva() override;
-    void salvanome() override;
-    void elimina() override;
+    // The commands of the menus and the toolbar (the file commands: FileWindow).
     // The calculation report (CalculationPrint), and the same as PDF.
     void stampa() override;
     void esportapdf() override;
@@ -101,18 +93,10 @@ public:
     void controlla() override;
     // Empties every field, the period list and the results.
     void cancella() override;
-    void domandaguida() override;
-    void aiuto() override;
 
 private:
-    struct Row {
-        ClickableLabel* number = nullptr;
-        QPushButton* deleteButton = nullptr;
-        ClickableLabel* start = nullptr;
-        QScrollBar* startDateBar = nullptr;
-        ClickableLabel* end = nullptr;
-        ClickableLabel* rate = nullptr;
-        QScrollBar* rateBar = nullptr;
+    // A period's controls, then its days and results.
+    struct Row : FormControls::PeriodRow {
         ClickableLabel* days = nullptr;
         ClickableLabel* interest = nullptr;
         ClickableLabel* total = nullptr;
@@ -125,7 +109,7 @@ private:
     void connectControls();
     void connectRow(int r);
 
-    void clearForFile() override;
+    // A save checks the data first, silently but for a failure.
     bool readyToSave() override;
 
     // A gesture's outcome: the window drawn once, then what the user must be told.
@@ -139,7 +123,6 @@ private:
     void drawResultsState();
 
     core::Calculation& model_;
-    FileCommands<DataFiles> files_;
     bool resultsShownCurrent_ = true;
 
     QLineEdit* capital_ = nullptr;

@@ -36,6 +36,13 @@ constexpr RowColumn kGiorn{"giorn", 5160, 560, &kCyan, Qt::AlignRight};
 constexpr RowColumn kInteres{"interes", 5735, 1000, &kCyan, Qt::AlignRight};
 constexpr RowColumn kTotint{"totint", 6750, 1350, &kCyan, Qt::AlignRight};
 constexpr RowColumn kCapital{"capital", 8115, 1080, &kCyan, Qt::AlignRight};
+constexpr PeriodColumns kPeriodColumns{.number = kNum,
+                                       .deleteButton = kDelriga,
+                                       .start = kData1,
+                                       .startDateBar = kHscroll1,
+                                       .end = kAl,
+                                       .rate = kTas,
+                                       .rateBar = kScrollatassi};
 
 // Headings over the columns: the captions of the two groups of columns,
 // of each column, and of its unit.
@@ -112,21 +119,8 @@ constexpr Control kBelowRows[] = {
 } // namespace
 
 void Dati::buildControls() {
-    for (const Control& control : kAboveRows)
-        make(this, control);
-    buildRows();
-    for (const Control& control : kBelowRows)
-        make(this, control);
-    finishBuilding({
-        .viewMenu = "visu",
-        .helpMenu = "inter",
-        .separators = {}, // unnamed
-        .elimina = {"eliminare", "&Elimina..."},
-        .esci = {"usci", "Es&ci"},
-        .suggerimenti = "&Suggerimenti...",
-        .ownWindow = Command::FinestraDati,
-        .number = 1,
-    });
+    makeControls(
+        kAboveRows, [this] { buildRows(); }, kBelowRows);
 
     capital_ = findChild<QLineEdit*>("capiniz");
     currency_ = findChild<QComboBox*>("moneta");
@@ -150,17 +144,8 @@ void Dati::buildRows() {
     const QIcon cross = ProgramResources::icon("elimina-riga");
     for (int r = 1; r <= kRows; ++r) {
         const RowMaker make(this, r, kFirstRowTop + (r - 1) * kRowPitch, kRowHeight);
-        rows_[r] = {.number = make.number(kNum),
-                    .deleteButton = make.button(kDelriga, cross),
-                    .start = make.cell(kData1),
-                    .startDateBar = make.startDateBar(kHscroll1),
-                    .end = make.cell(kAl),
-                    .rate = make.cell(kTas),
-                    .rateBar = make.rateBar(kScrollatassi),
-                    .days = make.cell(kGiorn),
-                    .interest = make.cell(kInteres),
-                    .total = make.cell(kTotint),
-                    .capital = make.cell(kCapital)};
+        rows_[r] = {make.period(kPeriodColumns, cross), make.cell(kGiorn), make.cell(kInteres),
+                    make.cell(kTotint), make.cell(kCapital)};
         rows_[r].start->setToolTip("cliccare per andare indietro di 365 giorni");
     }
 }

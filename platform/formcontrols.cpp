@@ -173,6 +173,16 @@ QScrollBar* RowMaker::rateBar(const RowColumn& column) const {
     return bar;
 }
 
+PeriodRow RowMaker::period(const PeriodColumns& columns, const QIcon& cross) const {
+    return {.number = number(columns.number),
+            .deleteButton = button(columns.deleteButton, cross),
+            .start = cell(columns.start),
+            .startDateBar = startDateBar(columns.startDateBar),
+            .end = cell(columns.end),
+            .rate = cell(columns.rate),
+            .rateBar = rateBar(columns.rateBar)};
+}
+
 void useWindowFont(QWidget* form) {
     QFont small = form->font();
     small.setFamilies({"MS Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans"});

@@ -77,6 +77,29 @@ struct RowColumn {
     Qt::Alignment align = Qt::AlignCenter;
 };
 
+// What a row of either window begins with: the number, which inserts, the
+// cross, which deletes, the start date and its bar, the end date, the rate
+// and its bar.
+struct PeriodRow {
+    ClickableLabel* number = nullptr;
+    QPushButton* deleteButton = nullptr;
+    ClickableLabel* start = nullptr;
+    QScrollBar* startDateBar = nullptr;
+    ClickableLabel* end = nullptr;
+    ClickableLabel* rate = nullptr;
+    QScrollBar* rateBar = nullptr;
+};
+
+struct PeriodColumns {
+    RowColumn number;
+    RowColumn deleteButton;
+    RowColumn start;
+    RowColumn startDateBar;
+    RowColumn end;
+    RowColumn rate;
+    RowColumn rateBar;
+};
+
 // The controls of one row, each in its column.
 class RowMaker {
 public:
@@ -89,6 +112,7 @@ public:
     QPushButton* button(const RowColumn& column, const QIcon& picture) const;
     QScrollBar* startDateBar(const RowColumn& column) const;
     QScrollBar* rateBar(const RowColumn& column) const;
+    PeriodRow period(const PeriodColumns& columns, const QIcon& cross) const;
 
 private:
     void place(QWidget* control, const RowColumn& column) const;

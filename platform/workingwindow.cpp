@@ -15,18 +15,24 @@
 
 using namespace FormControls;
 
-WorkingWindow::WorkingWindow(ProgramContext& context, const char* name, const char* helpPage,
-                             const QString& title, QWidget* parent)
-    : QWidget(parent), context_(context), helpPage_(helpPage) {
-    setObjectName(name);
-    setWindowTitle(title);
+WorkingWindow::WorkingWindow(ProgramContext& context, const WindowDesign& design, QWidget* parent)
+    : QWidget(parent), context_(context), design_(design) {
+    setObjectName(design.name);
+    setWindowTitle(design.title);
     setAttribute(Qt::WA_DeleteOnClose);
     useWindowFont(this);
     setMouseTracking(true);
 }
 
-void WorkingWindow::finishBuilding(const CommandBars::Spelling& spelling) {
-    CommandBars::build(this, spelling, [this](Command command) { run(command); });
+void WorkingWindow::makeControls(std::span<const Control> above,
+                                 const std::function<void()>& makeRows,
+                                 std::span<const Control> below) {
+    for (const Control& control : above)
+        make(this, control);
+    makeRows();
+    for (const Control& control : below)
+        make(this, control);
+    CommandBars::build(this, design_.menus, [this](Command command) { run(command); });
     CommandBars::fitBelowBars(this, {kFormWidth, kFormHeight}, kBarsBand);
     dialogo_.Color = FormBackground::colour(this);
 }
@@ -89,7 +95,7 @@ void WorkingWindow::run(Command command) {
         WindowRegistry::show(WindowName::informa);
         break;
     case Command::Finestra:
-        WindowRegistry::show(helpPage_);
+        WindowRegistry::show(design_.helpPage);
         break;
     case Command::Aiuto:
         aiuto();
@@ -123,14 +129,15 @@ void WorkingWindow::highlightNumbers() {
         if (number->palette().color(QPalette::Window) != kCyan) paint(number, kCyan, kBlack);
 }
 
-void WorkingWindow::offerHelpPage(const QString& question, const QString& title) {
-    if (MessageBox::show(this, question, MsgStyle::YesNo | MsgStyle::Question, title) ==
-        MsgAnswer::Yes)
-        WindowRegistry::show(helpPage_);
+void WorkingWindow::domandaguida() {
+    const MsgAnswer answer =
+        MessageBox::show(this, design_.helpQuestion, MsgStyle::YesNo | MsgStyle::Question,
+                         design_.helpQuestionTitle);
+    if (answer == MsgAnswer::Yes) WindowRegistry::show(design_.helpPage);
 }
 
-void WorkingWindow::tellUsage(const QString& text) {
-    MessageBox::show(this, text, MsgStyle::OkOnly | MsgStyle::Information,
+void WorkingWindow::aiuto() {
+    MessageBox::show(this, design_.usage, MsgStyle::OkOnly | MsgStyle::Information,
                      ModFenoverra::titoloaiuto);
 }
 

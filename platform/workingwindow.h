@@ -6,19 +6,35 @@
 // dialog, and the messages both windows give alike.
 //
 // A window derived from it makes its controls from its own tables
-// (FormControls) and ends with finishBuilding(); connects them in one
-// function; draws its model in one function, with the controls in
-// `inputs_` quiet meanwhile; then takes its designed size (fitDesignedSize).
+// (makeControls); connects them in one function; draws its model in one
+// function, with the controls in `inputs_` quiet meanwhile; then takes its
+// designed size (fitDesignedSize).
 
 #include "platform/clsresize.h"
 #include "platform/commandbars.h"
 #include "platform/commondialog.h"
+#include "platform/formcontrols.h"
 
 #include <QWidget>
+#include <functional>
+#include <span>
 #include <vector>
 
 class ClickableLabel;
 struct ProgramContext;
+
+// What tells one working window from the other, its controls apart.
+struct WindowDesign {
+    const char* name; // in the window registry
+    QString title;
+    const char* helpPage; // its page of the guide
+    // The question of its own "Finestra" entry, and that box's title.
+    QString helpQuestion;
+    QString helpQuestionTitle;
+    // What "&AIUTO" tells.
+    QString usage;
+    CommandBars::Spelling menus;
+};
 
 class WorkingWindow : public QWidget {
     Q_OBJECT
@@ -44,20 +60,22 @@ public slots:
     virtual void controlla() = 0;
     virtual void cancella() = 0;
     // The window's own "Finestra" entry: asks whether to show its help page.
-    virtual void domandaguida() = 0;
+    void domandaguida();
     // The "&AIUTO" button: how to use the window.
-    virtual void aiuto() = 0;
+    void aiuto();
 
 protected:
     using Command = CommandBars::Command;
 
-    // `helpPage`: the window's page of the guide.
-    WorkingWindow(ProgramContext& context, const char* name, const char* helpPage,
-                  const QString& title, QWidget* parent);
+    WorkingWindow(ProgramContext& context, const WindowDesign& design, QWidget* parent);
 
-    // The bars, then every control moved below them; the colour dialog
+    // Makes the controls above the rows, the rows, the controls below them
+    // and beside them, in that order (the order Tab goes through them);
+    // then the bars, every control moved below them. The colour dialog
     // opens on the window's own colour until one is chosen.
-    void finishBuilding(const CommandBars::Spelling& spelling);
+    void makeControls(std::span<const FormControls::Control> above,
+                      const std::function<void()>& makeRows,
+                      std::span<const FormControls::Control> below);
     // The window at its designed size, at 75 % of the screen first: the
     // same layout object throughout, so that the controls come back to
     // their designed places however often it is done.
@@ -71,9 +89,6 @@ protected:
     // Every row number cyan again.
     void highlightNumbers();
 
-    // The question of domandaguida(); Yes shows the window's help page.
-    void offerHelpPage(const QString& question, const QString& title);
-    void tellUsage(const QString& text);
     // An insertion refused: 200 periods or rows already.
     void tellListFull();
 
@@ -90,7 +105,7 @@ private:
     // help question of this one.
     void showOrAsk(const char* window);
 
-    const char* helpPage_;
+    const WindowDesign design_;
     clsResize resize_;
     std::vector<ClickableLabel*> numbers_;
 };

@@ -35,12 +35,41 @@ const QString kGuidance =
     "Prelevare i dati dall'archivio o scegliere una tabella preimpostata tramite i pulsanti "
     "posti sulla destra, oppure digitare nuovi dati.";
 
+WindowDesign design() {
+    using CommandBars::Command;
+    return {
+        .name = WindowName::tabella,
+        .title = "Fenoverra: tabella dei tassi",
+        .helpPage = WindowName::guidatabella,
+        .helpQuestion =
+            "E' questa la finestra 'Tabella dei tassi': si vuole la guida della finestra?",
+        .helpQuestionTitle = ModFenoverra::titoloaiuto,
+        .usage = "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla "
+                 "destra;\r"
+                 "- aprire un file archiviato per prelevare i dati della tabella "
+                 "(Fenoverra-tab-...);\r"
+                 "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
+                 "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+                 "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a "
+                 "destra delle freccette.",
+        .menus =
+            {
+                .viewMenu = "finestre",
+                .helpMenu = "help",
+                .separators = {"linea1", "linea2", "l5", "linea5", "l7", "l8", "linea4"},
+                .elimina = {"elimina", "&Eminina..."},
+                .esci = {"esci", "&Esci"},
+                .suggerimenti = "&Suggerimenti",
+                .ownWindow = Command::FinestraTabella,
+                .number = 2,
+            },
+    };
+}
+
 } // namespace
 
 Tabella::Tabella(ProgramContext& context, QWidget* parent)
-    : WorkingWindow(context, WindowName::tabella, WindowName::guidatabella,
-                    "Fenoverra: tabella dei tassi", parent),
-      model_(context.rateTable), files_(*this, dialogo_, *this) {
+    : FileWindow(context, design(), parent), model_(context.rateTable) {
     buildControls();
     connectControls();
     fitDesignedSize();
@@ -134,21 +163,6 @@ void Tabella::choosePreset(Presets::Choice choice) {
     draw();
 }
 
-void Tabella::aiuto() {
-    tellUsage("- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
-              "- aprire un file archiviato per prelevare i dati della tabella "
-              "(Fenoverra-tab-...);\r"
-              "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
-              "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
-              "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra "
-              "delle freccette.");
-}
-
-void Tabella::domandaguida() {
-    offerHelpPage("E' questa la finestra 'Tabella dei tassi': si vuole la guida della finestra?",
-                  ModFenoverra::titoloaiuto);
-}
-
 void Tabella::colorare() {
     FormBackground::chooseWithDialog(this, dialogo_);
 }
@@ -215,24 +229,4 @@ void Tabella::loadFile(const fileformat::RateTableRows& rows, const QString& pat
         table.push_back({row.date, row.rate});
     model_.loadRows(table, fromQt(path), Clock::today());
     draw();
-}
-
-void Tabella::clearForFile() {
-    cancella();
-}
-
-void Tabella::apriFile(const QString& path) {
-    files_.apriFile(path);
-}
-void Tabella::apri() {
-    files_.apri();
-}
-void Tabella::salva() {
-    files_.salva();
-}
-void Tabella::salvanome() {
-    files_.salvanome();
-}
-void Tabella::elimina() {
-    files_.elimina();
 }

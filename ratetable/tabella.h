@@ -14,7 +14,7 @@
 #include "core/ratetable.h"
 #include "files/filecommands.h"
 #include "files/ratetablefileio.h"
-#include "platform/workingwindow.h"
+#include "platform/formcontrols.h"
 
 #include <array>
 
@@ -24,7 +24,7 @@ class QProgressBar;
 class QPushButton;
 class QScrollBar;
 
-class Tabella : public WorkingWindow, public FileOwner<fileformat::RateTableRows> {
+class Tabella : public FileWindow<RateTableFiles> {
     Q_OBJECT
 public:
     explicit Tabella(ProgramContext& context, QWidget* parent = nullptr);
@@ -41,20 +41,13 @@ public:
     fileformat::RateTableRows fileContent() const override;
     // A table file's rows in place of the table, its path as the title.
     void loadFile(const fileformat::RateTableRows& rows, const QString& path) override;
-    // Opens a table file into the window, as "Apri" does once a file is
-    // chosen; its path becomes the title.
-    void apriFile(const QString& path);
 
     // A preset button: its table loaded as a new window loads it.
     void choosePreset(Presets::Choice choice);
     // Copies the rows from the one on line i to the end into the Data window.
     void copyFromLine(int i);
 
-    // The commands of the menus and the toolbar.
-    void apri() override;
-    void salva() override;
-    void salvanome() override;
-    void elimina() override;
+    // The commands of the menus and the toolbar (the file commands: FileWindow).
     // The printed table: rows 11.. are scrolled through first, so every row
     // reaches the paper in the form the window writes it. The same as PDF.
     void stampa() override;
@@ -65,18 +58,10 @@ public:
     void controlla() override;
     // Empties every row; the title stays.
     void cancella() override;
-    void domandaguida() override;
-    void aiuto() override;
 
 private:
-    struct Line {
-        ClickableLabel* number = nullptr;
-        QPushButton* deleteButton = nullptr;
-        ClickableLabel* start = nullptr;
-        QScrollBar* startDateBar = nullptr;
-        ClickableLabel* end = nullptr;
-        ClickableLabel* rate = nullptr;
-        QScrollBar* rateBar = nullptr;
+    // A row's controls, then the button that copies from it.
+    struct Line : FormControls::PeriodRow {
         QPushButton* copyButton = nullptr;
     };
 
@@ -86,14 +71,11 @@ private:
     void connectControls();
     void connectLine(int i);
 
-    void clearForFile() override;
-
     void print(bool pdf);
     void draw();
     void drawLine(int i);
 
     core::RateTable& model_;
-    FileCommands<RateTableFiles> files_;
     bool printing_ = false;
 
     QLabel* title_ = nullptr;

@@ -30,6 +30,13 @@ constexpr RowColumn kAl{"al", 3225, 900, &kYellow};
 constexpr RowColumn kTassuf{"tassuf", 4140, 700, &kWhite, Qt::AlignRight};
 constexpr RowColumn kHscroll1{"hscroll1", 4855, 1200};
 constexpr RowColumn kCopias{"copias", 6070, 360};
+constexpr PeriodColumns kPeriodColumns{.number = kNum,
+                                       .deleteButton = kDelriga,
+                                       .start = kPeriod,
+                                       .startDateBar = kDscroll,
+                                       .end = kAl,
+                                       .rate = kTassuf,
+                                       .rateBar = kHscroll1};
 
 // The headings stand just above the lines.
 constexpr int kHeadingTop = kFirstLineTop - 270;
@@ -72,21 +79,8 @@ constexpr Control kBelowLines[] = {
 } // namespace
 
 void Tabella::buildControls() {
-    for (const Control& control : kAboveLines)
-        make(this, control);
-    buildLines();
-    for (const Control& control : kBelowLines)
-        make(this, control);
-    finishBuilding({
-        .viewMenu = "finestre",
-        .helpMenu = "help",
-        .separators = {"linea1", "linea2", "l5", "linea5", "l7", "l8", "linea4"},
-        .elimina = {"elimina", "&Eminina..."},
-        .esci = {"esci", "&Esci"},
-        .suggerimenti = "&Suggerimenti",
-        .ownWindow = Command::FinestraTabella,
-        .number = 2,
-    });
+    makeControls(
+        kAboveLines, [this] { buildLines(); }, kBelowLines);
 
     title_ = findChild<QLabel*>("appunti");
     for (int n = 1; n <= 2; ++n)
@@ -101,13 +95,6 @@ void Tabella::buildLines() {
     const QIcon copy = ProgramResources::icon("copia");
     for (int i = 1; i <= kLines; ++i) {
         const RowMaker make(this, i, kFirstLineTop + (i - 1) * kLinePitch, kLineHeight);
-        lines_[i] = {.number = make.number(kNum),
-                     .deleteButton = make.button(kDelriga, cross),
-                     .start = make.cell(kPeriod),
-                     .startDateBar = make.startDateBar(kDscroll),
-                     .end = make.cell(kAl),
-                     .rate = make.cell(kTassuf),
-                     .rateBar = make.rateBar(kHscroll1),
-                     .copyButton = make.button(kCopias, copy)};
+        lines_[i] = {make.period(kPeriodColumns, cross), make.button(kCopias, copy)};
     }
 }
