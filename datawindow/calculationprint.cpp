@@ -2,6 +2,7 @@
 #include "datawindow/calculationprint.h"
 
 #include "datawindow/dati.h"
+#include "platform/stringconversion.h"
 #include "reports/calculationreport.h"
 #include "reports/documentviewer.h"
 
@@ -15,12 +16,12 @@ namespace {
 
 CalculationReport::Heading headingOf(const core::Calculation& calculation) {
     CalculationReport::Heading heading;
-    heading.capital = QString::fromStdString(calculation.capital());
-    heading.reference = QString::fromStdString(calculation.reference());
-    heading.currency = QString::fromStdString(calculation.currency());
-    heading.simpleSum = QString::fromStdString(calculation.sums().capitales);
-    heading.compoundSum = QString::fromStdString(calculation.sums().capitalec);
-    heading.difference = QString::fromStdString(calculation.sums().differ);
+    heading.capital = toQt(calculation.capital());
+    heading.reference = toQt(calculation.reference());
+    heading.currency = toQt(calculation.currency());
+    heading.simpleSum = toQt(calculation.sums().capitales);
+    heading.compoundSum = toQt(calculation.sums().capitalec);
+    heading.difference = toQt(calculation.sums().differ);
     heading.type = calculation.type();
     return heading;
 }

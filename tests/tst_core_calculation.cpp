@@ -4,6 +4,7 @@
 #include "core/calculation.h"
 #include "core/numbertext.h"
 #include "core/ratetable.h"
+#include "platform/stringconversion.h"
 
 #include <QtTest>
 
@@ -12,10 +13,6 @@ using namespace core;
 namespace {
 
 const Date kToday{2026, 12, 8};
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A calculation as a data file gives it: periods with their texts, capital
 // 1000, final date 31/12/25, simple interest.
@@ -67,8 +64,8 @@ private slots:
         QFETCH(QString, shownStart);
         QFETCH(QString, shownRate);
         const Calculation c = loaded({{start.toStdString(), "", rate.toStdString()}});
-        QCOMPARE(q(c.periods().slot(1).start), shownStart);
-        QCOMPARE(q(c.periods().slot(1).rate), shownRate);
+        QCOMPARE(toQt(c.periods().slot(1).start), shownStart);
+        QCOMPARE(toQt(c.periods().slot(1).rate), shownRate);
     }
 
     // Typing the capital computes at once; the pass shows the rows from each
@@ -94,8 +91,9 @@ private slots:
         c.setCapital("2000", kToday);
         QCOMPARE(c.resultsCurrent(), current);
         QCOMPARE(c.firstPeriod(), firstPeriod);
-        QCOMPARE(q(c.periods().slot(1).interest ? numberText(*c.periods().slot(1).interest) : ""),
-                 periods == 1 ? QString("357,86") : QString("4,77"));
+        QCOMPARE(
+            toQt(c.periods().slot(1).interest ? numberText(*c.periods().slot(1).interest) : ""),
+            periods == 1 ? QString("357,86") : QString("4,77"));
     }
 
     // A rate set with its bar does not show the rows again: the period
@@ -103,14 +101,14 @@ private slots:
     void rateSetWithItsBarDrawsNothing() {
         Calculation c = loaded({{"01/01/20", "", "3"}});
         c.moveStartDateBar(2, difference({2021, 1, 1}, kToday), kToday);
-        QCOMPARE(q(c.periods().slot(1).end), QString("31/12/25"));
+        QCOMPARE(toQt(c.periods().slot(1).end), QString("31/12/25"));
         const Changes changes = c.moveRateBar(2, 250, kToday);
         QVERIFY(!changes.rowsDrawn);
         QCOMPARE(c.periods().numperiodi, 2);
-        QCOMPARE(q(c.periods().slot(1).end), QString("31/12/25"));
+        QCOMPARE(toQt(c.periods().slot(1).end), QString("31/12/25"));
         QCOMPARE(c.guidance(), Guidance::RatesMoved);
         c.updateStaleResults(kToday);
-        QCOMPARE(q(c.periods().slot(1).end), QString("31/12/20"));
+        QCOMPARE(toQt(c.periods().slot(1).end), QString("31/12/20"));
         QVERIFY(c.resultsCurrent());
     }
 
@@ -132,12 +130,12 @@ private slots:
         t.openWindow(kToday);
         t.choosePreset(Presets::Choice::DiscountRates, kToday);
         QCOMPARE(t.rowCount(), 98);
-        QCOMPARE(q(t.date(2)), QString("07/06/58"));
-        QCOMPARE(q(t.rate(2)), QString("3,5"));
-        QCOMPARE(q(t.rate(20)), QString("12,00"));
+        QCOMPARE(toQt(t.date(2)), QString("07/06/58"));
+        QCOMPARE(toQt(t.rate(2)), QString("3,5"));
+        QCOMPARE(toQt(t.rate(20)), QString("12,00"));
         t.scrollTo(16, kToday);
-        QCOMPARE(q(t.rate(20)), QString("12"));
-        QCOMPARE(q(t.endOf(1)), QString("06/06/58"));
+        QCOMPARE(toQt(t.rate(20)), QString("12"));
+        QCOMPARE(toQt(t.endOf(1)), QString("06/06/58"));
     }
 };
 

@@ -3,6 +3,7 @@
 // that a change can be looked at: grabwindows DIR [window...] (all windows
 // when none is named). Run through scripts/grab-windows.sh.
 #include "datawindow/dati.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 #include "shell/startup.h"
 
@@ -59,21 +60,21 @@ struct Scene {
     const char* menu = nullptr;
 };
 const Scene kScenes[] = {
-    {"dati", calculation},
-    {"dati", calculation, "file"},
-    {"dati", calculation, "visu"},
-    {"tabella", discountTable},
-    {"tabella", discountTable, "file"},
-    {"tabella", discountTable, "finestre"},
-    {"sommario", nullptr},
-    {"manuale", nullptr},
-    {"guidafunzionamento", nullptr},
-    {"guidaarchivio", nullptr},
-    {"guidastampa", nullptr},
-    {"guidadati", nullptr},
-    {"guidatabella", nullptr},
-    {"frmTip", nullptr},
-    {"informa", nullptr},
+    {WindowName::dati, calculation},
+    {WindowName::dati, calculation, "file"},
+    {WindowName::dati, calculation, "visu"},
+    {WindowName::tabella, discountTable},
+    {WindowName::tabella, discountTable, "file"},
+    {WindowName::tabella, discountTable, "finestre"},
+    {WindowName::sommario, nullptr},
+    {WindowName::manuale, nullptr},
+    {WindowName::guidafunzionamento, nullptr},
+    {WindowName::guidaarchivio, nullptr},
+    {WindowName::guidastampa, nullptr},
+    {WindowName::guidadati, nullptr},
+    {WindowName::guidatabella, nullptr},
+    {WindowName::frmTip, nullptr},
+    {WindowName::informa, nullptr},
 };
 
 // Opens the window's menu of that name as a click on its title does and
