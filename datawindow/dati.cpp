@@ -85,6 +85,8 @@ Dati::Dati(ProgramContext& context, QWidget* parent)
     resize_.setSourceForm(this);
     resize_.SizeFormToScreen(75);
     Twips::resizeWindow(this, 9600, 6825);
+    // Shrunk further, the controls would crowd into each other.
+    setMinimumSize(size() / 2);
     resize_.ResizeControls();
     {
         const SignalsBlocked quiet(inputs_);

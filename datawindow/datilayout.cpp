@@ -54,6 +54,7 @@ constexpr Column kDelriga{555, 255};
 constexpr Column kData1{825, 840};
 constexpr Column kHscroll1{1680, 990};
 constexpr Column kAl{2685, 840};
+constexpr Column kAlUnit{2670, 870};
 constexpr Column kTas{3540, 600};
 constexpr Column kScrollatassi{4155, 990};
 constexpr Column kGiorn{5160, 560};
@@ -187,7 +188,9 @@ void Dati::costruisci() {
         {"label7", "gg/mm/aa", "inserire le date usando le frecce laterali", kData1, kHscroll1,
          kUnitTop},
         {"Label13", "al", "data a cui arriva il singolo tasso", kAl, kAl, kCaptionTop},
-        {"Label14", "gg/mm/aa", "queste date vengono calcolate in automatico", kAl, kAl, kUnitTop},
+        // A little wider than its column: the unit needs a few more pixels.
+        {"Label14", "gg/mm/aa", "queste date vengono calcolate in automatico", kAlUnit, kAlUnit,
+         kUnitTop},
         {"Label5", "tasso", "tasso di interesse", kTas, kTas, kCaptionTop},
         {"Label8", "%", "immettere il valore usando le freccette laterali", kTas, kScrollatassi,
          kUnitTop},

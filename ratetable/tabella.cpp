@@ -26,12 +26,9 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// What the label shows for a title: a carriage return breaks the line, and
-// a long path may break after each folder.
+// What the label shows for a title: a carriage return breaks the line.
 QString shownTitle(QString titolo) {
-    titolo.replace("\r\n", "\n").replace('\r', '\n');
-    titolo.replace('/', QStringLiteral("/\u200B")).replace('\\', QStringLiteral("\\\u200B"));
-    return titolo;
+    return titolo.replace("\r\n", "\n").replace('\r', '\n');
 }
 
 const QString kGuidance =
@@ -106,6 +103,8 @@ void Tabella::resetSize() {
     // the window comes back to them exactly however often it is reloaded.
     resize_.SizeFormToScreen(75);
     Twips::resizeWindow(this, 9600, 6825);
+    // Shrunk further, the controls would crowd into each other.
+    setMinimumSize(size() / 2);
     resize_.ResizeControls();
 }
 

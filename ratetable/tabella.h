@@ -111,6 +111,7 @@ private:
     clsResize resize_;
     CommonDialog dialogo_;
     bool printing_ = false;
+    bool colourChosen_ = false;
     std::vector<QObject*> inputs_;
 
     QLabel* appunti_ = nullptr;

@@ -108,5 +108,8 @@ void Tabella::domandaguida() {
 }
 
 void Tabella::colorare() {
-    FormBackground::chooseWithDialog(this, dialogo_);
+    // Until a colour is chosen here, the dialog opens on the colour the
+    // window shows, grey included when the Data window gave it.
+    if (!colourChosen_) dialogo_.Color = FormBackground::colour(this);
+    if (FormBackground::chooseWithDialog(this, dialogo_)) colourChosen_ = true;
 }

@@ -8,6 +8,7 @@
 #include "platform/programcontext.h"
 #include "platform/programresources.h"
 #include "platform/scrollbars.h"
+#include "platform/titlelabel.h"
 #include "platform/windowregistry.h"
 #include "ratetable/tabella.h"
 
@@ -88,12 +89,11 @@ void Tabella::costruisci() {
     useWindowFont(this);
     setMouseTracking(true);
 
-    appunti_ = new QLabel(this);
+    appunti_ = new TitleLabel(this);
     appunti_->setObjectName("appunti");
     appunti_->setTextFormat(Qt::PlainText);
     appunti_->setToolTip("indicazione della tipologia dei tassi indicati nella tabella");
     appunti_->setAlignment(Qt::AlignCenter);
-    appunti_->setWordWrap(true);
     appunti_->setFrameShape(QFrame::Panel);
     appunti_->setFrameShadow(QFrame::Sunken);
     makeBold(appunti_);
