@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/helppage.h"
+#include "platform/placement.h"
 
 #include "help/helpfonts.h"
 #include "help/pagetexts.h"
@@ -10,6 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace HelpPages {
 
@@ -148,4 +150,10 @@ void HelpPage::stampa() {
 void HelpPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     resize_.ResizeControls();
+}
+
+// Opened over the window that asked for it, where the user is looking.
+void HelpPage::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Placement::centreOverActiveWindow(this);
+    QWidget::showEvent(event);
 }

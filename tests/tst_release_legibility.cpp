@@ -135,6 +135,26 @@ private slots:
         QCOMPARE(w->size(), designed / 2);
     }
 
+    // The tips, the about window and a help page open centred over the
+    // window that opened them.
+    void smallWindowsOpenOverTheirOpener_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("about") << "informa";
+        QTest::newRow("tips") << "frmTip";
+        QTest::newRow("help page") << "guidadati";
+    }
+    void smallWindowsOpenOverTheirOpener() {
+        QFETCH(QString, window);
+        QWidget* dati = WindowRegistry::show("dati");
+        dati->move(40, 30);
+        QVERIFY(QTest::qWaitForWindowActive(dati));
+        QWidget* opened = WindowRegistry::show(window);
+        const QPoint offset = opened->frameGeometry().center() - dati->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+        WindowRegistry::unload(opened);
+    }
+
     // The title of a table read from a file is exactly the file's path.
     void titleIsThePath() {
         Tabella& t = TabellaTest::open();
