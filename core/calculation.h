@@ -152,13 +152,11 @@ private:
     void drawRows(Date today);
     void drawRow(int r, int k, Date today);
     void showStartInRow(int r, const std::string& text, Date today);
-    void startDateMoved(int r, Date date, Date today);
-    void rateBarMoved(int r, int value);
+    void startDateMoved(int r, const std::string& text, Date today);
+    void rateBarMoved(int r, const std::string& text);
     void setFirstPeriod(int first, Date today);
     void showPeriodFirst(int k, Date today);
     void derive(int k);
-    BarPosition dateBarOf(int k, Date today);
-    BarPosition rateBarOf(int k);
 
     // ---- calculating
     void runPass(CalculationType type, Date today);
@@ -193,12 +191,15 @@ private:
     // it depends on changes.
     std::uint64_t version_ = 1;
     std::array<std::uint64_t, kMaxPeriods + 2> derivedAt_{};
+    // Where a slot's texts put a row's bars, and the texts those bars write.
     struct BarCache {
         std::string start, rate;
         Date today{0, 0, 0};
         bool startKnown = false, rateKnown = false;
         BarPosition date, rateBar;
+        std::string startAsBarWrites, rateAsBarWrites;
     };
+    const BarCache& barsOf(int k, Date today);
     std::array<BarCache, kMaxPeriods + 2> bars_{};
 };
 
