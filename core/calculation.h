@@ -193,9 +193,8 @@ private:
     std::array<std::uint64_t, kMaxPeriods + 2> derivedAt_{};
     // Where a slot's texts put a row's bars, and the texts those bars write.
     struct BarCache {
-        std::string start, rate;
+        std::uint64_t version = 0; // of the texts it was worked out from
         Date today{0, 0, 0};
-        bool startKnown = false, rateKnown = false;
         BarPosition date, rateBar;
         std::string startAsBarWrites, rateAsBarWrites;
     };

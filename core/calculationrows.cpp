@@ -26,21 +26,21 @@ void Calculation::drawRows(Date today) {
 void Calculation::drawRow(int r, int k, Date today) {
     showStartInRow(r, list_.slot(k).start, today);
     derive(k);
+    RowState& row = rows_[r];
     if (!list_.slot(k).start.empty()) {
         const BarCache& bars = barsOf(k, today);
-        RowState& row = rows_[r];
         if (bars.date.value && *bars.date.value != row.dateBar) {
             row.dateBar = *bars.date.value;
-            // The bar's reaction, as a user's move: its own form of the date.
-            if (bars.date.moves) startDateMoved(r, barsOf(k, today).startAsBarWrites, today);
+            // The bar's reaction, as a user's move: its own form of the date
+            // (a copy: writing it may make the cache stale).
+            if (bars.date.moves) startDateMoved(r, std::string(bars.startAsBarWrites), today);
         }
     }
     if (!list_.slot(k).rate.empty()) {
         const BarCache& bars = barsOf(k, today);
-        RowState& row = rows_[r];
         if (bars.rateBar.value && *bars.rateBar.value != row.rateBar) {
             row.rateBar = *bars.rateBar.value;
-            if (bars.rateBar.moves) rateBarMoved(r, barsOf(k, today).rateAsBarWrites);
+            if (bars.rateBar.moves) rateBarMoved(r, std::string(bars.rateAsBarWrites));
         }
     }
 }
@@ -109,21 +109,15 @@ void Calculation::derive(int k) {
 
 const Calculation::BarCache& Calculation::barsOf(int k, Date today) {
     BarCache& c = bars_[static_cast<std::size_t>(k)];
+    if (c.version == version_ && c.today == today) return c;
     const PeriodSlot& slot = list_.slot(k);
-    if (!c.startKnown || c.start != slot.start || !(c.today == today)) {
-        c.start = slot.start;
-        c.today = today;
-        c.date = dateBarPosition(slot.start, today, kStartDateBar);
-        c.startAsBarWrites =
-            c.date.moves ? dateText(dateOfBarValue(*c.date.value, today)) : std::string();
-        c.startKnown = true;
-    }
-    if (!c.rateKnown || c.rate != slot.rate) {
-        c.rate = slot.rate;
-        c.rateBar = rateBarPosition(slot.rate);
-        c.rateAsBarWrites = c.rateBar.moves ? rateBarText(*c.rateBar.value) : std::string();
-        c.rateKnown = true;
-    }
+    c.version = version_;
+    c.today = today;
+    c.date = dateBarPosition(slot.start, today, kStartDateBar);
+    c.startAsBarWrites =
+        c.date.moves ? dateText(dateOfBarValue(*c.date.value, today)) : std::string();
+    c.rateBar = rateBarPosition(slot.rate);
+    c.rateAsBarWrites = c.rateBar.moves ? rateBarText(*c.rateBar.value) : std::string();
     return c;
 }
 
