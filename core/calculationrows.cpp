@@ -24,24 +24,22 @@ void Calculation::drawRows(Date today) {
 }
 
 void Calculation::drawRow(int r, int k, Date today) {
-    showStartInRow(r, list_.slot(k).start, today);
+    const PeriodSlot& slot = list_.slot(k);
+    showStartInRow(r, slot.start, today);
     derive(k);
+    if (slot.start.empty() && slot.rate.empty()) return;
+    const BarCache& bars = barsOf(k, today);
     RowState& row = rows_[r];
-    if (!list_.slot(k).start.empty()) {
-        const BarCache& bars = barsOf(k, today);
-        if (bars.date.value && *bars.date.value != row.dateBar) {
-            row.dateBar = *bars.date.value;
-            // The bar's reaction, as a user's move: its own form of the date
-            // (a copy: writing it may make the cache stale).
-            if (bars.date.moves) startDateMoved(r, std::string(bars.startAsBarWrites), today);
-        }
+    // Each bar moved runs its reaction as a user's move does, writing its own
+    // form of the text (copied: writing it may make the cache stale).
+    std::string rateWritten = bars.rateBar.moves ? bars.rateAsBarWrites : std::string();
+    if (!slot.start.empty() && bars.date.value && *bars.date.value != row.dateBar) {
+        row.dateBar = *bars.date.value;
+        if (bars.date.moves) startDateMoved(r, std::string(bars.startAsBarWrites), today);
     }
-    if (!list_.slot(k).rate.empty()) {
-        const BarCache& bars = barsOf(k, today);
-        if (bars.rateBar.value && *bars.rateBar.value != row.rateBar) {
-            row.rateBar = *bars.rateBar.value;
-            if (bars.rateBar.moves) rateBarMoved(r, std::string(bars.rateAsBarWrites));
-        }
+    if (!slot.rate.empty() && bars.rateBar.value && *bars.rateBar.value != row.rateBar) {
+        row.rateBar = *bars.rateBar.value;
+        if (bars.rateBar.moves) rateBarMoved(r, rateWritten);
     }
 }
 
