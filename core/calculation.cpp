@@ -217,6 +217,22 @@ Changes Calculation::moveRateBar(int r, int value, Date) {
     return changesSince(before);
 }
 
+Changes Calculation::enterStartDate(int r, int value, Date today) {
+    if (r < 1 || r > kRows) return {};
+    const Snapshot before = snapshot();
+    rows_[r].dateBar = value;
+    startDateMoved(r, dateText(dateOfBarValue(value, today)), today);
+    return changesSince(before);
+}
+
+Changes Calculation::enterRate(int r, int value) {
+    if (r < 1 || r > kRows) return {};
+    const Snapshot before = snapshot();
+    rows_[r].rateBar = value;
+    rateBarMoved(r, rateBarText(value));
+    return changesSince(before);
+}
+
 Changes Calculation::insertAt(int r, Date today) {
     const int k = periodOfRow(r);
     if (r < 1 || r > kRows || k > kMaxPeriods) return {};

@@ -118,6 +118,10 @@ public:
     // A click on a start date: 365 days before its bar's date.
     Changes stepStartDateBack(int r, Date today);
     Changes moveRateBar(int r, int value, Date today);
+    // A start date or a rate typed into row r: the bar is put on its value
+    // and reacts as when moved there, even when it stood there already.
+    Changes enterStartDate(int r, int value, Date today);
+    Changes enterRate(int r, int value);
     // A click on a row number doubles the period shown there.
     Changes insertAt(int r, Date today);
     // A click on a row's X removes its period when the row shows a start
