@@ -142,9 +142,7 @@ void HelpPage::sommario() {
 }
 
 void HelpPage::stampa() {
-    ModFenoverra::titologuida = label1_;
-    ModFenoverra::testoguida = label2_;
-    ModFenoverra::stampaguida();
+    ModFenoverra::stampaguida(label1_->text(), label2_->text());
 }
 
 void HelpPage::resizeEvent(QResizeEvent* event) {
