@@ -198,14 +198,14 @@ Changes Calculation::moveStartDateBar(int r, int value, Date today) {
     if (r < 1 || r > kRows || rows_[r].dateBar == value) return {};
     const Snapshot before = snapshot();
     rows_[r].dateBar = value;
-    startDateMoved(r, dateOfBarValue(value, today), today);
+    startDateMoved(r, dateText(dateOfBarValue(value, today)), today);
     return changesSince(before);
 }
 
 Changes Calculation::stepStartDateBack(int r, Date today) {
     if (r < 1 || r > kRows) return {};
     const Snapshot before = snapshot();
-    startDateMoved(r, stepBack365(rows_[r].dateBar, today), today);
+    startDateMoved(r, dateText(stepBack365(rows_[r].dateBar, today)), today);
     return changesSince(before);
 }
 
@@ -213,7 +213,23 @@ Changes Calculation::moveRateBar(int r, int value, Date) {
     if (r < 1 || r > kRows || rows_[r].rateBar == value) return {};
     const Snapshot before = snapshot();
     rows_[r].rateBar = value;
-    rateBarMoved(r, value);
+    rateBarMoved(r, rateBarText(value));
+    return changesSince(before);
+}
+
+Changes Calculation::enterStartDate(int r, int value, Date today) {
+    if (r < 1 || r > kRows) return {};
+    const Snapshot before = snapshot();
+    rows_[r].dateBar = value;
+    startDateMoved(r, dateText(dateOfBarValue(value, today)), today);
+    return changesSince(before);
+}
+
+Changes Calculation::enterRate(int r, int value) {
+    if (r < 1 || r > kRows) return {};
+    const Snapshot before = snapshot();
+    rows_[r].rateBar = value;
+    rateBarMoved(r, rateBarText(value));
     return changesSince(before);
 }
 

@@ -118,6 +118,10 @@ public:
     // A click on a start date: 365 days before its bar's date.
     Changes stepStartDateBack(int r, Date today);
     Changes moveRateBar(int r, int value, Date today);
+    // A start date or a rate typed into row r: the bar is put on its value
+    // and reacts as when moved there, even when it stood there already.
+    Changes enterStartDate(int r, int value, Date today);
+    Changes enterRate(int r, int value);
     // A click on a row number doubles the period shown there.
     Changes insertAt(int r, Date today);
     // A click on a row's X removes its period when the row shows a start
@@ -152,13 +156,11 @@ private:
     void drawRows(Date today);
     void drawRow(int r, int k, Date today);
     void showStartInRow(int r, const std::string& text, Date today);
-    void startDateMoved(int r, Date date, Date today);
-    void rateBarMoved(int r, int value);
+    void startDateMoved(int r, const std::string& text, Date today);
+    void rateBarMoved(int r, const std::string& text);
     void setFirstPeriod(int first, Date today);
     void showPeriodFirst(int k, Date today);
     void derive(int k);
-    BarPosition dateBarOf(int k, Date today);
-    BarPosition rateBarOf(int k);
 
     // ---- calculating
     void runPass(CalculationType type, Date today);
@@ -193,12 +195,14 @@ private:
     // it depends on changes.
     std::uint64_t version_ = 1;
     std::array<std::uint64_t, kMaxPeriods + 2> derivedAt_{};
+    // Where a slot's texts put a row's bars, and the texts those bars write.
     struct BarCache {
-        std::string start, rate;
+        std::uint64_t version = 0; // of the texts it was worked out from
         Date today{0, 0, 0};
-        bool startKnown = false, rateKnown = false;
         BarPosition date, rateBar;
+        std::string startAsBarWrites, rateAsBarWrites;
     };
+    const BarCache& barsOf(int k, Date today);
     std::array<BarCache, kMaxPeriods + 2> bars_{};
 };
 

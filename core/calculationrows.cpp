@@ -24,23 +24,22 @@ void Calculation::drawRows(Date today) {
 }
 
 void Calculation::drawRow(int r, int k, Date today) {
-    showStartInRow(r, list_.slot(k).start, today);
+    const PeriodSlot& slot = list_.slot(k);
+    showStartInRow(r, slot.start, today);
     derive(k);
-    if (!list_.slot(k).start.empty()) {
-        const BarPosition at = dateBarOf(k, today);
-        RowState& row = rows_[r];
-        if (at.value && *at.value != row.dateBar) {
-            row.dateBar = *at.value;
-            if (at.moves) startDateMoved(r, dateOfBarValue(row.dateBar, today), today);
-        }
+    if (slot.start.empty() && slot.rate.empty()) return;
+    const BarCache& bars = barsOf(k, today);
+    RowState& row = rows_[r];
+    // Each bar moved runs its reaction as a user's move does, writing its own
+    // form of the text (copied: writing it may make the cache stale).
+    std::string rateWritten = bars.rateBar.moves ? bars.rateAsBarWrites : std::string();
+    if (!slot.start.empty() && bars.date.value && *bars.date.value != row.dateBar) {
+        row.dateBar = *bars.date.value;
+        if (bars.date.moves) startDateMoved(r, std::string(bars.startAsBarWrites), today);
     }
-    if (!list_.slot(k).rate.empty()) {
-        const BarPosition at = rateBarOf(k);
-        RowState& row = rows_[r];
-        if (at.value && *at.value != row.rateBar) {
-            row.rateBar = *at.value;
-            if (at.moves) rateBarMoved(r, row.rateBar);
-        }
+    if (!slot.rate.empty() && bars.rateBar.value && *bars.rateBar.value != row.rateBar) {
+        row.rateBar = *bars.rateBar.value;
+        if (bars.rateBar.moves) rateBarMoved(r, rateWritten);
     }
 }
 
@@ -65,14 +64,13 @@ void Calculation::showStartInRow(int r, const std::string& text, Date today) {
     updateGuidance();
 }
 
-void Calculation::startDateMoved(int r, Date date, Date today) {
-    showStartInRow(r, dateText(date), today);
+void Calculation::startDateMoved(int r, const std::string& text, Date today) {
+    showStartInRow(r, text, today);
     guidance_ = Guidance::DatesMoved;
     resultsCurrent_ = false;
 }
 
-void Calculation::rateBarMoved(int r, int value) {
-    const std::string text = rateBarText(value);
+void Calculation::rateBarMoved(int r, const std::string& text) {
     std::string& rate = list_.slot(periodOfRow(r)).rate;
     if (rate != text) {
         rate = text;
@@ -107,27 +105,18 @@ void Calculation::derive(int k) {
     at = version_;
 }
 
-BarPosition Calculation::dateBarOf(int k, Date today) {
+const Calculation::BarCache& Calculation::barsOf(int k, Date today) {
     BarCache& c = bars_[static_cast<std::size_t>(k)];
-    const std::string& start = list_.slot(k).start;
-    if (!c.startKnown || c.start != start || !(c.today == today)) {
-        c.start = start;
-        c.today = today;
-        c.date = dateBarPosition(start, today, kStartDateBar);
-        c.startKnown = true;
-    }
-    return c.date;
-}
-
-BarPosition Calculation::rateBarOf(int k) {
-    BarCache& c = bars_[static_cast<std::size_t>(k)];
-    const std::string& rate = list_.slot(k).rate;
-    if (!c.rateKnown || c.rate != rate) {
-        c.rate = rate;
-        c.rateBar = rateBarPosition(rate);
-        c.rateKnown = true;
-    }
-    return c.rateBar;
+    if (c.version == version_ && c.today == today) return c;
+    const PeriodSlot& slot = list_.slot(k);
+    c.version = version_;
+    c.today = today;
+    c.date = dateBarPosition(slot.start, today, kStartDateBar);
+    c.startAsBarWrites =
+        c.date.moves ? dateText(dateOfBarValue(*c.date.value, today)) : std::string();
+    c.rateBar = rateBarPosition(slot.rate);
+    c.rateAsBarWrites = c.rateBar.moves ? rateBarText(*c.rateBar.value) : std::string();
+    return c;
 }
 
 } // namespace core

@@ -80,19 +80,21 @@ int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums) {
         reached = runningTotal + *initialCapital;
         s.total = toDecimals(runningTotal, kCents);
         s.capital = toDecimals(reached, capitalDecimals);
-
-        const std::string capitalText = numberText(*s.capital);
-        if (!compounds) {
-            sums.capitales = capitalText;
-        } else {
-            sums.capitalec = capitalText;
-            if (!sums.capitales.empty()) {
-                const auto c = parseNumber(sums.capitalec);
-                const auto simple = parseNumber(sums.capitales);
-                if (c && simple) sums.differ = numberText(roundedDifference(*c, *simple));
-            }
-        }
         ++computed;
+    }
+    // The sum of the type is the capital of the last period computed (each
+    // period overwrote it); nothing computed leaves the sums as they were.
+    if (computed == 0) return 0;
+    const std::string capitalText = numberText(*list.slot(computed).capital);
+    if (!compounds) {
+        sums.capitales = capitalText;
+    } else {
+        sums.capitalec = capitalText;
+        if (!sums.capitales.empty()) {
+            const auto c = parseNumber(sums.capitalec);
+            const auto simple = parseNumber(sums.capitales);
+            if (c && simple) sums.differ = numberText(roundedDifference(*c, *simple));
+        }
     }
     return computed;
 }

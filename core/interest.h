@@ -39,8 +39,8 @@ struct PassInput {
 bool passComputes(const PeriodSlot& slot, bool capitalIsNumber);
 
 // One pass (ricalcola): derives each period's end and days, computes its
-// interest, running total and capital, and writes the sum of its type after
-// each period. Stops at the first period it cannot compute. Returns the
+// interest, running total and capital, and writes the sum of its type: the
+// capital of the last period computed. Stops at the first period it cannot compute. Returns the
 // number of periods computed. Never throws.
 int ricalcola(PeriodList& list, const PassInput& input, FinalSums& sums);
 

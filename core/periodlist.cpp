@@ -5,18 +5,14 @@
 
 namespace core {
 
-const PeriodSlot& PeriodList::slot(int k) const {
+const PeriodSlot& PeriodList::emptySlot() {
     static const PeriodSlot empty{};
-    if (k < 0 || k > kMaxPeriods) return empty; // slot 201 is always empty
-    return slots_[static_cast<std::size_t>(k)];
+    return empty;
 }
 
-PeriodSlot& PeriodList::slot(int k) {
-    if (k < 1 || k > kMaxPeriods) {
-        scratch_ = PeriodSlot{};
-        return scratch_;
-    }
-    return slots_[static_cast<std::size_t>(k)];
+PeriodSlot& PeriodList::scratchSlot() {
+    scratch_ = PeriodSlot{};
+    return scratch_;
 }
 
 void PeriodList::contaperiodi() {

@@ -49,9 +49,16 @@ public:
     PeriodList() = default;
 
     // k in 0..kMaxPeriods+1; out of range reads as an empty slot.
-    const PeriodSlot& slot(int k) const;
+    const PeriodSlot& slot(int k) const {
+        // Read for every row of every page a calculation shows: kept inline.
+        if (k < 0 || k > kMaxPeriods) return emptySlot(); // slot 201 is always empty
+        return slots_[static_cast<std::size_t>(k)];
+    }
     // k in 1..kMaxPeriods; out of range writes go to a scratch slot.
-    PeriodSlot& slot(int k);
+    PeriodSlot& slot(int k) {
+        if (k < 1 || k > kMaxPeriods) return scratchSlot();
+        return slots_[static_cast<std::size_t>(k)];
+    }
 
     const std::string& start(int k) const { return slot(k).start; }
 
@@ -75,6 +82,9 @@ public:
     int lastUsedSlot() const;
 
 private:
+    static const PeriodSlot& emptySlot();
+    PeriodSlot& scratchSlot();
+
     std::array<PeriodSlot, kMaxPeriods + 2> slots_{};
     PeriodSlot scratch_{};
 };

@@ -176,6 +176,18 @@ void RateTable::moveRateBar(int i, int value) {
     rateBarMoved(i, value);
 }
 
+void RateTable::enterDate(int i, int value, Date today) {
+    if (i < 1 || i > kLines) return;
+    lines_[static_cast<std::size_t>(i)].dateBar = value;
+    dateBarMoved(i, value, today);
+}
+
+void RateTable::enterRate(int i, int value) {
+    if (i < 1 || i > kLines) return;
+    lines_[static_cast<std::size_t>(i)].rateBar = value;
+    rateBarMoved(i, value);
+}
+
 bool RateTable::insertAt(int i, Date today) {
     const int p = rowOfLine(i);
     const int last = lastUsedRow();

@@ -68,6 +68,10 @@ public:
     void scrollTo(int firstRow, Date today);
     void moveDateBar(int i, int value, Date today);
     void moveRateBar(int i, int value);
+    // A date or a rate typed into line i: the bar is put on its value and
+    // reacts as when moved there, even when it stood there already.
+    void enterDate(int i, int value, Date today);
+    void enterRate(int i, int value);
     // A click on a line's number doubles its row; false, with nothing
     // changed, when row 200 is taken.
     bool insertAt(int i, Date today);

@@ -88,7 +88,8 @@ constexpr Control kAboveRows[] = {
     {Caption, "Label4", over(kData1, kCaptionTop), "dal", "data da cui parte il singolo tasso", Qt::AlignHCenter},
     {Caption, "label7", over(kData1, kHscroll1, kUnitTop), "gg/mm/aa", "inserire le date usando le frecce laterali", Qt::AlignHCenter},
     {Caption, "Label13", over(kAl, kCaptionTop), "al", "data a cui arriva il singolo tasso", Qt::AlignHCenter},
-    {Caption, "Label14", over(kAl, kUnitTop), "gg/mm/aa", "queste date vengono calcolate in automatico", Qt::AlignHCenter},
+    // A little wider than its column: the unit needs a few more pixels.
+    {Caption, "Label14", {2670, kUnitTop, 870, 240}, "gg/mm/aa", "queste date vengono calcolate in automatico", Qt::AlignHCenter},
     {Caption, "Label5", over(kTas, kCaptionTop), "tasso", "tasso di interesse", Qt::AlignHCenter},
     {Caption, "Label8", over(kTas, kScrollatassi, kUnitTop), "%", "immettere il valore usando le freccette laterali", Qt::AlignHCenter},
     {Caption, "Label6", over(kGiorn, kCaptionTop), "giorni", "numero di giorni ai quali viene riferito il tasso", Qt::AlignHCenter},

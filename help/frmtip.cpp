@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/frmtip.h"
+#include "platform/placement.h"
 
 #include "files/tipsfile.h"
 #include "help/helpfonts.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShowEvent>
 
 using FormControls::place;
 
@@ -163,4 +165,10 @@ void frmTip::cmdprecedente_Click() {
 
 void frmTip::cmdOK_Click() {
     hide();
+}
+
+// Opened over the window that asked for it, where the user is looking.
+void frmTip::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Placement::centreOverActiveWindow(this);
+    QWidget::showEvent(event);
 }

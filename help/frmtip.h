@@ -34,6 +34,9 @@ public:
 
     int tipIndex() const { return TipIndex; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void costruisci();
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/helppage.h"
+#include "platform/placement.h"
 
 #include "help/helpfonts.h"
 #include "help/pagetexts.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace HelpPages {
 
@@ -141,12 +143,16 @@ void HelpPage::sommario() {
 }
 
 void HelpPage::stampa() {
-    ModFenoverra::titologuida = label1_;
-    ModFenoverra::testoguida = label2_;
-    ModFenoverra::stampaguida();
+    ModFenoverra::stampaguida(label1_->text(), label2_->text());
 }
 
 void HelpPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     resize_.ResizeControls();
+}
+
+// Opened over the window that asked for it, where the user is looking.
+void HelpPage::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Placement::centreOverActiveWindow(this);
+    QWidget::showEvent(event);
 }

@@ -53,6 +53,7 @@ public:
     void stampa();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

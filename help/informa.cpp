@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/informa.h"
+#include "platform/placement.h"
 
 #include "core/date.h"
 #include "help/helpfonts.h"
@@ -11,6 +12,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 using FormControls::place;
 
@@ -77,4 +79,10 @@ informa::informa(QWidget* parent) : QWidget(parent) {
 
 void informa::cmdOK_Click() {
     hide();
+}
+
+// Opened over the window that asked for it, where the user is looking.
+void informa::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Placement::centreOverActiveWindow(this);
+    QWidget::showEvent(event);
 }

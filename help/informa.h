@@ -18,4 +18,7 @@ public:
                                const QString& datacompilazione);
 
     void cmdOK_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

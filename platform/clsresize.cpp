@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -190,13 +191,11 @@ void clsResize::ResizeControls() {
         return;
     }
 
-    const bool updatesWereEnabled = form->updatesEnabled();
-    form->setUpdatesEnabled(false);
-
     const double verticalRatio = Twips::fromPixelsY(inner.height()) / OrigHeight;
     const double horizontalRatio = Twips::fromPixelsX(inner.width()) / OrigWidth;
     QWidget* container = containerOf(form);
 
+    std::vector<std::pair<QWidget*, QRect>> moves;
     for (const ControlLayout& record : std::as_const(Layout)) {
         QWidget* control = record.Ctl;
         if (!control) continue; // destroyed since recording
@@ -214,8 +213,13 @@ void clsResize::ResizeControls() {
             g.setHeight(Twips::toPixelsY(record.HeightOrY2 * verticalRatio));
         if (control->parentWidget() == container && parts.left) g.moveLeft(g.x() + inner.x());
         if (control->parentWidget() == container && parts.top) g.moveTop(g.y() + inner.y());
-        control->setGeometry(g);
+        if (g != control->geometry()) moves.push_back({control, g});
     }
-
+    // Re-enabling updates repaints the whole window: only when something moved.
+    if (moves.empty()) return;
+    const bool updatesWereEnabled = form->updatesEnabled();
+    form->setUpdatesEnabled(false);
+    for (const auto& [control, g] : moves)
+        control->setGeometry(g);
     form->setUpdatesEnabled(updatesWereEnabled);
 }

@@ -52,7 +52,11 @@ QString toWrite(Kind kind) {
 }
 
 void remember(Kind kind, const QString& file) {
-    settings()->setValue(key(kind), QFileInfo(file).absolutePath());
+    // Written only when it changes: a file opened or saved again in the same
+    // folder costs no write to disk.
+    const auto kept = settings();
+    const QString folder = QFileInfo(file).absolutePath();
+    if (kept->value(key(kind)).toString() != folder) kept->setValue(key(kind), folder);
 }
 
 void setSettingsFileForTesting(std::optional<QString> file) {

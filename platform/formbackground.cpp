@@ -5,8 +5,11 @@
 #include "platform/modfenoverra.h"
 
 #include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace FormBackground {
@@ -39,8 +42,26 @@ QColor colour(const QWidget* form) {
     return set.isValid() ? set.value<QColor>() : form->palette().color(QPalette::Window);
 }
 
+namespace {
+
+// Labels, frames and option buttons are drawn over the form's colour unless
+// they paint their own: they keep theirs, so their text stays readable on
+// any colour chosen for the form.
+void keepChildrenColours(QWidget* form) {
+    for (QWidget* child : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool ownColour = qobject_cast<QLabel*>(child) || qobject_cast<QGroupBox*>(child) ||
+                               qobject_cast<QRadioButton*>(child);
+        if (ownColour && !child->autoFillBackground()) child->setAutoFillBackground(true);
+    }
+}
+
+} // namespace
+
 void setColour(QWidget* form, const QColor& colour) {
-    if (!form->property(kColourProperty).isValid()) form->installEventFilter(new Painter(form));
+    if (!form->property(kColourProperty).isValid()) {
+        form->installEventFilter(new Painter(form));
+        keepChildrenColours(form);
+    }
     form->setProperty(kColourProperty, colour);
     form->update();
 }

@@ -4,6 +4,7 @@
 #include "core/barpositions.h"
 #include "platform/clickablelabel.h"
 #include "platform/scrollbars.h"
+#include "platform/titlelabel.h"
 #include "platform/twips.h"
 
 #include <QComboBox>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 namespace FormControls {
 
@@ -45,9 +48,9 @@ QWidget* makeWidget(QWidget* parent, const Control& c) {
         return label;
     }
     case Kind::Title: {
-        QLabel* label = caption(parent, c);
+        auto* label = new TitleLabel(parent);
+        label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignCenter);
-        label->setWordWrap(true);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         makeBold(label);
@@ -198,11 +201,36 @@ void place(QWidget* w, const Place& p) {
     place(w, p.left, p.top, p.width, p.height);
 }
 
+namespace {
+
+double luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// A dark grey where it reads well, otherwise black or white: out-of-date
+// results stay apart from current ones and readable on every cell colour.
+QColor greyedTextOn(const QColor& background) {
+    for (const QColor& candidate : {QColor(96, 96, 96), QColor(Qt::black), QColor(Qt::white)})
+        if (contrast(candidate, background) >= 4.5) return candidate;
+    return Qt::black;
+}
+
+} // namespace
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void paint(QWidget* w, const QColor& background, const QColor& text) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, background);
     p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedText);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, greyedTextOn(background));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }

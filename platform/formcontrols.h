@@ -24,7 +24,6 @@ inline const QColor kYellow(255, 255, 0);
 inline const QColor kCyan(0, 255, 255);
 inline const QColor kRed(255, 0, 0);
 inline const QColor kBlack(0, 0, 0);
-inline const QColor kGreyedText(128, 128, 128);
 
 // A designed place and size, in twips.
 struct Place {
@@ -128,8 +127,12 @@ void useWindowFont(QWidget* form);
 // The control at its designed place and size, in twips.
 void place(QWidget* w, int left, int top, int width, int height);
 void place(QWidget* w, const Place& place);
-// An opaque background and a text colour (grey while disabled).
+// An opaque background and a text colour. Disabled, the text is greyed,
+// still readable on that background (a contrast of at least 4.5 to 1).
 void paint(QWidget* w, const QColor& background, const QColor& text);
+// The contrast ratio of two colours, 1 to 21, as accessibility guidelines
+// measure it.
+double contrast(const QColor& a, const QColor& b);
 void makeBold(QWidget* w);
 // Setting a tooltip always sends an event, and rows are drawn very often:
 // only a real change is set.

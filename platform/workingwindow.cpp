@@ -41,6 +41,8 @@ void WorkingWindow::fitDesignedSize() {
     resize_.setSourceForm(this);
     resize_.SizeFormToScreen(75);
     Twips::resizeWindow(this, kFormWidth, kFormHeight);
+    // Shrunk further, the controls would crowd into each other.
+    setMinimumSize(size() / 2);
     resize_.ResizeControls();
 }
 

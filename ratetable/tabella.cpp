@@ -23,12 +23,9 @@
 
 namespace {
 
-// What the label shows for a title: a carriage return breaks the line, and
-// a long path may break after each folder.
+// What the label shows for a title: a carriage return breaks the line.
 QString shownTitle(QString titolo) {
-    titolo.replace("\r\n", "\n").replace('\r', '\n');
-    titolo.replace('/', QStringLiteral("/\u200B")).replace('\\', QStringLiteral("\\\u200B"));
-    return titolo;
+    return titolo.replace("\r\n", "\n").replace('\r', '\n');
 }
 
 const QString kGuidance =
@@ -164,7 +161,10 @@ void Tabella::choosePreset(Presets::Choice choice) {
 }
 
 void Tabella::colorare() {
-    FormBackground::chooseWithDialog(this, dialogo_);
+    // Until a colour is chosen here, the dialog opens on the colour the
+    // window shows, grey included when the Data window gave it.
+    if (!colourChosen_) dialogo_.Color = FormBackground::colour(this);
+    if (FormBackground::chooseWithDialog(this, dialogo_)) colourChosen_ = true;
 }
 
 void Tabella::controlla() {

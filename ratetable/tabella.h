@@ -77,6 +77,7 @@ private:
 
     core::RateTable& model_;
     bool printing_ = false;
+    bool colourChosen_ = false;
 
     QLabel* title_ = nullptr;
     std::array<QPushButton*, 3> presetButtons_{};

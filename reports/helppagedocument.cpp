@@ -4,12 +4,7 @@
 #include "platform/modfenoverra.h"
 #include "reports/documentviewer.h"
 
-#include <QLabel>
-
 namespace ModFenoverra {
-
-QPointer<QLabel> titologuida;
-QPointer<QLabel> testoguida;
 
 Report::Document helpPage(const QString& title, const QString& text) {
     Report::Paragraph look;
@@ -28,10 +23,8 @@ Report::Document helpPage(const QString& title, const QString& text) {
     return page;
 }
 
-void stampaguida() {
-    DocumentViewer::show(helpPage(titologuida ? titologuida->text() : QString(),
-                                  testoguida ? testoguida->text() : QString()),
-                         DocumentViewer::Format::Text);
+void stampaguida(const QString& titologuida, const QString& testoguida) {
+    DocumentViewer::show(helpPage(titologuida, testoguida), DocumentViewer::Format::Text);
 }
 
 } // namespace ModFenoverra

@@ -47,10 +47,7 @@ private slots:
     // A help page as stampaguida writes it (tst_help_contents reads it from
     // the window), justified, opened from the documents folder.
     void helpPageWrittenAndOpened() {
-        QLabel title("Finestra Dati"), text("Il testo della guida.");
-        ModFenoverra::titologuida = &title;
-        ModFenoverra::testoguida = &text;
-        ModFenoverra::stampaguida();
+        ModFenoverra::stampaguida("Finestra Dati", "Il testo della guida.");
         const QString file = lastDocument();
         QCOMPARE(QFileInfo(file).absolutePath(), DocumentsFolder::path());
         QCOMPARE(OdfContent::outsideTables(file),

@@ -10,7 +10,6 @@
 #include "platform/mmcontrol.h"
 #include "platform/programfiles.h"
 #include "platform/twips.h"
-#include "reports/helppagedocument.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -59,8 +58,6 @@ ProgramContext& TestFixture::context() {
 void TestFixture::renewContext() {
     context_ = std::make_unique<ProgramContext>();
     Startup::wireWindows(*context_);
-    ModFenoverra::titologuida.clear();
-    ModFenoverra::testoguida.clear();
 }
 
 void TestFixture::resetSeams(core::Date today) {
