@@ -14,38 +14,44 @@ using namespace core;
 class TestPeriods : public QObject {
     Q_OBJECT
 private slots:
-    // "insert k", "remove k" or "split" (at 1 January); after: "start=rate;..." and the count.
+    // An edit of the periods: "insert" or "remove" at slot k, or "split"
+    // at each 1 January; the periods and their count afterwards.
     void edits_data() {
-        for (const char* column : {"before", "edit", "after"})
-            QTest::addColumn<QString>(column);
+        QTest::addColumn<Periods>("before");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<Periods>("after");
+        QTest::addColumn<int>("count");
         // clang-format off
-        QTest::newRow("insert beyond the last period changes nothing") << "01/01/01=1" << "insert 5" << "01/01/01=1 1";
-        QTest::newRow("insert keeps a start still waiting for its rate") << "01/01/01=1;01/01/02=" << "insert 1" << "01/01/01=1;01/01/01=1;01/01/02= 2";
-        QTest::newRow("remove period 2 of 3") << "01/01/01=1;01/01/02=2;01/01/03=3" << "remove 2" << "01/01/01=1;01/01/03=3 2";
-        QTest::newRow("remove without rate is ignored") << "01/01/01=1;01/01/02=" << "remove 2" << "01/01/01=1;01/01/02= 1";
-        QTest::newRow("remove beyond a gap removes that period") << "01/01/01=1;=;01/01/03=3" << "remove 3" << "01/01/01=1 1";
-        QTest::newRow("split: two year turns") << "15/06/00=7;15/03/02=3" << "split" << "15/06/00=7;01/01/01=7;01/01/02=7;15/03/02=3 4";
-        QTest::newRow("split: ends on 31 December, next year given") << "15/06/00=7;01/01/02=3" << "split" << "15/06/00=7;01/01/01=7;01/01/02=3 3";
-        QTest::newRow("split: four-digit year keeps its century") << "15/06/1925=4;15/03/1927=5" << "split" << "15/06/1925=4;01/01/1926=4;01/01/1927=4;15/03/1927=5 4";
-        QTest::newRow("split: unreadable start is left alone") << "xx=1;15/03/02=3" << "split" << "xx=1;15/03/02=3 2";
+        QTest::newRow("insert beyond the last period changes nothing") << Periods{{"01/01/01", "1"}} << "insert" << 5 << Periods{{"01/01/01", "1"}} << 1;
+        QTest::newRow("insert keeps a start still waiting for its rate") << Periods{{"01/01/01", "1"}, {"01/01/02", ""}} << "insert" << 1 << Periods{{"01/01/01", "1"}, {"01/01/01", "1"}, {"01/01/02", ""}} << 2;
+        QTest::newRow("remove period 2 of 3") << Periods{{"01/01/01", "1"}, {"01/01/02", "2"}, {"01/01/03", "3"}} << "remove" << 2 << Periods{{"01/01/01", "1"}, {"01/01/03", "3"}} << 2;
+        QTest::newRow("remove without rate is ignored") << Periods{{"01/01/01", "1"}, {"01/01/02", ""}} << "remove" << 2 << Periods{{"01/01/01", "1"}, {"01/01/02", ""}} << 1;
+        QTest::newRow("remove beyond a gap removes that period") << Periods{{"01/01/01", "1"}, {"", ""}, {"01/01/03", "3"}} << "remove" << 3 << Periods{{"01/01/01", "1"}} << 1;
+        QTest::newRow("split: two year turns") << Periods{{"15/06/00", "7"}, {"15/03/02", "3"}} << "split" << 0 << Periods{{"15/06/00", "7"}, {"01/01/01", "7"}, {"01/01/02", "7"}, {"15/03/02", "3"}} << 4;
+        QTest::newRow("split: ends on 31 December, next year given") << Periods{{"15/06/00", "7"}, {"01/01/02", "3"}} << "split" << 0 << Periods{{"15/06/00", "7"}, {"01/01/01", "7"}, {"01/01/02", "3"}} << 3;
+        QTest::newRow("split: four-digit year keeps its century") << Periods{{"15/06/1925", "4"}, {"15/03/1927", "5"}} << "split" << 0 << Periods{{"15/06/1925", "4"}, {"01/01/1926", "4"}, {"01/01/1927", "4"}, {"15/03/1927", "5"}} << 4;
+        QTest::newRow("split: unreadable start is left alone") << Periods{{"xx", "1"}, {"15/03/02", "3"}} << "split" << 0 << Periods{{"xx", "1"}, {"15/03/02", "3"}} << 2;
         // clang-format on
     }
     void edits() {
-        QFETCH(QString, before);
+        QFETCH(Periods, before);
         QFETCH(QString, edit);
-        QFETCH(QString, after);
+        QFETCH(int, k);
+        QFETCH(Periods, after);
+        QFETCH(int, count);
         PeriodList list = listOf(before);
-        const int last = list.lastUsedSlot(), k = edit.section(' ', 1).toInt();
+        const int last = list.lastUsedSlot();
         list.slot(last).end = "31/12/05";
         list.slot(last).days = list.slot(last).capital = 1;
         if (edit == "split")
-            QCOMPARE(dividianni(list).inserted, int(after.count(';') - before.count(';')));
+            QCOMPARE(dividianni(list).inserted, int(after.size() - before.size()));
+        else if (edit == "insert")
+            list.insert(k);
         else
-            edit.startsWith("insert") ? void(list.insert(k)) : void(list.remove(k));
-        QStringList rows;
-        for (int s = 1; s <= list.lastUsedSlot(); ++s)
-            rows << QString::fromStdString(list.slot(s).start + "=" + list.slot(s).rate);
-        QCOMPARE(rows.join(';') + " " + QString::number(list.numperiodi), after);
+            list.remove(k);
+        QCOMPARE(periodsIn(list, list.lastUsedSlot()), after);
+        QCOMPARE(list.numperiodi, count);
         // The slot a removal vacates keeps nothing of the period that was there.
         const PeriodSlot& v = list.slot(last);
         QVERIFY(list.lastUsedSlot() >= last || (v.end.empty() && !v.days && !v.capital));
@@ -56,11 +62,11 @@ private slots:
         std::mt19937 rng(20261208);
         const auto below = [&](int n) { return static_cast<int>(rng() % n); };
         for (int round = 0; round < 300; ++round) {
-            QStringList starts;
+            Periods starts;
             Date d{1935 + below(40), 1 + below(12), 1 + below(28)};
             for (int k = 0, n = 1 + below(60); k < n; ++k, d = addDays(d, 1 + below(700)))
-                starts << QString::fromStdString(dateText(d)) + "=5";
-            PeriodList list = listOf(starts.join(';'));
+                starts.append({QString::fromStdString(dateText(d)), "5"});
+            PeriodList list = listOf(starts);
             QVERIFY(!dividianni(list).refused && dividianni(list).inserted == 0);
             long sum = 0;
             for (int k = 1; k <= list.numperiodi; ++k) {

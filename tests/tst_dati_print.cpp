@@ -13,82 +13,113 @@
 #include <QTest>
 
 using namespace DatiTest;
+using core::CalculationType;
 
-static const QString kTwoYears = "01/01/01=10 01/01/02=10";
+Q_DECLARE_METATYPE(core::CalculationType)
+
+namespace {
+
+const Header kLoan{"1000", "31/12/02", "Prestito"};
+const Periods kTwoYears = {{"01/01/01", "10"}, {"01/01/02", "10"}};
+
+// The report's title lines and the blank line after them.
+const QStringList kTitle = {"FENOVERRA", "(calcolo di interessi semplici e composti)", ""};
+const QList<double> kTitleSizes = {18, 16, 16};
+const QStringList kColumnHeadings = {"",          "dal",           "al",      "tasso", "giorni",
+                                     "interessi", "tot.interessi", "capitale"};
+const QStringList kUnitHeadings = {"n.",   "gg/mm/aa", "gg/mm/aa", "%",
+                                   "num.", "euro",     "euro",     "euro"};
+
+void run(Dati& w, const char* command) {
+    w.findChild<QAction*>(command)->trigger();
+}
+
+} // namespace
 
 class TestDatiPrint : public QObject {
     Q_OBJECT
     std::optional<TestFixture> fixture;
-    static void run(Dati& w, const char* command) { w.findChild<QAction*>(command)->trigger(); }
 
 private slots:
     void init() { fixture.emplace(); }
     void cleanup() { fixture.reset(); }
 
     // Both types print the simple-interest table and leave the window on it.
-    // " >5": the rate moved to 5 first, printed up to date, not stale.
+    // A rate moved last is printed up to date, not stale.
     void report_data() {
-        QTest::addColumn<QString>("fields");
-        QTest::addColumn<QString>("periods");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("paragraphs"); // after the heading, before the table
-        QTest::addColumn<QString>("lastRow");
+        QTest::addColumn<Header>("header");
+        QTest::addColumn<Periods>("periods");
+        QTest::addColumn<bool>("lastRateMovedTo5");
+        QTest::addColumn<CalculationType>("type");
+        QTest::addColumn<QStringList>("paragraphs"); // after the title, before the table
+        QTest::addColumn<QStringList>("lastRow");
+        const QString capital = "Capitale iniziale: 1.000,00";
+        const QString reference = "Riferimenti del calcolo: Prestito";
+        const QStringList simple = {" 2",  "01/01/02", "31/12/02", "10,00",
+                                    "365", "100,00",   "199,73",   "1.199,73"};
         // clang-format off
-        const QString start = "Capitale iniziale: 1.000,00|12\nRiferimenti del calcolo: Prestito|12\n";
-        const QString simple = " 2|01/01/02|31/12/02|10,00|365|100,00|199,73|1.199,73";
-        QTest::newRow("simple: currency first") << "1000|31/12/02|Prestito" << kTwoYears << 1 << start + "Somma finale a interessi semplici:  euro  1.199,73|12" << simple;
-        QTest::newRow("compound: currency first, no heading") << "1000|31/12/02|Prestito" << kTwoYears << 2 << start + "Somma finale a interessi composti:  euro  1.209,70|12" << " 2|01/01/02|31/12/02|10,00|365|109,97|209,70|1.209,70";
-        QTest::newRow("both: three lines, then the simple-interest table") << "1000|31/12/02|Prestito" << kTwoYears << 3 << start + "Somma finale a interessi semplici:   1.199,73  euro|12\nSomma finale a interessi composti:  1.209,70  euro|12\nDifferenza tra i due tipi di calcolo:  9,97  euro|12\n|12\nCalcolo a interessi semplici|12" << simple;
-        QTest::newRow("one period") << "10512,5|31/12/01|x" << "01/01/01=3,5 >5" << 1 << "Capitale iniziale: 10.512,50|12\nRiferimenti del calcolo: x|12\nSomma finale a interessi semplici:  euro  11.036,68|12" << " 1|01/01/01|31/12/01|5,00|364|524,18|524,18|11.036,68";
+        QTest::newRow("simple: currency first") << kLoan << kTwoYears << false << CalculationType::Simple << QStringList{capital, reference, "Somma finale a interessi semplici:  euro  1.199,73"} << simple;
+        QTest::newRow("compound: currency first, no heading") << kLoan << kTwoYears << false << CalculationType::Compound << QStringList{capital, reference, "Somma finale a interessi composti:  euro  1.209,70"} << QStringList{" 2", "01/01/02", "31/12/02", "10,00", "365", "109,97", "209,70", "1.209,70"};
+        QTest::newRow("both: three sums, then the simple-interest table") << kLoan << kTwoYears << false << CalculationType::Both << QStringList{capital, reference, "Somma finale a interessi semplici:   1.199,73  euro", "Somma finale a interessi composti:  1.209,70  euro", "Differenza tra i due tipi di calcolo:  9,97  euro", "", "Calcolo a interessi semplici"} << simple;
+        QTest::newRow("one period") << Header{"10512,5", "31/12/01", "x"} << Periods{{"01/01/01", "3,5"}} << true << CalculationType::Simple << QStringList{"Capitale iniziale: 10.512,50", "Riferimenti del calcolo: x", "Somma finale a interessi semplici:  euro  11.036,68"} << QStringList{" 1", "01/01/01", "31/12/01", "5,00", "364", "524,18", "524,18", "11.036,68"};
         // clang-format on
     }
     void report() {
-        QFETCH(QString, fields);
-        QFETCH(QString, periods);
-        QFETCH(int, type);
-        QFETCH(QString, paragraphs);
-        QFETCH(QString, lastRow);
-        const int n = int(periods.count('='));
+        QFETCH(Header, header);
+        QFETCH(Periods, periods);
+        QFETCH(bool, lastRateMovedTo5);
+        QFETCH(CalculationType, type);
+        QFETCH(QStringList, paragraphs);
+        QFETCH(QStringList, lastRow);
+        const int n = int(periods.size());
         auto w = newWindow();
-        enter(*w, fields, periods.section(" >", 0, 0));
+        enter(*w, header, periods);
         chooseType(*w, type);
-        if (periods.endsWith(" >5")) {
+        if (lastRateMovedTo5) {
             bar(*w, row("scrollatassi", n))->setValue(500);
             QVERIFY(!w->risultaticorrenti());
         }
         run(*w, "stampa");
         QCOMPARE(DocumentOpener::opened().size(), 1);
         const QString file = lastDocument();
-        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0) + "|" + text(*w, "passo"),
-                 "Fenoverra-calcolo-" + fields.section('|', 2) + "|sto caricando WORD");
-        QCOMPARE(OdfContent::outsideTables(file).join('\n'),
-                 "FENOVERRA|18\n(calcolo di interessi semplici e composti)|16\n|16\n" + paragraphs +
-                     "\n|12\n|12\n|12"); // two blank lines, the table, one more
-        const QStringList rows = OdfContent::tableRows(file);
-        QCOMPARE(rows.mid(0, 2).join('\n') + QString("\n%1\n").arg(rows.size()) + rows.last(),
-                 QString("|dal|al|tasso|giorni|interessi|tot.interessi|capitale\n"
-                         "n.|gg/mm/aa|gg/mm/aa|%|num.|euro|euro|euro\n%1\n%2")
-                     .arg(n + 2)
-                     .arg(lastRow));
-        QCOMPARE(int(w->tipocalcolo()), type == 3 ? 1 : type);
+        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0),
+                 "Fenoverra-calcolo-" + header.reference);
+        QCOMPARE(text(*w, "passo"), QString("sto caricando WORD"));
+        // Two blank lines before the table, one after it.
+        const QStringList blanks(3, QString());
+        QCOMPARE(OdfContent::textsOutsideTables(file), kTitle + paragraphs + blanks);
+        QCOMPARE(OdfContent::sizesOutsideTables(file),
+                 kTitleSizes + QList<double>(paragraphs.size() + 3, 12));
+        QCOMPARE(OdfContent::familiesOutsideTables(file),
+                 QStringList(kTitle.size() + paragraphs.size() + 3, "Century Gothic"));
+        const QList<QStringList> rows = OdfContent::tableCells(file);
+        QCOMPARE(rows.size(), n + 2);
+        QCOMPARE(rows[0], kColumnHeadings);
+        QCOMPARE(rows[1], kUnitHeadings);
+        QCOMPARE(rows.last(), lastRow);
+        const bool both = type == CalculationType::Both;
+        QCOMPARE(w->tipocalcolo(), both ? CalculationType::Simple : type);
     }
 
     // A failed check writes nothing; each print is a new document.
     void failedCheckThenTwoPrints() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/02|", kTwoYears);
+        enter(*w, {"1000", "31/12/02", ""}, kTwoYears);
         const QString guidance = text(*w, "passo");
         expectBox();
         run(*w, "stampa");
-        QVERIFY(box().startsWith("16|")); // the check's own message: tst_dati_check
-        QVERIFY(DocumentOpener::opened().isEmpty() && text(*w, "passo") == guidance);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kStop); // the check's own message: tst_dati_check
+        QVERIFY(DocumentOpener::opened().isEmpty());
+        QCOMPARE(text(*w, "passo"), guidance);
         type(*w, "riferimento", "Prestito");
         run(*w, "stampa");
         type(*w, "riferimento", "Mutuo");
         run(*w, "stampa");
         const QStringList files = DocumentOpener::opened();
         QCOMPARE(files.size(), 2);
-        QVERIFY(files[0].contains("Prestito") && files[1].contains("Mutuo"));
+        QVERIFY(files[0].contains("Prestito"));
+        QVERIFY(files[1].contains("Mutuo"));
     }
 
     // When the document is not opened, or cannot be written, the message
@@ -116,27 +147,30 @@ private slots:
             DocumentOpener::setProgramForTesting(how);
         }
         auto w = newWindow();
-        enter(*w, "1000|31/12/02|Prestito", kTwoYears);
+        enter(*w, kLoan, kTwoYears);
         const QString guidance = text(*w, "passo");
         expectBox();
         run(*w, "stampa");
-        QTRY_VERIFY(!boxes().isEmpty());
-        QVERIFY2(box().contains(message), qPrintable(box()));
+        QTRY_VERIFY(!MessageBox::shown().isEmpty());
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QVERIFY2(lastBox().prompt.contains(message), qPrintable(lastBox().prompt));
         QCOMPARE(text(*w, "passo"), guidance);
     }
 
     // The same report as PDF, beside the others; the guidance box stays.
     void pdf() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/02|Prestito", kTwoYears);
-        chooseType(*w, 3);
+        enter(*w, kLoan, kTwoYears);
+        chooseType(*w, CalculationType::Both);
         const QString guidance = text(*w, "passo");
         run(*w, "esportapdf");
         const QString file = lastDocument();
-        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0) + "|" + QFileInfo(file).suffix(),
-                 "Fenoverra-calcolo-Prestito|pdf");
+        QCOMPARE(QFileInfo(file).fileName().section("-20", 0, 0),
+                 QString("Fenoverra-calcolo-Prestito"));
+        QCOMPARE(QFileInfo(file).suffix(), QString("pdf"));
         QVERIFY(contentsOf(file).startsWith("%PDF-"));
-        QCOMPARE(text(*w, "passo") + "|" + QString::number(int(w->tipocalcolo())), guidance + "|1");
+        QCOMPARE(text(*w, "passo"), guidance);
+        QCOMPARE(w->tipocalcolo(), CalculationType::Simple);
     }
 };
 

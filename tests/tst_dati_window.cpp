@@ -3,66 +3,37 @@
 #include "support/datisupport.h"
 
 #include "platform/messagebox.h"
-#include "platform/modfenoverra.h"
 
 #include <QScrollBar>
 #include <QTest>
 
 using namespace DatiTest;
+using core::CalculationType;
 
 namespace {
 
-// Steps as a user takes them, blank-separated: "01/07/02=5" a period entered
-// with the bars in the next row (rate in percent; none: the start date
-// alone); "~01/01/20" a start date alone in slot 200; "+k", "-k", "<k" a
-// click on the number, the X, the start date of row k; "field:text" typed,
-// "bar:date" or "bar:value" moved, "type:k" chosen; "?" notes whether the
-// results are current. Returns the notes.
-QString take(Dati& w, const QString& steps) {
-    QString notes;
-    int r = 0;
-    for (const QString& step : steps.split(' ')) {
-        const QString name = step.section(':', 0, 0), arg = step.section(':', 1);
-        if (name == "type") {
-            chooseType(w, arg.toInt());
-        } else if (QScrollBar* b =
-                       step.contains(':') ? findControl<QScrollBar>(&w, name) : nullptr) {
-            b->setValue(arg.contains('/') ? daysBefore(arg) : arg.toInt());
-        } else if (step.contains(':')) {
-            type(w, name, arg);
-        } else if (step[0] == '~') {
-            bar(w, "VScroll1")->setValue(191);
-            bar(w, "hscroll1(10)")->setValue(daysBefore(step.mid(1)));
-            bar(w, "VScroll1")->setValue(1);
-        } else if (step.endsWith('=')) {
-            bar(w, "VScroll1")->setValue(1);
-            bar(w, row("hscroll1", ++r))->setValue(daysBefore(step.chopped(1)));
-        } else if (step.contains('=')) {
-            enterPeriod(w, ++r, step.section('=', 0, 0), step.section('=', 1).toInt() * 100);
-        } else if (step == "?") {
-            notes += w.risultaticorrenti() ? " attuali" : " scaduti";
-        } else {
-            const QMap<QChar, const char*> clicked{{'+', "num"}, {'-', "delriga"}, {'<', "data1"}};
-            click(w, row(clicked[step[0]], step.mid(1).toInt()));
-        }
+const Periods kFive = {
+    {"01/01/01", "1"}, {"01/01/02", "2"}, {"01/01/03", "3"}, {"01/01/04", "4"}, {"01/01/05", "5"}};
+
+// Periods entered as a user enters them, a row each from `firstRow` with
+// its bars: the start date, then the rate (whole percent) when there is one.
+void enterWithBars(Dati& w, const Periods& periods, int firstRow = 1) {
+    int r = firstRow - 1;
+    for (const auto& [start, rate] : periods) {
+        bar(w, row("hscroll1", ++r))->setValue(daysBefore(start));
+        if (!rate.isEmpty()) bar(w, row("scrollatassi", r))->setValue(rate.toInt() * 100);
     }
-    return notes;
 }
 
-// The texts of the blank-separated controls, "|"-joined; "data1*": the column.
-QString texts(Dati& w, const QString& names) {
-    QStringList all;
-    for (const QString& name : names.split(' '))
-        all << (name.endsWith('*') ? column(w, name.chopped(1).toLatin1().constData())
-                                   : text(w, name));
-    return all.join('|');
+// A start date alone in slot 200, entered on the last page.
+void startInSlot200(Dati& w, const QString& date) {
+    bar(w, "VScroll1")->setValue(191);
+    bar(w, "hscroll1(10)")->setValue(daysBefore(date));
+    bar(w, "VScroll1")->setValue(1);
 }
 
-// The number of periods and the start date in slot 200.
-QString listEnd() {
-    return QString("%1|%2")
-        .arg(DatiTest::periods().numperiodi)
-        .arg(DatiTest::periods().slot(200).start.c_str());
+QString slot200() {
+    return QString::fromStdString(DatiTest::periods().slot(200).start);
 }
 
 } // namespace
@@ -76,169 +47,297 @@ private slots:
     void cleanup() { fixture.reset(); }
 
     // Arrows and track move every bar towards the side clicked, within its
-    // bounds; the date bars have the oldest date at the left. Each case: bar,
-    // value, then the left and right arrow, the left and right track.
+    // bounds; the date bars count days back from today, so their left side
+    // is the older one.
+    void barsStepTowardsTheSideClicked_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("leftArrow");
+        QTest::addColumn<int>("rightArrow");
+        QTest::addColumn<int>("leftTrack");
+        QTest::addColumn<int>("rightTrack");
+        QTest::newRow("start date") << "hscroll1(1)" << 16000 << 16001 << 15999 << 16030 << 15970;
+        QTest::newRow("final date at today") << "scrollafinale" << 1 << 2 << 1 << 31 << 1;
+        QTest::newRow("lowest rate") << "scrollatassi(3)" << 1 << 1 << 2 << 1 << 101;
+    }
     void barsStepTowardsTheSideClicked() {
+        QFETCH(QString, name);
+        QFETCH(int, from);
+        QFETCH(int, leftArrow);
+        QFETCH(int, rightArrow);
+        QFETCH(int, leftTrack);
+        QFETCH(int, rightTrack);
         auto w = newWindow();
         w->show();
-        for (const QString c : {"hscroll1(1) 16000 16001 15999 16030 15970",
-                                "scrollafinale 1 2 1 31 1", "scrollatassi(3) 1 1 2 1 101"}) {
-            QScrollBar* b = bar(*w, c.section(' ', 0, 0));
-            const int h = b->height();
-            QString got = c.section(' ', 0, 1);
-            for (int x : {3, b->width() - 4, h + 2, b->width() - h - 3}) {
-                b->setValue(c.section(' ', 1, 1).toInt());
-                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(x, h / 2));
-                got += ' ' + QString::number(b->value());
-            }
-            QCOMPARE(got, c);
-        }
+        QScrollBar* b = bar(*w, name);
+        const int h = b->height();
+        const auto clickedAt = [&](int x) {
+            b->setValue(from);
+            QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(x, h / 2));
+            return b->value();
+        };
+        QCOMPARE(clickedAt(3), leftArrow);
+        QCOMPARE(clickedAt(b->width() - 4), rightArrow);
+        QCOMPARE(clickedAt(h + 2), leftTrack);
+        QCOMPARE(clickedAt(b->width() - h - 3), rightTrack);
     }
 
-    // Each row leaves one thing out (a blank reference counts as given) or
-    // moves a bar of period 1 last.
+    // Each row leaves a field empty or the period out (a blank reference
+    // counts as given), or moves a bar of period 1 last.
     void guidance_data() {
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("emptyField");
+        QTest::addColumn<bool>("noPeriod");
+        QTest::addColumn<QString>("barMoved");
+        QTest::addColumn<QString>("guidance");
         // clang-format off
-        QTest::newRow("no capital") << "capiniz" << "Scegliere la valuta e digitare il capitale iniziale o aprire un file con i dati archiviati.";
-        QTest::newRow("no final date") << "datfin" << "Digitare la data finale del calcolo o aprire un file archiviato.";
-        QTest::newRow("no reference") << "riferimento" << "Digitare il dato del 'riferimento del calcolo'.";
-        QTest::newRow("no period") << "period" << " Scegliere il tipo di calcolo e digitare la data del primo tasso.";
-        QTest::newRow("all given") << "" << "Correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre (stampa, altro calcolo).";
-        QTest::newRow("date bar") << "hscroll1(1)" << "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificate le date.";
-        QTest::newRow("rate bar") << "scrollatassi(1)" << "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificati i tassi.";
+        QTest::newRow("no capital") << "capiniz" << false << "" << "Scegliere la valuta e digitare il capitale iniziale o aprire un file con i dati archiviati.";
+        QTest::newRow("no final date") << "datfin" << false << "" << "Digitare la data finale del calcolo o aprire un file archiviato.";
+        QTest::newRow("no reference") << "riferimento" << false << "" << "Digitare il dato del 'riferimento del calcolo'.";
+        QTest::newRow("no period") << "" << true << "" << " Scegliere il tipo di calcolo e digitare la data del primo tasso.";
+        QTest::newRow("all given") << "" << false << "" << "Correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre (stampa, altro calcolo).";
+        QTest::newRow("date bar") << "" << false << "hscroll1(1)" << "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificate le date.";
+        QTest::newRow("rate bar") << "" << false << "scrollatassi(1)" << "Cliccare sul tasto 'calcola' per aggiornare i risultati se sono stati modificati i tassi.";
         // clang-format on
     }
     void guidance() {
-        QFETCH(QString, step);
-        QFETCH(QString, expected);
+        QFETCH(QString, emptyField);
+        QFETCH(bool, noPeriod);
+        QFETCH(QString, barMoved);
+        QFETCH(QString, guidance);
         auto w = newWindow();
-        if (step != "period") fillPeriods(*w, {{"01/01/01", "10"}});
-        for (const auto& [f, v] :
+        if (!noPeriod) fillPeriods(*w, {{"01/01/01", "10"}});
+        for (const auto& [field, value] :
              {std::pair{"capiniz", "1000"}, {"datfin", "31/12/01"}, {"riferimento", " "}})
-            type(*w, f, step == f ? "" : v);
-        if (step.contains('(')) bar(*w, step)->setValue(500);
-        QCOMPARE(text(*w, "passo"), expected);
+            type(*w, field, emptyField == field ? "" : value);
+        if (!barMoved.isEmpty()) bar(*w, barMoved)->setValue(500);
+        QCOMPARE(text(*w, "passo"), guidance);
+    }
+
+    void aNewWindowComputesSimpleInterestUpToToday() {
+        auto w = newWindow();
+        QCOMPARE(text(*w, "datfin"), QString("08/12/26"));
+        QCOMPARE(w->tipocalcolo(), CalculationType::Simple);
     }
 
     // 200 periods: an insert is refused.
     void twoHundredPeriods() {
         const Periods months = monthsFrom2008(200);
-        const QString last = months.last().first;
         auto w = newWindow();
         fillPeriods(*w, months);
         bar(*w, "VScroll1")->setValue(191);
-        QCOMPARE(texts(*w, "num(10) data1(10)"), "200|" + last);
+        QCOMPARE(text(*w, "num(10)"), QString("200"));
+        QCOMPARE(text(*w, "data1(10)"), months.last().first);
         expectBox();
         click(*w, "num(1)");
-        QCOMPARE(box(), "64|" + ModFenoverra::titolocontrollo +
-                            "|Siamo già a 200 periodi: non è possibile aggiungerne degli altri.");
-        QCOMPARE(listEnd(), "200|" + last);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kInformation);
+        QCOMPARE(lastBox().title, BoxTitle::kCheck);
+        QCOMPARE(lastBox().prompt,
+                 QString("Siamo già a 200 periodi: non è possibile aggiungerne degli altri."));
+        QCOMPARE(DatiTest::periods().numperiodi, 200);
+        QCOMPARE(slot200(), months.last().first);
     }
 
     // Texts from files and tables a bar cannot stand for are shown as they
     // are, never rewritten; exact ones take the bar's form.
     void periodTextsFromOutside_data() {
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("shown"); // start|rate, in the list and in the row
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("shownStart"); // in the list and in the row
+        QTest::addColumn<QString>("shownRate");
         // clang-format off
-        QTest::newRow("date too old, rate zero") << "01/01/1850=0,00" << "01/01/1850|0,00";
-        QTest::newRow("date after today, rate finer than the bar") << "01/01/29=2,555" << "01/01/29|2,555";
-        QTest::newRow("not a date, not a number") << "31/02/10=tre" << "31/02/10|tre";
-        QTest::newRow("exact") << "1/1/2010=4,00" << "01/01/10|4";
+        QTest::newRow("date too old, rate zero") << "01/01/1850" << "0,00" << "01/01/1850" << "0,00";
+        QTest::newRow("date after today, rate finer than the bar") << "01/01/29" << "2,555" << "01/01/29" << "2,555";
+        QTest::newRow("not a date, not a number") << "31/02/10" << "tre" << "31/02/10" << "tre";
+        QTest::newRow("exact") << "1/1/2010" << "4,00" << "01/01/10" << "4";
         // clang-format on
     }
     void periodTextsFromOutside() {
-        QFETCH(QString, period);
-        QFETCH(QString, shown);
+        QFETCH(QString, start);
+        QFETCH(QString, rate);
+        QFETCH(QString, shownStart);
+        QFETCH(QString, shownRate);
         auto w = newWindow();
         type(*w, "capiniz", "1000");
-        fillPeriods(*w, periodsOf("01/01/05=4 " + period));
+        fillPeriods(*w, {{"01/01/05", "4"}, {start, rate}});
         // Show the period in other rows too, so each bar is moved onto it.
         const auto scroll = [&] {
             bar(*w, "VScroll1")->setValue(2), bar(*w, "VScroll1")->setValue(1);
         };
         scroll();
         click(*w, "calcolare");
-        chooseType(*w, 1);
+        chooseType(*w, CalculationType::Simple);
         scroll();
         const core::PeriodSlot& slot = DatiTest::periods().slot(2);
-        QCOMPARE(QString::fromStdString(slot.start + "|" + slot.rate) + "|" +
-                     texts(*w, "data1(2) tas(2)"),
-                 shown + "|" + shown);
+        QCOMPARE(QString::fromStdString(slot.start), shownStart);
+        QCOMPARE(QString::fromStdString(slot.rate), shownRate);
+        QCOMPARE(text(*w, "data1(2)"), shownStart);
+        QCOMPARE(text(*w, "tas(2)"), shownRate);
     }
 
-    // 160 periods from 1940 would need 239 split at each 1 January: the user
-    // is told, the list stays, the view ends on the last ten periods.
     // A capital that is not a number computes nothing: "&calcola" and the
     // type buttons leave the earlier capital's results greyed, and
     // "&calcola" says why.
     void capitalNotANumber() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/01|x", "01/01/01=10");
+        enter(*w, {"1000", "31/12/01", "x"}, {{"01/01/01", "10"}});
         QCOMPARE(text(*w, "capitales"), QString("1099,73"));
         type(*w, "capiniz", "1000a");
         QVERIFY(!w->risultaticorrenti());
         expectBox();
         click(*w, "calcolare");
-        QCOMPARE(box(), QString("16|Fenoverra: controllo dati immessi nella finestra attiva|"
-                                "Digitare il valore del capitale iniziale."));
+        QCOMPARE(lastBox().style, BoxStyle::kStop);
+        QCOMPARE(lastBox().title, BoxTitle::kCheck);
+        QCOMPARE(lastBox().prompt, QString("Digitare il valore del capitale iniziale."));
         QVERIFY(!w->risultaticorrenti());
-        chooseType(*w, 2);
+        chooseType(*w, CalculationType::Compound);
         QVERIFY(!w->risultaticorrenti());
         type(*w, "capiniz", "1000");
         QVERIFY(w->risultaticorrenti());
     }
 
+    // 160 periods from 1940 would need 239 split at each 1 January: the user
+    // is told, the list stays, the view ends on the last ten periods.
     void yearSplitBeyond200PeriodsIsRefused() {
         auto w = newWindow();
-        QString periods;
-        for (int year = 40; year < 120; ++year)
-            periods += QString("01/03/%1=3 01/09/%1=3 ").arg(year % 100, 2, 10, QChar('0'));
-        fillPeriods(*w, periodsOf(periods));
+        Periods periods;
+        for (int year = 40; year < 120; ++year) {
+            const QString yy = QString("%1").arg(year % 100, 2, 10, QChar('0'));
+            periods << QPair<QString, QString>("01/03/" + yy, "3")
+                    << QPair<QString, QString>("01/09/" + yy, "3");
+        }
+        fillPeriods(*w, periods);
         type(*w, "capiniz", "1000");
         expectBox();
-        chooseType(*w, 2);
-        QCOMPARE(listEnd() + text(*w, "num(1)"), QString("160|151"));
-        QVERIFY2(box().startsWith("48|" + ModFenoverra::titolocontrollo + "|") &&
-                     box().contains(" 239 ") && box().contains("non sarà corretto"),
-                 qPrintable(box()));
-        QVERIFY(w->risultaticorrenti() && !text(*w, "capital(10)").isEmpty());
+        chooseType(*w, CalculationType::Compound);
+        QCOMPARE(DatiTest::periods().numperiodi, 160);
+        QCOMPARE(text(*w, "num(1)"), QString("151"));
+        QCOMPARE(lastBox().style, BoxStyle::kWarning);
+        QCOMPARE(lastBox().title, BoxTitle::kCheck);
+        QCOMPARE(lastBox().prompt,
+                 QString("Per calcolare gli interessi composti bisognerebbe suddividere i "
+                         "periodi al 1° gennaio di ogni anno, ma servirebbero 239 periodi, oltre "
+                         "il massimo di 200.\rI periodi non sono stati suddivisi: il risultato "
+                         "degli interessi composti non sarà corretto."));
+        QVERIFY(w->risultaticorrenti());
+        QVERIFY(!text(*w, "capital(10)").isEmpty());
     }
 
-    // Steps as a user takes them, then what the window shows and the list
-    // holds. A new window computes simple interest up to today. The capital
-    // typed last, with no type chosen, computes on its own. A rate changed
-    // leaves the results out of date until the final-date bar presses
-    // "&calcola", making both passes when both types are chosen.
-    void steps_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("shown");    // controls; "data1*": the column
-        QTest::addColumn<QString>("expected"); // shown|periods|start in slot 200, notes
-        const QString five = "01/01/01=1 01/01/02=2 01/01/03=3 01/01/04=4 01/01/05=5";
-        const QString rows = "data1* tas* giorn* capital*", sums = "capitales capitalec differ";
-        const QString twoYears = "01/01/01=10 01/01/02=10 datfin:31/12/02 capiniz:1000";
+    // Five periods entered with the bars, then a click on a row: the number
+    // doubles its period, the X deletes it, the start date steps a year
+    // back. Without a capital nothing is computed.
+    void rowClicks_data() {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QString>("inSlot200"); // a start date alone there first
+        QTest::addColumn<QStringList>("starts");
+        QTest::addColumn<QStringList>("rates");
+        QTest::addColumn<QStringList>("days");
         // clang-format off
-        QTest::newRow("insert") << five + " +3" << rows << "01/01/01 01/01/02 01/01/03 01/01/03 01/01/04 01/01/05|1 2 3 3 4 5|364 365 0 365 366 8012||6|";
-        QTest::newRow("delete") << five + " -2" << rows << "01/01/01 01/01/03 01/01/04 01/01/05|1 3 4 5|729 365 366 8012||4|";
-        QTest::newRow("start date back twice") << five + " <1 <1" << rows << "02/01/99 01/01/02 01/01/03 01/01/04 01/01/05|1 2 3 4 5|1094 365 365 366 8012||5|";
-        QTest::newRow("insert beside a start date in slot 200") << five + " ~01/01/20 +2" << rows << "01/01/01 01/01/02 01/01/02 01/01/03 01/01/04 01/01/05|1 2 2 3 4 5|364 0 365 365 366 8012||6|01/01/20";
-        QTest::newRow("a start date moved up by a delete shows no results") << "01/01/01=10 01/01/02=10 01/07/02=5 datfin:31/12/02 capiniz:1000 type:1 01/01/03= -2" << rows << "01/01/01 01/07/02 01/01/03|10 5|545 184|1099,73 1149,32|2|";
-        QTest::newRow("capital typed") << "01/01/01=10 datfin:31/12/01 capiniz:2000 ?" << sums << "2199,45|||1| attuali";
-        QTest::newRow("two years both, rate and final date moved") << twoYears + " type:3 scrollatassi(1):500 ? scrollafinale:30/12/02 ?" << "datfin " + sums << "30/12/02|1149,59|1154,57|4,98|2| scaduti attuali";
-        QTest::newRow("mid-year period not compounded") << "01/01/01=10 01/01/02=10 01/07/02=5 datfin:31/12/02 capiniz:1000 type:2 ?" << sums << "|1179,47||3| attuali";
-        QTest::newRow("split beside a start date in slot 200") << "15/06/00=10 15/03/02=5 ~01/01/20 datfin:31/12/02 capiniz:1000 type:2 ?" << sums << "|1223,17||4|01/01/20 attuali";
+        QTest::newRow("insert") << "num(3)" << 1 << "" << QStringList{"01/01/01", "01/01/02", "01/01/03", "01/01/03", "01/01/04", "01/01/05"} << QStringList{"1", "2", "3", "3", "4", "5"} << QStringList{"364", "365", "0", "365", "366", "8012"};
+        QTest::newRow("delete") << "delriga(2)" << 1 << "" << QStringList{"01/01/01", "01/01/03", "01/01/04", "01/01/05"} << QStringList{"1", "3", "4", "5"} << QStringList{"729", "365", "366", "8012"};
+        QTest::newRow("start date back twice") << "data1(1)" << 2 << "" << QStringList{"02/01/99", "01/01/02", "01/01/03", "01/01/04", "01/01/05"} << QStringList{"1", "2", "3", "4", "5"} << QStringList{"1094", "365", "365", "366", "8012"};
+        QTest::newRow("insert beside a start date in slot 200") << "num(2)" << 1 << "01/01/20" << QStringList{"01/01/01", "01/01/02", "01/01/02", "01/01/03", "01/01/04", "01/01/05"} << QStringList{"1", "2", "2", "3", "4", "5"} << QStringList{"364", "0", "365", "365", "366", "8012"};
         // clang-format on
     }
-    void steps() {
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        QFETCH(QString, expected);
+    void rowClicks() {
+        QFETCH(QString, clicked);
+        QFETCH(int, times);
+        QFETCH(QString, inSlot200);
+        QFETCH(QStringList, starts);
+        QFETCH(QStringList, rates);
+        QFETCH(QStringList, days);
         auto w = newWindow();
-        QCOMPARE(text(*w, "datfin") + QString::number(int(w->tipocalcolo())), QString("08/12/261"));
-        const QString notes = take(*w, steps);
-        QCOMPARE(texts(*w, shown) + "|" + listEnd() + notes, expected);
+        enterWithBars(*w, kFive);
+        if (!inSlot200.isEmpty()) startInSlot200(*w, inSlot200);
+        for (int i = 0; i < times; ++i)
+            click(*w, clicked);
+        QCOMPARE(column(*w, "data1"), starts);
+        QCOMPARE(column(*w, "tas"), rates);
+        QCOMPARE(column(*w, "giorn"), days);
+        QCOMPARE(column(*w, "capital"), QStringList());
+        QCOMPARE(DatiTest::periods().numperiodi, int(starts.size()));
+        QCOMPARE(slot200(), inSlot200);
+    }
+
+    // A start date alone that a delete moves up takes no results.
+    void startDateMovedUpByADeleteShowsNoResults() {
+        auto w = newWindow();
+        enterWithBars(*w, {{"01/01/01", "10"}, {"01/01/02", "10"}, {"01/07/02", "5"}});
+        type(*w, "datfin", "31/12/02");
+        type(*w, "capiniz", "1000");
+        chooseType(*w, CalculationType::Simple);
+        bar(*w, "VScroll1")->setValue(1); // the calculation ended on its last period
+        enterWithBars(*w, {{"01/01/03", ""}}, 4);
+        click(*w, "delriga(2)");
+        QCOMPARE(column(*w, "data1"), QStringList({"01/01/01", "01/07/02", "01/01/03"}));
+        QCOMPARE(column(*w, "tas"), QStringList({"10", "5"}));
+        QCOMPARE(column(*w, "giorn"), QStringList({"545", "184"}));
+        QCOMPARE(column(*w, "capital"), QStringList({"1099,73", "1149,32"}));
+        QCOMPARE(DatiTest::periods().numperiodi, 2);
+    }
+
+    // The capital typed last, with no type chosen, computes on its own.
+    void capitalTypedLastComputes() {
+        auto w = newWindow();
+        enterWithBars(*w, {{"01/01/01", "10"}});
+        type(*w, "datfin", "31/12/01");
+        type(*w, "capiniz", "2000");
+        QVERIFY(w->risultaticorrenti());
+        QCOMPARE(text(*w, "capitales"), QString("2199,45"));
+        QCOMPARE(text(*w, "capitalec"), QString());
+        QCOMPARE(text(*w, "differ"), QString());
+    }
+
+    // A rate moved leaves the results out of date until the final-date bar
+    // presses "&calcola", making both passes when both types are chosen.
+    void finalDateBarBringsMovedRatesUpToDate() {
+        auto w = newWindow();
+        enterWithBars(*w, {{"01/01/01", "10"}, {"01/01/02", "10"}});
+        type(*w, "datfin", "31/12/02");
+        type(*w, "capiniz", "1000");
+        chooseType(*w, CalculationType::Both);
+        bar(*w, "scrollatassi(1)")->setValue(500);
+        QVERIFY(!w->risultaticorrenti());
+        bar(*w, "scrollafinale")->setValue(daysBefore("30/12/02"));
+        QVERIFY(w->risultaticorrenti());
+        QCOMPARE(text(*w, "datfin"), QString("30/12/02"));
+        QCOMPARE(text(*w, "capitales"), QString("1149,59"));
+        QCOMPARE(text(*w, "capitalec"), QString("1154,57"));
+        QCOMPARE(text(*w, "differ"), QString("4,98"));
+        QCOMPARE(DatiTest::periods().numperiodi, 2);
+    }
+
+    // Compound interest splits the periods at each 1 January, never a
+    // period that starts mid-year and ends on 31 December, nor over a start
+    // date alone in slot 200; only the compound sum is shown.
+    void compoundSplit_data() {
+        QTest::addColumn<Periods>("entered");
+        QTest::addColumn<QString>("inSlot200");
+        QTest::addColumn<QString>("compoundSum");
+        QTest::addColumn<int>("count");
+        // clang-format off
+        QTest::newRow("mid-year period not compounded") << Periods{{"01/01/01", "10"}, {"01/01/02", "10"}, {"01/07/02", "5"}} << "" << "1179,47" << 3;
+        QTest::newRow("split beside a start date in slot 200") << Periods{{"15/06/00", "10"}, {"15/03/02", "5"}} << "01/01/20" << "1223,17" << 4;
+        // clang-format on
+    }
+    void compoundSplit() {
+        QFETCH(Periods, entered);
+        QFETCH(QString, inSlot200);
+        QFETCH(QString, compoundSum);
+        QFETCH(int, count);
+        auto w = newWindow();
+        enterWithBars(*w, entered);
+        if (!inSlot200.isEmpty()) startInSlot200(*w, inSlot200);
+        type(*w, "datfin", "31/12/02");
+        type(*w, "capiniz", "1000");
+        chooseType(*w, CalculationType::Compound);
+        QVERIFY(w->risultaticorrenti());
+        QCOMPARE(text(*w, "capitales"), QString());
+        QCOMPARE(text(*w, "capitalec"), compoundSum);
+        QCOMPARE(text(*w, "differ"), QString());
+        QCOMPARE(DatiTest::periods().numperiodi, count);
+        QCOMPARE(slot200(), inSlot200);
     }
 };
 

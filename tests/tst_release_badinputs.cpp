@@ -33,7 +33,7 @@ QWidget* show(const QString& name, int n = 0) {
     if (auto* d = qobject_cast<Dati*>(window); d && n)
         DatiTest::enterLong(*d, DatiTest::monthsFrom2008(n));
     else if (n)
-        TabellaTest::fill(*qobject_cast<Tabella*>(window), QString("01/01/01=1 ").repeated(n));
+        TabellaTest::fill(*qobject_cast<Tabella*>(window), Periods(n, {"01/01/01", "1"}));
     return window;
 }
 
@@ -119,6 +119,13 @@ rlimit limitFileSize(rlim_t bytes) {
     return before;
 }
 
+// What a child process prints of the box it showed: its style, title and
+// prompt, a line each.
+void printBox() {
+    const MessageBox::Shown box = lastBox();
+    std::printf("%d\n%s\n%s\n", box.style, qPrintable(box.title), qPrintable(box.prompt));
+}
+
 // The child process of the killed save: the kernel stops its save at half the
 // new file with SIGXFSZ, whose handler says so and waits to be killed.
 char halfwayMessage[64];
@@ -143,7 +150,7 @@ int saveAndStopHalfway(const QString& windowName, const QString& path) {
 
 // The child of the save past a file-size limit: the program's own start-up
 // handling, then a save of 200 periods over a file, with a limit at half of
-// it. Prints the message shown.
+// it. Prints the box shown.
 int saveOverTheLimit(const QString& path) {
     TestFixture fixture;
     Startup::surviveFileSizeLimit();
@@ -152,12 +159,12 @@ int saveOverTheLimit(const QString& path) {
     limitFileSize(snapshot(window).size() / 2);
     expectBox();
     QMetaObject::invokeMethod(window, "salva");
-    std::printf("%s\n", qPrintable(box()));
+    printBox();
     return 0;
 }
 
 // The child of the unreadable file: as anyone but root, who may read it all
-// the same, opens it and prints the message shown.
+// the same, opens it and prints the box shown.
 int openAsAnotherUser(const QString& path) {
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return 2;
     TestFixture fixture;
@@ -165,7 +172,7 @@ int openAsAnotherUser(const QString& path) {
     CommonDialog::setNextFileName(path);
     expectBox();
     QMetaObject::invokeMethod(window, "apri");
-    std::printf("%s\n", qPrintable(box()));
+    printBox();
     return 0;
 }
 
@@ -236,7 +243,9 @@ private slots:
         else
             CommonDialog::setNextFileName(file), expectBox();
         runUnlessItHangs(window, "apri");
-        QCOMPARE(boxes().join('\n'), message.isEmpty() ? "" : "48|Fenoverra|" + message.arg(file));
+        QCOMPARE(prompts(), message.isEmpty() ? QStringList() : QStringList(message.arg(file)));
+        if (!message.isEmpty()) QCOMPARE(lastBox().style, BoxStyle::kWarning);
+        if (!message.isEmpty()) QCOMPARE(lastBox().title, QString("Fenoverra"));
         if (auto* t = qobject_cast<Tabella*>(window))
             QCOMPARE(t->table().lastUsedRow(), 0);
         else
@@ -262,10 +271,12 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {"--apri-come-altri", file});
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitCode(), 0);
-        QCOMPARE(child.readAllStandardOutput(),
-                 ("48|Fenoverra|Il file \"" + file +
-                  "\" non può essere aperto: accesso negato.\rLa finestra è stata svuotata.\n")
-                     .toUtf8());
+        const QStringList box = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(box.value(0).toInt(), BoxStyle::kWarning);
+        QCOMPARE(box.value(1), QString("Fenoverra"));
+        QCOMPARE(box.value(2), "Il file \"" + file +
+                                   "\" non può essere aperto: accesso negato.\rLa finestra è "
+                                   "stata svuotata.");
     }
 
     // A refused save says where and why; the window keeps all it held, what
@@ -317,7 +328,9 @@ private slots:
         runUnlessItHangs(window, "salvanome");
         if (readOnly)
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(box(), "48|Fenoverra|" + message.arg(path));
+        QCOMPARE(prompts(), QStringList(message.arg(path)));
+        QCOMPARE(lastBox().style, BoxStyle::kWarning);
+        QCOMPARE(lastBox().title, QString("Fenoverra"));
         QCOMPARE(snapshot(window) + currentFile(window).toUtf8(), // the name chosen, as ever
                  before + path.toUtf8());
         if (made) {
@@ -336,11 +349,13 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {"--salva-oltre-il-limite", path});
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.readAllStandardOutput(),
-                 ("48|Fenoverra|Il file \"" + path +
-                  "\" non può essere salvato: è troppo grande per il limite di dimensione dei "
-                  "file impostato nel sistema. Il file precedente è rimasto invariato.\n")
-                     .toUtf8());
+        const QStringList box = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
+        QCOMPARE(box.value(0).toInt(), BoxStyle::kWarning);
+        QCOMPARE(box.value(1), QString("Fenoverra"));
+        QCOMPARE(box.value(2), "Il file \"" + path +
+                                   "\" non può essere salvato: è troppo grande per il limite di "
+                                   "dimensione dei file impostato nel sistema. Il file precedente "
+                                   "è rimasto invariato.");
         QCOMPARE(contentsOf(path), fileOf("dati", 3));
     }
 
@@ -374,7 +389,9 @@ private slots:
         CommonDialog::setNextFileName(path);
         if (!message.isEmpty()) expectBox();
         runUnlessItHangs(window, "elimina");
-        QCOMPARE(boxes().join('\n'), message.isEmpty() ? "" : "48|Fenoverra|" + message.arg(path));
+        QCOMPARE(prompts(), message.isEmpty() ? QStringList() : QStringList(message.arg(path)));
+        if (!message.isEmpty()) QCOMPARE(lastBox().style, BoxStyle::kWarning);
+        if (!message.isEmpty()) QCOMPARE(lastBox().title, QString("Fenoverra"));
         QCOMPARE(entriesOf(here), left);
         QCOMPARE(snapshot(window), before);
     }
@@ -397,37 +414,43 @@ private slots:
     void lettersTyped_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("results"); // capitales|days of period 2 (-1: none)
+        QTest::addColumn<QString>("simpleSum");
+        QTest::addColumn<std::optional<int>>("lastDays");
+        QTest::addColumn<QString>("checked"); // what the check then says
+        const QString passes = "I dati sono stati immessi correttamente (per numero  2 periodi).";
+        const QString noDays = "Periodo n. 2: i giorni di calcolo sono nulli;\r- la data iniziale "
+                               "del periodo deve essere almeno uguale a quella finale.";
+        const std::optional<int> none;
         // clang-format off
-        QTest::newRow("capital: letters") << "capiniz" << "mille" << "1199,73|365";
-        QTest::newRow("capital: two commas") << "capiniz" << "1,5,0" << "1,8|365";
-        QTest::newRow("capital: sign alone") << "capiniz" << "-" << "1199,73|365";
-        QTest::newRow("capital: thousands and letters") << "capiniz" << "1.000a" << "1199,73|365";
-        QTest::newRow("capital: symbols") << "capiniz" << "€ %&*" << "1199,73|365";
-        QTest::newRow("final date: letters") << "datfin" << "fine anno" << "1199,73|-1";
-        QTest::newRow("final date: no such month") << "datfin" << "31/13/02" << "1199,73|-1";
-        QTest::newRow("final date: slashes only") << "datfin" << "//" << "1199,73|-1";
-        QTest::newRow("final date: symbols") << "datfin" << "#!/?$/%&" << "1199,73|-1";
-        QTest::newRow("final date: 29/02 of no leap year") << "datfin" << "29/02/03" << "1199,73|-1";
+        QTest::newRow("capital: letters") << "capiniz" << "mille" << "1199,73" << std::optional(365) << passes;
+        QTest::newRow("capital: two commas") << "capiniz" << "1,5,0" << "1,8" << std::optional(365) << passes;
+        QTest::newRow("capital: sign alone") << "capiniz" << "-" << "1199,73" << std::optional(365) << passes;
+        QTest::newRow("capital: thousands and letters") << "capiniz" << "1.000a" << "1199,73" << std::optional(365) << passes;
+        QTest::newRow("capital: symbols") << "capiniz" << "€ %&*" << "1199,73" << std::optional(365) << passes;
+        QTest::newRow("final date: letters") << "datfin" << "fine anno" << "1199,73" << none << noDays;
+        QTest::newRow("final date: no such month") << "datfin" << "31/13/02" << "1199,73" << none << noDays;
+        QTest::newRow("final date: slashes only") << "datfin" << "//" << "1199,73" << none << noDays;
+        QTest::newRow("final date: symbols") << "datfin" << "#!/?$/%&" << "1199,73" << none << noDays;
+        QTest::newRow("final date: 29/02 of no leap year") << "datfin" << "29/02/03" << "1199,73" << none << noDays;
         // clang-format on
     }
     void lettersTyped() {
         QFETCH(QString, field);
         QFETCH(QString, typed);
-        QFETCH(QString, results);
+        QFETCH(QString, simpleSum);
+        QFETCH(std::optional<int>, lastDays);
+        QFETCH(QString, checked);
         auto w = DatiTest::newWindow();
-        DatiTest::enter(*w, "1000|31/12/02|Prestito", "01/01/01=10 01/01/02=10");
+        DatiTest::enter(*w, {"1000", "31/12/02", "Prestito"},
+                        {{"01/01/01", "10"}, {"01/01/02", "10"}});
         DatiTest::type(*w, field, typed);
-        QCOMPARE(text(*w, field) + "|" + text(*w, "capitales") + "|" +
-                     QString::number(DatiTest::periods().slot(2).days.value_or(-1)) +
-                     (w->risultaticorrenti() ? " attuali" : " scaduti"),
-                 typed + "|" + results + " scaduti");
+        QCOMPARE(text(*w, field), typed);
+        QCOMPARE(text(*w, "capitales"), simpleSum);
+        QCOMPARE(DatiTest::periods().slot(2).days, lastDays);
+        QVERIFY(!w->risultaticorrenti());
         expectBox();
         w->controlla();
-        // clang-format off
-        QCOMPARE(box().section('|', 2), field == "capiniz" ? "I dati sono stati immessi correttamente (per numero  2 periodi)."
-                                                : "Periodo n. 2: i giorni di calcolo sono nulli;\r- la data iniziale del periodo deve essere almeno uguale a quella finale.");
-        // clang-format on
+        QCOMPARE(lastBox().prompt, checked);
     }
 };
 

@@ -105,7 +105,7 @@ private slots:
     void outOfDateResultsReadable() {
         QFETCH(QString, control);
         auto w = DatiTest::newWindow();
-        DatiTest::enter(*w, "1000|31/12/02|x", "01/01/01=10 01/01/02=10");
+        DatiTest::enter(*w, {"1000", "31/12/02", "x"}, {{"01/01/01", "10"}, {"01/01/02", "10"}});
         bar(*w, "scrollatassi(1)")->setValue(500);
         QVERIFY(!w->risultaticorrenti());
         auto* c = findControl<QWidget>(w.get(), control);

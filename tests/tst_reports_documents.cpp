@@ -3,6 +3,7 @@
 // opened, and a message naming the file (or the folder) when that fails.
 #include "platform/documentopener.h"
 #include "platform/documentsfolder.h"
+#include "platform/messagebox.h"
 #include "platform/modfenoverra.h"
 #include "reports/documentviewer.h"
 #include "reports/helppagedocument.h"
@@ -25,7 +26,7 @@ Report::Document someDocument() {
 
 QString notOpened(const QString& file, bool pdf) {
     const QString program = pdf ? "un programma per i PDF" : "un programma di videoscrittura";
-    return "64|Fenoverra|Nessun " + program.mid(3) + " ha potuto aprire il documento.\r" +
+    return "Nessun " + program.mid(3) + " ha potuto aprire il documento.\r" +
            "Il documento è stato scritto nel file:\r" + QDir::toNativeSeparators(file) +
            "\rAprirlo con " + program + " per stamparlo.";
 }
@@ -50,10 +51,12 @@ private slots:
         ModFenoverra::stampaguida("Finestra Dati", "Il testo della guida.");
         const QString file = lastDocument();
         QCOMPARE(QFileInfo(file).absolutePath(), DocumentsFolder::path());
-        QCOMPARE(OdfContent::outsideTables(file),
-                 (QStringList{
-                     ModFenoverra::nomeprogramma + "|20", ModFenoverra::descrizione + "|16", "|16",
-                     "|16", "Guida: Finestra Dati|16", "|16", "Il testo della guida.|12", "|12"}));
+        QCOMPARE(OdfContent::textsOutsideTables(file),
+                 (QStringList{"Fenoverra", "calcolo di interessi semplici e composti", "", "",
+                              "Guida: Finestra Dati", "", "Il testo della guida.", ""}));
+        QCOMPARE(OdfContent::sizesOutsideTables(file),
+                 (QList<double>{20, 16, 16, 16, 16, 16, 12, 12}));
+        QCOMPARE(OdfContent::familiesOutsideTables(file), QStringList(8, "Century Gothic"));
         for (const OdfContent::Paragraph& p : OdfContent::paragraphs(file))
             QCOMPARE(p.align, "justify");
     }
@@ -105,8 +108,12 @@ private slots:
         QCOMPARE(failures, opened ? 0 : 1);
         const QStringList written = QDir(documents.path()).entryList(QDir::Files);
         QCOMPARE(written.size(), 1);
-        QCOMPARE(boxes().join('\n'),
-                 opened ? QString() : notOpened(documents.filePath(written.first()), pdf));
+        QCOMPARE(MessageBox::shown().size(), opened ? 0 : 1);
+        if (!opened) {
+            QCOMPARE(lastBox().style, BoxStyle::kInformation);
+            QCOMPARE(lastBox().title, QString("Fenoverra"));
+            QCOMPARE(lastBox().prompt, notOpened(documents.filePath(written.first()), pdf));
+        }
     }
 
     // A folder that cannot be made is named; nothing is opened.
@@ -117,8 +124,11 @@ private slots:
         expectBox();
         int failures = 0;
         DocumentViewer::show(someDocument(), DocumentViewer::Format::Pdf, [&] { ++failures; });
-        QCOMPARE(box(), "48|Fenoverra|Impossibile creare la cartella dei documenti:\r" +
-                            QDir::toNativeSeparators(folder));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kWarning);
+        QCOMPARE(lastBox().title, QString("Fenoverra"));
+        QCOMPARE(lastBox().prompt, "Impossibile creare la cartella dei documenti:\r" +
+                                       QDir::toNativeSeparators(folder));
         QCOMPARE(failures, 1);
         QCOMPARE(DocumentOpener::opened(), QStringList());
     }

@@ -4,7 +4,6 @@
 #include "datawindow/dati.h"
 #include "platform/messagebox.h"
 #include "platform/mmcontrol.h"
-#include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
 #include "shell/exit.h"
 #include "shell/frmsplash.h"
@@ -91,10 +90,14 @@ private slots:
             if (name != "sommario" && name != "frmTip" && name != "informa") window->show();
         });
         exitWith(MsgAnswer::No);
-        QCOMPARE(boxes(), QStringList("292|Attenzione: i dati non archiviati andranno persi !|"
-                                      "Vuoi uscire da Fenoverra?"));
-        QVERIFY(unloaded.isEmpty() && !splash() && MMControl::sent().isEmpty() &&
-                WindowRegistry::loaded("tabella")->isVisible());
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kQuestionNoByDefault);
+        QCOMPARE(lastBox().title, QString("Attenzione: i dati non archiviati andranno persi !"));
+        QCOMPARE(lastBox().prompt, QString("Vuoi uscire da Fenoverra?"));
+        QCOMPARE(unloaded, QStringList());
+        QVERIFY(!splash());
+        QCOMPARE(MMControl::sent().size(), 0);
+        QVERIFY(WindowRegistry::loaded("tabella")->isVisible());
         MessageBox::setNextAnswer(MsgAnswer::Yes);
         TestFixture::context().confermauscita();
         QPointer<frmSplash> s = splash();

@@ -11,7 +11,6 @@
 #include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/messagebox.h"
-#include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
 #include "shell/lastwindowquit.h"
 #include "shell/startup.h"
@@ -22,17 +21,18 @@
 
 static const QString kReference = "Credito verso Rossi, è scaduto";
 
-// Everything the calculation holds and shows: the fields, the type, the
-// final sums, and every period with its results.
-static QString calculation(Dati& w) {
-    QString all = QString::number(int(w.tipocalcolo()));
+// Everything the calculation holds and shows, a line each: the type, the
+// fields, the final sums, and every period with its results.
+static QStringList calculation(Dati& w) {
+    QStringList all{"type " + QString::number(int(w.tipocalcolo()))};
     for (const char* name : {"capiniz", "datfin", "riferimento", "capitales", "capitalec"})
-        all += "|" + text(w, name);
+        all << QString(name) + " " + text(w, name);
     for (int k = 1; k <= DatiTest::periods().numperiodi; ++k) {
         const core::PeriodSlot& s = DatiTest::periods().slot(k);
-        all += QString::fromStdString("\n" + s.start + " " + s.end + " " + s.rate + " " +
-                                      core::numberText(s.capital.value_or(-1))) +
-               " " + QString::number(s.days.value_or(-1));
+        all << QString("period %1: ").arg(k) +
+                   QString::fromStdString(s.start + " to " + s.end + " at " + s.rate +
+                                          ", capital " + core::numberText(s.capital.value_or(-1))) +
+                   ", days " + QString::number(s.days.value_or(-1));
     }
     return all;
 }
@@ -71,17 +71,18 @@ private slots:
 
         // Row 90 on the fifth line, copied.
         bar(*tabella, "VScroll1")->setValue(86);
-        QCOMPARE(text(*tabella, "num(5)") + " " + text(*tabella, "period(5)"),
-                 QString("90 13/06/07"));
+        QCOMPARE(text(*tabella, "num(5)"), QString("90"));
+        QCOMPARE(text(*tabella, "period(5)"), QString("13/06/07"));
         MessageBox::setNextAnswer(MsgAnswer::Yes);
         click(*tabella, "copias(5)");
         QCOMPARE(MessageBox::shown().size(), 1);
         // The copy starts the calculation afresh: the nine rows from 90,
         // today as the final date, the capital 1000 in the cleared window.
-        QCOMPARE(text(*dati, "capiniz") + "|" + text(*dati, "datfin") + "|" +
-                     text(*dati, "riferimento") + "|" + DatiTest::periods().slot(9).start.c_str() +
-                     "|" + QString::number(DatiTest::periods().numperiodi),
-                 QString("1000|08/12/26||13/05/09|9"));
+        QCOMPARE(text(*dati, "capiniz"), QString("1000"));
+        QCOMPARE(text(*dati, "datfin"), QString("08/12/26"));
+        QCOMPARE(text(*dati, "riferimento"), QString());
+        QCOMPARE(QString::fromStdString(DatiTest::periods().slot(9).start), QString("13/05/09"));
+        QCOMPARE(DatiTest::periods().numperiodi, 9);
 
         // Back in the Data window, capital and reference go in again.
         QTRY_COMPARE(QApplication::activeWindow(), dati);
@@ -90,15 +91,18 @@ private slots:
 
         // Compound interest splits at 1 January 2008 and 2009, never the last period
         // (13/05/09 to today): the check, the toolbar's ABC, counts 11.
-        DatiTest::chooseType(*dati, 2);
+        DatiTest::chooseType(*dati, core::CalculationType::Compound);
         QVERIFY(dati->risultaticorrenti() && !text(*dati, "capitalec").isEmpty());
         MessageBox::clearShown();
         expectBox();
         CommandTest::run(*dati, "Toolbar1(15)");
-        QCOMPARE(box(), QString("64|Fenoverra: controllo dati immessi nella finestra "
-                                "attiva|I dati sono stati immessi correttamente (per "
-                                "numero  11 periodi)."));
-        const QString computed = calculation(*dati);
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kInformation);
+        QCOMPARE(lastBox().title,
+                 QString("Fenoverra: controllo dati immessi nella finestra attiva"));
+        QCOMPARE(lastBox().prompt,
+                 QString("I dati sono stati immessi correttamente (per numero  11 periodi)."));
+        const QStringList computed = calculation(*dati);
 
         // Saved with Ctrl+S, cleared from the menu, opened again with Ctrl+O.
         const QTemporaryDir dir;
@@ -108,7 +112,8 @@ private slots:
         QVERIFY(QFile::exists(file) && dati->nomefile == file);
 
         dati->findChild<QAction*>("cancella")->trigger();
-        QCOMPARE(calculation(*dati), "2|||||"); // the type stays
+        QCOMPARE(calculation(*dati), (QStringList{"type 2", "capiniz ", "datfin ", "riferimento ",
+                                                  "capitales ", "capitalec "})); // the type stays
         CommonDialog::setNextFileName(file);
         QTest::keySequence(QApplication::focusWidget(), Qt::CTRL | Qt::Key_O);
         QCOMPARE(calculation(*dati), computed);
@@ -122,10 +127,14 @@ private slots:
             qPrintable(printed));
         const QString sum = QString::fromStdString(core::formatNumberText(
             text(*dati, "capitalec").toStdString(), core::NumberPattern::Grouped));
-        QVERIFY(OdfContent::outsideTables(printed).contains(
-            "Somma finale a interessi composti:  euro  " + sum + "|12"));
-        const QString lastRow = OdfContent::tableRows(printed).last();
-        QCOMPARE(lastRow.section('|', 0, 0) + "|" + lastRow.section('|', 7), " 11|" + sum);
+        const qsizetype sumLine = OdfContent::textsOutsideTables(printed).indexOf(
+            "Somma finale a interessi composti:  euro  " + sum);
+        QVERIFY(sumLine >= 0);
+        QCOMPARE(OdfContent::sizesOutsideTables(printed).at(sumLine), 12.0);
+        QCOMPARE(OdfContent::familiesOutsideTables(printed).at(sumLine), QString("Century Gothic"));
+        const QStringList lastRow = OdfContent::tableCells(printed).last();
+        QCOMPARE(lastRow.first(), QString(" 11"));
+        QCOMPARE(lastRow.mid(7), QStringList(sum));
 
         // The exit, from the menu: every window goes, the closing screen comes.
         MessageBox::setNextAnswer(MsgAnswer::Yes);
@@ -140,7 +149,8 @@ private slots:
         QTest::mouseClick(closing.data(), Qt::LeftButton);
         auto* again = qobject_cast<Dati*>(WindowRegistry::loaded("dati"));
         QVERIFY(again && again->isVisible());
-        QCOMPARE(text(*again, "capiniz") + text(*again, "riferimento"), QString());
+        QCOMPARE(text(*again, "capiniz"), QString());
+        QCOMPARE(text(*again, "riferimento"), QString());
 
         // The exit again, from its button; then a key ends the program.
         MessageBox::setNextAnswer(MsgAnswer::Yes);

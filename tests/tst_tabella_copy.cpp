@@ -10,18 +10,27 @@
 #include <QTest>
 
 using namespace TabellaTest;
+using Presets::Choice;
+
+using Period = QPair<QString, QString>;
+
+Q_DECLARE_METATYPE(Presets::Choice)
+Q_DECLARE_METATYPE(MsgAnswer)
 
 namespace {
 
-QString question(const QString& range) {
-    return "36|Fenoverra: controllo dati immessi nella finestra attiva|Verranno copiati i tassi "
-           "con le relative date dal n." +
-           range + " nella finestra Dati.";
+const QString kNothingToCopy = "Non vi sono dati da copiare: scegliere un tasto precedente.";
+
+Period period(int k) {
+    const core::PeriodSlot& slot = DatiTest::periods().slot(k);
+    return {QString::fromStdString(slot.start), QString::fromStdString(slot.rate)};
 }
 
-QString period(int k) {
-    const core::PeriodSlot& slot = DatiTest::periods().slot(k);
-    return QString::fromStdString(slot.start + "=" + slot.rate);
+// The Data window beside the table, holding a calculation of its own.
+Dati& dataWindowWithAMortgage() {
+    auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
+    DatiTest::enter(*d, {"5000", "31/12/20", "Mutuo"}, {{"01/01/15", "4"}, {"01/07/18", "3,5"}});
+    return *d;
 }
 
 } // namespace
@@ -37,91 +46,120 @@ private slots:
         fixture.reset();
     }
 
-    // From the line clicked to the end of the table, replacing what the
-    // Data window held; a line without a date, or No to the question, leaves
-    // the Data window as it was. The table is never touched.
+    // Yes copies from the line clicked to the end of the table, in place of
+    // what the Data window held, and calculates simple interest at once up
+    // to today on 1000. The table is never touched.
     void copy_data() {
-        QTest::addColumn<int>("preset");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QString>("box");
-        // "periods row1 row16 row-after-the-last|capital|final date|reference|final capital"
-        QTest::addColumn<QString>("result");
-        const QString kept = "2 01/01/15=4 = =|5000|31/12/20|Mutuo|";
-        const QString nothing = "48|Fenoverra: controllo dati immessi nella finestra attiva|Non "
-                                "vi sono dati da copiare: scegliere un tasto precedente.";
+        QTest::addColumn<Choice>("preset");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Period>("first");
+        QTest::addColumn<Period>("sixteenth");
+        QTest::addColumn<QString>("finalSum");
         // clang-format off
-        QTest::newRow("legal from row 1") << 1 << 1 << question("1 al n.  9") << "9 21/04/42=5 = =|1000|08/12/26||4613,88";
+        QTest::newRow("legal from row 1") << Choice::LegalRates << 1 << "Verranno copiati i tassi con le relative date dal n.1 al n.  9 nella finestra Dati." << 9 << Period{"21/04/42", "5"} << Period{} << "4613,88";
         // 01/01/10 to 08/12/26, 6185 days at 1 % on 1000.
-        QTest::newRow("legal from the last row") << 1 << 9 << question("9 al n.  9") << "1 01/01/10=1 = =|1000|08/12/26||1169,45";
-        QTest::newRow("discount from row 1") << 2 << 1 << question("1 al n.  98") << "98 01/01/58=4 04/10/76=15 =|1000|08/12/26||5088,9";
-        QTest::newRow("line without a date") << 1 << 10 << nothing << kept;
-        QTest::newRow("answered No") << 1 << 5 << "no " + question("5 al n.  9") << kept;
+        QTest::newRow("legal from the last row") << Choice::LegalRates << 9 << "Verranno copiati i tassi con le relative date dal n.9 al n.  9 nella finestra Dati." << 1 << Period{"01/01/10", "1"} << Period{} << "1169,45";
+        QTest::newRow("discount from row 1") << Choice::DiscountRates << 1 << "Verranno copiati i tassi con le relative date dal n.1 al n.  98 nella finestra Dati." << 98 << Period{"01/01/58", "4"} << Period{"04/10/76", "15"} << "5088,9";
         // clang-format on
     }
     void copy() {
-        QFETCH(int, preset);
-        QFETCH(int, from);
-        QFETCH(QString, box);
-        QFETCH(QString, result);
+        QFETCH(Choice, preset);
+        QFETCH(int, line);
+        QFETCH(QString, question);
+        QFETCH(int, count);
+        QFETCH(Period, first);
+        QFETCH(Period, sixteenth);
+        QFETCH(QString, finalSum);
         Tabella& w = open();
-        click(w, line("ricaric", preset));
-        auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
-        DatiTest::enter(*d, "5000|31/12/20|Mutuo", "01/01/15=4 01/07/18=3,5");
-        if (result.endsWith('|')) result += text(*d, "capitales");
-        const QString table = rows(w, 1, 100);
-        const bool copies = box.startsWith("36");
-        const bool no = box.startsWith("no ");
-        MessageBox::setNextAnswer(no ? MsgAnswer::No : copies ? MsgAnswer::Yes : MsgAnswer::Ok);
-        click(w, line("copias", from));
-        QCOMPARE(boxes(), QStringList(no ? box.mid(3) : box));
-        QVERIFY(d->isVisible() && w.isVisible());
-        const int n = DatiTest::periods().numperiodi;
-        QCOMPARE(QString::number(n) + " " + period(1) + " " + period(16) + " " + period(n + 1) +
-                     "|" + text(*d, "capiniz") + "|" + text(*d, "datfin") + "|" +
-                     text(*d, "riferimento") + "|" + text(*d, "capitales"),
-                 result);
-        QCOMPARE(int(d->tipocalcolo()), 1);
-        QCOMPARE(d->risultaticorrenti(), copies); // a copy calculates at once
-        QCOMPARE(rows(w, 1, 100), table);
+        w.choosePreset(preset);
+        Dati& d = dataWindowWithAMortgage();
+        const Periods table = rows(w, 1, 200);
+        MessageBox::setNextAnswer(MsgAnswer::Yes);
+        click(w, TabellaTest::line("copias", line));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, BoxStyle::kQuestion);
+        QCOMPARE(lastBox().title, BoxTitle::kCheck);
+        QCOMPARE(lastBox().prompt, question);
+        QVERIFY(d.isVisible());
+        QVERIFY(w.isVisible());
+        QCOMPARE(DatiTest::periods().numperiodi, count);
+        QCOMPARE(period(1), first);
+        QCOMPARE(period(16), sixteenth);
+        QCOMPARE(period(count + 1), Period());
+        QCOMPARE(text(d, "capiniz"), QString("1000"));
+        QCOMPARE(text(d, "datfin"), QString("08/12/26"));
+        QCOMPARE(text(d, "riferimento"), QString());
+        QCOMPARE(text(d, "capitales"), finalSum);
+        QCOMPARE(d.tipocalcolo(), core::CalculationType::Simple);
+        QVERIFY(d.risultaticorrenti());
+        QCOMPARE(rows(w, 1, 200), table);
+    }
+
+    // A line with nothing to copy, a date still waiting for its rate
+    // included, is refused before the Data window is touched; No to the
+    // question leaves it as it was too.
+    void noCopy_data() {
+        QTest::addColumn<Periods>("table"); // none: the legal rates
+        QTest::addColumn<int>("line");
+        QTest::addColumn<MsgAnswer>("answer");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("prompt");
+        // clang-format off
+        QTest::newRow("line without a date") << Periods() << 10 << MsgAnswer::Ok << BoxStyle::kWarning << kNothingToCopy;
+        QTest::newRow("line with a date and no rate") << Periods{{"21/04/42", "5"}, {"16/12/90", "10"}, {"01/01/20", ""}} << 3 << MsgAnswer::Ok << BoxStyle::kWarning << kNothingToCopy;
+        QTest::newRow("answered No") << Periods() << 5 << MsgAnswer::No << BoxStyle::kQuestion << "Verranno copiati i tassi con le relative date dal n.5 al n.  9 nella finestra Dati.";
+        // clang-format on
+    }
+    void noCopy() {
+        QFETCH(Periods, table);
+        QFETCH(int, line);
+        QFETCH(MsgAnswer, answer);
+        QFETCH(int, style);
+        QFETCH(QString, prompt);
+        Tabella& w = open();
+        if (!table.isEmpty()) fill(w, table);
+        Dati& d = dataWindowWithAMortgage();
+        const QString finalSum = text(d, "capitales");
+        const Periods before = rows(w, 1, 200);
+        MessageBox::setNextAnswer(answer);
+        click(w, TabellaTest::line("copias", line));
+        QCOMPARE(MessageBox::shown().size(), 1);
+        QCOMPARE(lastBox().style, style);
+        QCOMPARE(lastBox().title, BoxTitle::kCheck);
+        QCOMPARE(lastBox().prompt, prompt);
+        QCOMPARE(DatiTest::periods().numperiodi, 2);
+        QCOMPARE(period(1), Period("01/01/15", "4"));
+        QCOMPARE(text(d, "capiniz"), QString("5000"));
+        QCOMPARE(text(d, "datfin"), QString("31/12/20"));
+        QCOMPARE(text(d, "riferimento"), QString("Mutuo"));
+        QCOMPARE(text(d, "capitales"), finalSum);
+        QCOMPARE(rows(w, 1, 200), before);
     }
 
     // A copy of ten rows or fewer is seen from its first period, its results
     // current; a longer one ends on its last ten.
     void viewAfterTheCopy_data() {
-        QTest::addColumn<int>("preset");
-        QTest::addColumn<int>("from");
+        QTest::addColumn<Choice>("preset");
+        QTest::addColumn<int>("line");
         QTest::addColumn<int>("firstShown");
-        QTest::newRow("nine legal rows") << 1 << 1 << 1;
-        QTest::newRow("one legal row") << 1 << 9 << 1;
-        QTest::newRow("98 discount rows") << 2 << 1 << 89;
+        QTest::newRow("nine legal rows") << Choice::LegalRates << 1 << 1;
+        QTest::newRow("one legal row") << Choice::LegalRates << 9 << 1;
+        QTest::newRow("98 discount rows") << Choice::DiscountRates << 1 << 89;
     }
     void viewAfterTheCopy() {
-        QFETCH(int, preset);
-        QFETCH(int, from);
+        QFETCH(Choice, preset);
+        QFETCH(int, line);
         QFETCH(int, firstShown);
         Tabella& w = open();
-        click(w, line("ricaric", preset));
+        w.choosePreset(preset);
         MessageBox::setNextAnswer(MsgAnswer::Yes);
-        click(w, line("copias", from));
+        click(w, TabellaTest::line("copias", line));
         Dati* d = TabellaTest::dati();
         QCOMPARE(bar(*d, "VScroll1")->value(), firstShown);
         QCOMPARE(text(*d, "num(1)"), QString::number(firstShown));
         QVERIFY(d->risultaticorrenti());
-    }
-
-    // A line whose row has a date still waiting for its rate is refused as
-    // an empty line is, before the Data window is touched.
-    void lineWithADateAndNoRate() {
-        Tabella& w = open();
-        TabellaTest::fill(w, "21/04/42=5 16/12/90=10 01/01/20=");
-        auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
-        DatiTest::enter(*d, "5000|31/12/20|Mutuo", "01/01/15=4 01/07/18=3,5");
-        expectBox();
-        click(w, line("copias", 3));
-        QCOMPARE(box().section('|', 2), QString("Non vi sono dati da copiare: scegliere un tasto "
-                                                "precedente."));
-        QCOMPARE(DatiTest::periods().numperiodi, 2);
-        QCOMPARE(text(*d, "capiniz"), QString("5000"));
     }
 };
 

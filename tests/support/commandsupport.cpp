@@ -37,18 +37,6 @@ QStringList visibleWindows() {
     return names;
 }
 
-QString kindName(CommonDialog::Kind kind) {
-    switch (kind) {
-    case CommonDialog::Kind::Open:
-        return "Open";
-    case CommonDialog::Kind::Save:
-        return "Save";
-    case CommonDialog::Kind::Color:
-        return "Color";
-    }
-    return {};
-}
-
 } // namespace
 
 QWidget& show(const QString& name) {
@@ -67,8 +55,8 @@ void closeAllWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void script(const QString& answers) {
-    for (const QString& answer : answers.split(' ', Qt::SkipEmptyParts)) {
+void script(const QStringList& answers) {
+    for (const QString& answer : answers) {
         if (answer == "yes")
             MessageBox::setNextAnswer(MsgAnswer::Yes);
         else if (answer == "no")
@@ -101,52 +89,67 @@ void run(QWidget& window, const QString& command) {
     QCoreApplication::processEvents();
 }
 
-Outcome::Outcome(QWidget& window, std::function<QString()> data)
+QStringList Outcome::kinds() const {
+    QStringList kinds;
+    if (!boxes.isEmpty()) kinds << "boxes";
+    if (!dialogs.isEmpty()) kinds << "dialogs";
+    if (!documents.isEmpty()) kinds << "documents";
+    if (exits != 0) kinds << "exits";
+    if (!shownNow.isEmpty()) kinds << "windows shown";
+    if (colour.isValid()) kinds << "colour";
+    if (dataChanged) kinds << "data changed";
+    if (!menuOpened.isEmpty()) kinds << "menu opened";
+    return kinds;
+}
+
+bool Outcome::empty() const {
+    return kinds().isEmpty();
+}
+
+Watch::Watch(QWidget& window, std::function<QString()> data)
     : window_(window), data_(std::move(data)), dataBefore_(data_()),
-      visibleBefore_(visibleWindows()), colourBefore_(FormBackground::colour(&window).name()),
+      visibleBefore_(visibleWindows()), colourBefore_(FormBackground::colour(&window)),
       documentsBefore_(int(DocumentOpener::opened().size())) {
     MessageBox::clearShown();
     CommonDialog::clearShown();
     TestFixture::context().exitCommand = [this] { ++exits_; };
 }
 
-Outcome::~Outcome() {
+Watch::~Watch() {
     TestFixture::context().exitCommand = {};
 }
 
-QString Outcome::text() const {
-    QStringList parts;
-    for (const QString& shown : boxes())
-        parts << "box " + shown;
-    for (const CommonDialog::Shown& dialog : CommonDialog::shown())
-        parts << "dialog " + kindName(dialog.kind) + "|" + dialog.title;
-    const QStringList opened = DocumentOpener::opened();
-    for (qsizetype i = documentsBefore_; i < opened.size(); ++i)
-        parts << (opened.at(i).endsWith(".pdf") ? "pdf" : "document");
-    for (int i = 0; i < exits_; ++i)
-        parts << "exit";
-    for (const QString& name : visibleWindows())
-        if (!visibleBefore_.contains(name)) parts << "shows " + name;
-    const QString colour = FormBackground::colour(&window_).name();
-    if (colour != colourBefore_) parts << "colour " + colour;
-    if (data_() != dataBefore_) parts << "data changed";
-    return parts.join("; ");
+void Watch::give(const QString& command) {
+    if (command.contains('+')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(command));
+        // Nothing at all is an outcome too: the wait ends empty-handed.
+        (void)QTest::qWaitFor(
+            [&] {
+                if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                    menuOpened_ = menu->objectName();
+                    menu->close();
+                }
+                return !outcome().empty();
+            },
+            500);
+        return;
+    }
+    run(window_, command);
 }
 
-QString pressKey(const QKeySequence& key, const Outcome& outcome) {
-    QTest::keySequence(QApplication::focusWidget(), key);
-    QString menuOpened;
-    const auto result = [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            menuOpened = "menu " + menu->objectName();
-            menu->close();
-        }
-        if (!menuOpened.isEmpty()) return menuOpened;
-        return outcome.text().section('|', 0, 0).section(';', 0, 0);
-    };
-    // Nothing at all is an outcome too: the wait ends empty-handed.
-    (void)QTest::qWaitFor([&] { return !result().isEmpty(); }, 500);
-    return result();
+Outcome Watch::outcome() const {
+    Outcome o;
+    o.boxes = MessageBox::shown();
+    o.dialogs = CommonDialog::shown();
+    o.documents = DocumentOpener::opened().mid(documentsBefore_);
+    o.exits = exits_;
+    for (const QString& name : visibleWindows())
+        if (!visibleBefore_.contains(name)) o.shownNow << name;
+    const QColor colour = FormBackground::colour(&window_);
+    if (colour != colourBefore_) o.colour = colour;
+    o.dataChanged = data_() != dataBefore_;
+    o.menuOpened = menuOpened_;
+    return o;
 }
 
 QStringList controlsOutsideTheArea(QWidget& window) {

@@ -21,13 +21,13 @@ const core::PeriodList& periods() {
     return TestFixture::context().calculation.periods();
 }
 
-QString column(Dati& w, const char* name) {
+QStringList column(Dati& w, const char* name) {
     QStringList cells;
     for (int r = 1; r <= Dati::kRows; ++r)
         cells << text(w, row(name, r));
     while (!cells.isEmpty() && cells.last().isEmpty())
         cells.removeLast();
-    return cells.join(' ');
+    return cells;
 }
 
 int daysBefore(const QString& dateText) {
@@ -58,23 +58,16 @@ void fillPeriods(Dati& w, const Periods& periods) {
     w.enterPeriods(rows);
 }
 
-Periods periodsOf(const QString& text) {
-    Periods periods;
-    for (const QString& pair : text.split(' ', Qt::SkipEmptyParts))
-        periods.append({pair.section('=', 0, 0), pair.section('=', 1)});
-    return periods;
-}
-
-void enter(Dati& w, const QString& fields, const QString& periods) {
-    type(w, "datfin", fields.section('|', 1, 1));
-    fillPeriods(w, periodsOf(periods));
-    type(w, "capiniz", fields.section('|', 0, 0));
-    type(w, "riferimento", fields.section('|', 2, 2));
+void enter(Dati& w, const Header& header, const Periods& periods) {
+    type(w, "datfin", header.finalDate);
+    fillPeriods(w, periods);
+    type(w, "capiniz", header.capital);
+    type(w, "riferimento", header.reference);
     MessageBox::clearShown();
 }
 
-void chooseType(Dati& w, int type) {
-    findControl<QAbstractButton>(&w, row("Option1", type))->click();
+void chooseType(Dati& w, core::CalculationType type) {
+    findControl<QAbstractButton>(&w, row("Option1", static_cast<int>(type)))->click();
 }
 
 Periods monthsFrom2008(int n) {

@@ -5,26 +5,32 @@
 
 #include "core/date.h"
 #include "datawindow/dati.h"
+#include "periodfixtures.h"
 #include "testfixture.h"
 #include "testsupport.h"
 
-#include <QPair>
 #include <memory>
 
 namespace DatiTest {
 
 inline constexpr core::Date kToday = kTestToday;
 
-// Periods as (start date, rate) texts.
-using Periods = QList<QPair<QString, QString>>;
+using ::Periods; // the benchmarks name it here
+
+// The fields of the header, as typed.
+struct Header {
+    QString capital;
+    QString finalDate;
+    QString reference;
+};
 
 // Loads a new window (the fixture has reset everything before).
 std::unique_ptr<Dati> newWindow();
 // The periods of the calculation the windows work on.
 const core::PeriodList& periods();
 
-// The ten row cells of a column, blank-separated, trailing empties dropped.
-QString column(Dati& w, const char* name);
+// The texts of a column's ten row cells, the empty ones at the end dropped.
+QStringList column(Dati& w, const char* name);
 
 int daysBefore(const QString& dateText);
 
@@ -34,12 +40,10 @@ void type(Dati& w, const QString& field, const QString& text);
 void enterPeriod(Dati& w, int r, const QString& dateText, int rateHundredths);
 // Periods written straight into the list, then drawn.
 void fillPeriods(Dati& w, const Periods& periods);
-// "01/01/01=3 01/07/01=2,5 01/01/02=": blank-separated start=rate pairs.
-Periods periodsOf(const QString& text);
-// Fields as "capital|final date|reference", then the periods; forgets the
-// message boxes shown meanwhile.
-void enter(Dati& w, const QString& fields, const QString& periods);
-void chooseType(Dati& w, int type);
+// The final date first, then the periods, the capital and the reference;
+// forgets the message boxes shown meanwhile.
+void enter(Dati& w, const Header& header, const Periods& periods);
+void chooseType(Dati& w, core::CalculationType type);
 
 // n periods a month apart from 15/01/08, rates 3,75 and 2,5 by turns.
 Periods monthsFrom2008(int n);
@@ -49,3 +53,5 @@ Periods monthsFrom2008(int n);
 void enterLong(Dati& w, const Periods& periods);
 
 } // namespace DatiTest
+
+Q_DECLARE_METATYPE(DatiTest::Header)

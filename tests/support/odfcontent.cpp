@@ -161,6 +161,37 @@ QStringList tableRows(const QString& odtFile) {
     return rows;
 }
 
+QStringList textsOutsideTables(const QString& odtFile) {
+    QStringList texts;
+    for (const Paragraph& p : paragraphs(odtFile))
+        if (!p.inTable) texts << (p.pageBreak ? "\f" : "") + p.text;
+    return texts;
+}
+
+QStringList familiesOutsideTables(const QString& odtFile) {
+    QStringList families;
+    for (const Paragraph& p : paragraphs(odtFile))
+        if (!p.inTable) families << p.family;
+    return families;
+}
+
+QList<double> sizesOutsideTables(const QString& odtFile) {
+    QList<double> sizes;
+    for (const Paragraph& p : paragraphs(odtFile))
+        if (!p.inTable) sizes << p.size;
+    return sizes;
+}
+
+QList<QStringList> tableCells(const QString& odtFile) {
+    QList<QStringList> rows;
+    for (const Paragraph& p : paragraphs(odtFile)) {
+        if (!p.inTable) continue;
+        if (p.row > rows.size()) rows.append(QStringList());
+        rows.last() << p.text;
+    }
+    return rows;
+}
+
 int headingRows(const QString& odtFile) {
     int rows = 0;
     for (const Paragraph& p : paragraphs(odtFile))

@@ -38,6 +38,13 @@ QList<Paragraph> paragraphs(const QString& odtFile);
 QStringList outsideTables(const QString& odtFile);
 // Each row of the first table, its cells joined by "|".
 QStringList tableRows(const QString& odtFile);
+// The text of each paragraph outside tables ("\f" first when a page break
+// comes before it), its size and its font family, in order.
+QStringList textsOutsideTables(const QString& odtFile);
+QList<double> sizesOutsideTables(const QString& odtFile);
+QStringList familiesOutsideTables(const QString& odtFile);
+// The cells of each row of the first table.
+QList<QStringList> tableCells(const QString& odtFile);
 // How many rows the first table repeats at the top of each page.
 int headingRows(const QString& odtFile);
 

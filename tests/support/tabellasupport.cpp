@@ -2,6 +2,7 @@
 #include "tabellasupport.h"
 
 #include "datawindow/dati.h"
+#include "platform/windownames.h"
 #include "platform/windowregistry.h"
 
 #include <QCoreApplication>
@@ -9,35 +10,43 @@
 namespace TabellaTest {
 
 Tabella& open() {
-    auto* w = qobject_cast<Tabella*>(WindowRegistry::show("tabella"));
+    auto* w = qobject_cast<Tabella*>(WindowRegistry::show(WindowName::tabella));
     if (!w) qFatal("no rate-table window");
     return *w;
 }
 
 Dati* dati() {
-    return qobject_cast<Dati*>(WindowRegistry::loaded("dati"));
+    return qobject_cast<Dati*>(WindowRegistry::loaded(WindowName::dati));
 }
 
 void closeWindows() {
-    for (const char* name : {"tabella", "dati"}) {
+    for (const char* name : {WindowName::tabella, WindowName::dati}) {
         while (QWidget* w = WindowRegistry::loaded(name))
             delete w;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QString rows(const Tabella& w, int from, int to) {
-    QStringList list;
+Periods rows(const Tabella& w, int from, int to) {
+    Periods list;
     for (int r = from; r <= to; ++r)
-        list << QString::fromStdString(w.table().date(r) + "=" + w.table().rate(r));
-    return list.join(' ');
+        list.append(
+            {QString::fromStdString(w.table().date(r)), QString::fromStdString(w.table().rate(r))});
+    return list;
 }
 
-void fill(Tabella& w, const QString& rowsText) {
-    fileformat::RateTableRows rows;
-    for (const QString& pair : rowsText.split(' ', Qt::SkipEmptyParts))
-        rows.push_back({pair.section('=', 0, 0).toStdString(), pair.section('=', 1).toStdString()});
-    w.loadFile(rows, w.titolo());
+void fill(Tabella& w, const Periods& rows) {
+    fileformat::RateTableRows table;
+    for (const auto& [date, rate] : rows)
+        table.push_back({date.toStdString(), rate.toStdString()});
+    w.loadFile(table, w.titolo());
+}
+
+QStringList column(Tabella& w, const char* name) {
+    QStringList cells;
+    for (int i = 1; i <= Tabella::kLines; ++i)
+        cells << text(w, line(name, i));
+    return cells;
 }
 
 } // namespace TabellaTest

@@ -3,6 +3,7 @@
 // Driving the rate-table window in tests, with the Data window beside it,
 // both made by the window registry as the program makes them.
 
+#include "periodfixtures.h"
 #include "ratetable/tabella.h"
 #include "testfixture.h"
 #include "testsupport.h"
@@ -25,10 +26,11 @@ inline QString line(const char* name, int i) {
     return row(name, i); // "period(3)"
 }
 
-// The table as "date=rate" pairs, rows from..to blank-separated; an empty
-// text shows as nothing on its side of the "=".
-QString rows(const Tabella& w, int from, int to);
+// Rows from..to of the table, each its date and rate.
+Periods rows(const Tabella& w, int from, int to);
 // A table written straight into rows 1.. (the rest emptied), then redisplayed.
-void fill(Tabella& w, const QString& rowsText);
+void fill(Tabella& w, const Periods& rows);
+// The texts of a column's fifteen line cells.
+QStringList column(Tabella& w, const char* name);
 
 } // namespace TabellaTest

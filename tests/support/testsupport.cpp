@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
-#include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/messagebox.h"
 #include "reports/reportmodel.h"
@@ -35,24 +34,16 @@ void click(QWidget& form, const QString& name) {
     QTest::mouseClick(control, Qt::LeftButton);
 }
 
-QStringList boxes() {
+QStringList prompts() {
     QStringList list;
-    for (const auto& box : MessageBox::shown())
-        list << QString("%1|%2|%3").arg(box.style).arg(box.title, box.prompt);
+    for (const MessageBox::Shown& box : MessageBox::shown())
+        list << box.prompt;
     return list;
 }
 
-QString box() {
-    const QStringList all = boxes();
-    return all.size() == 1 ? all[0] : QString("%1 boxes").arg(all.size());
-}
-
-QStringList dialogs() {
-    QStringList list;
-    for (const auto& d : CommonDialog::shown())
-        list << QString("%1|%2|%3|%4").arg(d.title, d.filter).arg(d.filterIndex).arg(d.fileName);
-    CommonDialog::clearShown();
-    return list;
+MessageBox::Shown lastBox() {
+    const QList<MessageBox::Shown> all = MessageBox::shown();
+    return all.isEmpty() ? MessageBox::Shown{} : all.last();
 }
 
 QByteArray contentsOf(const QString& path) {
