@@ -26,6 +26,11 @@ Period period(int k) {
     return {QString::fromStdString(slot.start), QString::fromStdString(slot.rate)};
 }
 
+// The preset's button clicked, as the user loads it.
+void choosePreset(Tabella& w, Choice preset) {
+    click(w, line("ricaric", static_cast<int>(preset)));
+}
+
 // The Data window beside the table, holding a calculation of its own.
 Dati& dataWindowWithAMortgage() {
     auto* d = qobject_cast<Dati*>(WindowRegistry::show("dati"));
@@ -73,7 +78,7 @@ private slots:
         QFETCH(Period, sixteenth);
         QFETCH(QString, finalSum);
         Tabella& w = open();
-        w.choosePreset(preset);
+        choosePreset(w, preset);
         Dati& d = dataWindowWithAMortgage();
         const Periods table = rows(w, 1, 200);
         MessageBox::setNextAnswer(MsgAnswer::Yes);
@@ -101,7 +106,7 @@ private slots:
     // included, is refused before the Data window is touched; No to the
     // question leaves it as it was too.
     void noCopy_data() {
-        QTest::addColumn<Periods>("table"); // none: the legal rates
+        QTest::addColumn<Periods>("table"); // none: the legal rates, loaded with their button
         QTest::addColumn<int>("line");
         QTest::addColumn<MsgAnswer>("answer");
         QTest::addColumn<int>("style");
@@ -119,7 +124,10 @@ private slots:
         QFETCH(int, style);
         QFETCH(QString, prompt);
         Tabella& w = open();
-        if (!table.isEmpty()) fill(w, table);
+        if (table.isEmpty())
+            choosePreset(w, Choice::LegalRates);
+        else
+            fill(w, table);
         Dati& d = dataWindowWithAMortgage();
         const QString finalSum = text(d, "capitales");
         const Periods before = rows(w, 1, 200);
@@ -129,12 +137,18 @@ private slots:
         QCOMPARE(lastBox().style, style);
         QCOMPARE(lastBox().title, BoxTitle::kCheck);
         QCOMPARE(lastBox().prompt, prompt);
+        QVERIFY(d.isVisible());
+        QVERIFY(w.isVisible());
         QCOMPARE(DatiTest::periods().numperiodi, 2);
         QCOMPARE(period(1), Period("01/01/15", "4"));
+        QCOMPARE(period(16), Period());
+        QCOMPARE(period(3), Period());
         QCOMPARE(text(d, "capiniz"), QString("5000"));
         QCOMPARE(text(d, "datfin"), QString("31/12/20"));
         QCOMPARE(text(d, "riferimento"), QString("Mutuo"));
         QCOMPARE(text(d, "capitales"), finalSum);
+        QCOMPARE(d.tipocalcolo(), core::CalculationType::Simple);
+        QVERIFY(!d.risultaticorrenti());
         QCOMPARE(rows(w, 1, 200), before);
     }
 
@@ -153,7 +167,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(int, firstShown);
         Tabella& w = open();
-        w.choosePreset(preset);
+        choosePreset(w, preset);
         MessageBox::setNextAnswer(MsgAnswer::Yes);
         click(w, TabellaTest::line("copias", line));
         Dati* d = TabellaTest::dati();
