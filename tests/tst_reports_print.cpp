@@ -2,6 +2,7 @@
 // The printed rate table, the written documents read back, their table on
 // the page, the PDF, and LibreOffice's pages.
 #include "support/odfcontent.h"
+#include "support/periodfixtures.h"
 #include "support/reportfixtures.h"
 #include "support/testfixture.h"
 #include "support/testsupport.h"
@@ -24,12 +25,35 @@ Q_DECLARE_METATYPE(Report::Document)
 
 namespace {
 
-// Rows "date=rate", blank-separated.
-RateTableReport::Table tableOf(const QString& rows, int righetab, const QString& title) {
+RateTableReport::Table tableOf(const Periods& rows, int righetab, const QString& title) {
     RateTableReport::Table table{title, {}, {}, righetab};
-    for (const QString& row : rows.split(' ', Qt::SkipEmptyParts))
-        table.dates << row.section('=', 0, 0), table.rates << row.section('=', 1);
+    for (const auto& [date, rate] : rows)
+        table.dates << date, table.rates << rate;
     return table;
+}
+
+// The texts and sizes of the paragraphs, the font of each when it is not
+// the report's own.
+QStringList textsOf(const Report::Document& document) {
+    QStringList texts;
+    for (const auto* list : {&document.paragraphs, &document.after})
+        for (const Report::Paragraph& p : *list)
+            texts << (p.newPage ? "\f" : "") + p.text;
+    return texts;
+}
+QList<double> sizesOf(const Report::Document& document) {
+    QList<double> sizes;
+    for (const auto* list : {&document.paragraphs, &document.after})
+        for (const Report::Paragraph& p : *list)
+            sizes << p.size;
+    return sizes;
+}
+QStringList fontsOf(const Report::Document& document) {
+    QStringList fonts;
+    for (const auto* list : {&document.paragraphs, &document.after})
+        for (const Report::Paragraph& p : *list)
+            fonts << p.font;
+    return fonts;
 }
 
 // The calculation of 200 periods in lire, amounts in the hundreds of billions.
@@ -86,35 +110,40 @@ private slots:
 
     // n rows print n + 2; the title (appunti's caption, or the file's path) a line a paragraph.
     void rateTable_data() {
-        QTest::addColumn<QString>("rows");
+        QTest::addColumn<Periods>("rows");
         QTest::addColumn<int>("righetab");
-        QTest::addColumn<QStringList>("lastRows");
+        QTest::addColumn<QList<QStringList>>("lastRows");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("description"); // empty: not checked
+        using Rows = QList<QStringList>;
         const QString legal = "Tabella dei tassi legali (art.1284 Codice Civile)";
         const QString discount = ReportFixtures::discountTable().title;
         // clang-format off
-        QTest::newRow("empty table: the headings only") << "" << 0 << QStringList{"|dal|al|tasso", "n.|gg/mm/aa|gg/mm/aa|%"} << legal << "";
-        QTest::newRow("last row without end date, two-line title") << "01/01/04=2,5 01/01/08=3,0 01/01/10=1,0" << 3 << QStringList{" 2|01/01/08|31/12/09|3,00", " 3|01/01/10||1,00"} << discount << "tabella-Tabella dei tassi ufficiali di sconto della Banca d'Italia";
-        QTest::newRow("a dated row after the table still ends the last, opened file") << "01/01/10=2,5 01/01/11=" << 1 << QStringList{" 1|01/01/10|31/12/10|2,50"} << "/home/anna/tassi/Fenoverra-tab-mutui.txt" << "tabella-Fenoverra-tab-mutui";
-        QTest::newRow("unreadable next date, rate not a number") << "7/06/58=abc 31/02/59=3" << 2 << QStringList{" 1|7/06/58||abc", " 2|31/02/59||3,00"} << legal << "";
+        QTest::newRow("empty table: the headings only") << Periods() << 0 << Rows{{"", "dal", "al", "tasso"}, {"n.", "gg/mm/aa", "gg/mm/aa", "%"}} << legal << "";
+        QTest::newRow("last row without end date, two-line title") << Periods{{"01/01/04", "2,5"}, {"01/01/08", "3,0"}, {"01/01/10", "1,0"}} << 3 << Rows{{" 2", "01/01/08", "31/12/09", "3,00"}, {" 3", "01/01/10", "", "1,00"}} << discount << "tabella-Tabella dei tassi ufficiali di sconto della Banca d'Italia";
+        QTest::newRow("a dated row after the table still ends the last, opened file") << Periods{{"01/01/10", "2,5"}, {"01/01/11", ""}} << 1 << Rows{{" 1", "01/01/10", "31/12/10", "2,50"}} << "/home/anna/tassi/Fenoverra-tab-mutui.txt" << "tabella-Fenoverra-tab-mutui";
+        QTest::newRow("unreadable next date, rate not a number") << Periods{{"7/06/58", "abc"}, {"31/02/59", "3"}} << 2 << Rows{{" 1", "7/06/58", "", "abc"}, {" 2", "31/02/59", "", "3,00"}} << legal << "";
         // clang-format on
     }
     void rateTable() {
-        QFETCH(QString, rows);
+        QFETCH(Periods, rows);
         QFETCH(int, righetab);
-        QFETCH(QStringList, lastRows);
+        QFETCH(QList<QStringList>, lastRows);
         QFETCH(QString, title);
         QFETCH(QString, description);
         const Report::Document doc = RateTableReport::build(tableOf(rows, righetab, title));
         const Report::Table& table = *doc.table;
-        QStringList last = {QString::number(table.rows.size())};
-        for (int row = righetab + 3 - int(lastRows.size()); row <= righetab + 2; ++row)
-            last << tableRow(table, row);
-        QCOMPARE(last, QStringList(QString::number(righetab + 2)) + lastRows);
-        QCOMPARE(paragraphsOf(doc).join('\n'),
-                 "FENOVERRA|18\n(calcolo di interessi semplici e composti)|16\n|16\n" +
-                     title.replace('\r', "|12\n") + "|12\n|12\n|12");
+        QCOMPARE(table.rows.size(), righetab + 2);
+        QCOMPARE(table.rows.mid(table.rows.size() - lastRows.size()), lastRows);
+        const QStringList titleLines = title.split('\r');
+        const QStringList texts =
+            QStringList{"FENOVERRA", "(calcolo di interessi semplici e composti)", ""} +
+            titleLines + QStringList{"", ""};
+        const QList<double> sizes =
+            QList<double>{18, 16, 16} + QList<double>(titleLines.size() + 2, 12);
+        QCOMPARE(textsOf(doc), texts);
+        QCOMPARE(sizesOf(doc), sizes);
+        QCOMPARE(fontsOf(doc), QStringList(texts.size(), "Century Gothic"));
         if (!description.isEmpty()) QCOMPARE(doc.description, description);
     }
 

@@ -20,8 +20,8 @@ private slots:
     // the test; the real exit question has Italian buttons and No as default.
     void unscriptedAndRealBoxes() {
         QCOMPARE(MessageBox::show(nullptr, "domanda", 292, QString()), MsgAnswer::No);
-        QCOMPARE(MessageBox::shown().first().title + "|" + MessageBox::unscripted().join(','),
-                 QString("Fenoverra|domanda"));
+        QCOMPARE(MessageBox::shown().first().title, QString("Fenoverra"));
+        QCOMPARE(MessageBox::unscripted(), QStringList("domanda"));
         MessageBox::useDouble(false); // forgets the unscripted box, the point here
         QString texts;
         QTimer::singleShot(0, [&] {
