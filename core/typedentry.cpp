@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/typedentry.h"
 
+#include "core/barpositions.h"
 #include "core/numbertext.h"
 
 #include <algorithm>
@@ -47,6 +48,18 @@ std::optional<int> readTypedRate(std::string_view text) {
     const double whole = std::nearbyint(hundredths);
     if (std::fabs(hundredths - whole) > 1e-6) return std::nullopt;
     return static_cast<int>(whole);
+}
+
+std::optional<int> typedStartDateBarValue(std::string_view text, Date today) {
+    const auto date = readTypedDate(text);
+    if (!date) return std::nullopt;
+    return barValueOfDate(*date, today, kStartDateBar);
+}
+
+std::optional<int> typedRateBarValue(std::string_view text) {
+    const auto rate = readTypedRate(text);
+    if (!rate || *rate < kRateBarLowest || *rate > kRateBarHighest) return std::nullopt;
+    return rate;
 }
 
 } // namespace core

@@ -18,4 +18,10 @@ std::optional<Date> readTypedDate(std::string_view text);
 // decimals.
 std::optional<int> readTypedRate(std::string_view text);
 
+// What a row's bar is set to for a typed start date or rate: nullopt when the
+// text is not one, or the bar cannot hold it (a start date from
+// kStartDateBar.oldest days before today to today, a rate from 0,01 to 100).
+std::optional<int> typedStartDateBarValue(std::string_view text, Date today);
+std::optional<int> typedRateBarValue(std::string_view text);
+
 } // namespace core

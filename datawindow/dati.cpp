@@ -134,6 +134,16 @@ void Dati::connectControls() {
             [this, today](int value) { present(model_.scrollTo(value, today())); });
     for (int r = 1; r <= kRows; ++r)
         connectRow(r);
+    // After the rows' own reactions: a double-click first undoes its click.
+    const auto periodsInUse = [this] { return model_.periods().numperiodi; };
+    keyboard_ = new RowKeyboard(this, pageBar_, periodsInUse,
+                                [this](int r, RowKeyboard::Field field, int value) {
+                                    present(field == RowKeyboard::Field::StartDate
+                                                ? model_.enterStartDate(r, value, Clock::today())
+                                                : model_.enterRate(r, value));
+                                });
+    for (int r = 1; r <= kRows; ++r)
+        keyboard_->addRow(rows_[r]);
     runOnClick("aiuto", Command::Aiuto);
     runOnClick("guidainlinea", Command::Guida);
     runOnClick("disconto", Command::FinestraTabella);
@@ -155,8 +165,18 @@ void Dati::connectRow(int r) {
     lightUnderMouse(row.number);
     connect(row.deleteButton, &QPushButton::clicked, this,
             [this, r] { present(model_.deleteAt(r, Clock::today())); });
-    connect(row.start, &ClickableLabel::clicked, this,
-            [this, r] { present(model_.stepStartDateBack(r, Clock::today())); });
+    connect(row.start, &ClickableLabel::clicked, this, [this, r] {
+        beforeStepBack_ = model_;
+        present(model_.stepStartDateBack(r, Clock::today()));
+    });
+    // A double-click opens the date for typing: its first click's step back
+    // is undone.
+    connect(row.start, &ClickableLabel::doubleClicked, this, [this] {
+        if (!beforeStepBack_) return;
+        model_ = std::move(*beforeStepBack_);
+        beforeStepBack_.reset();
+        draw(true);
+    });
     connect(row.startDateBar, &QScrollBar::valueChanged, this,
             [this, r](int v) { present(model_.moveStartDateBar(r, v, Clock::today())); });
     connect(row.rateBar, &QScrollBar::valueChanged, this,

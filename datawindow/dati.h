@@ -32,8 +32,10 @@
 #include "files/filecommands.h"
 #include "platform/calculationwindow.h"
 #include "platform/formcontrols.h"
+#include "platform/rowkeyboard.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class ClickableLabel;
@@ -124,6 +126,9 @@ private:
 
     core::Calculation& model_;
     bool resultsShownCurrent_ = true;
+    // The calculation before a click stepped a start date back.
+    std::optional<core::Calculation> beforeStepBack_;
+    RowKeyboard* keyboard_ = nullptr;
 
     QLineEdit* capital_ = nullptr;
     QComboBox* currency_ = nullptr;

@@ -2,6 +2,7 @@
 #include "platform/clickablelabel.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText); // texts come from files: never read them as markup
@@ -20,8 +21,19 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (std::exchange(inDoubleClick_, false)) return;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!reportsDoubleClicks_ || event->button() != Qt::LeftButton) {
+        QLabel::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    inDoubleClick_ = true;
+    emit doubleClicked();
 }
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -87,6 +87,17 @@ void Tabella::connectControls() {
     inputs_ = {pageBar_};
     for (int i = 1; i <= kLines; ++i)
         connectLine(i);
+    const auto rowsInUse = [this] { return model_.lastUsedRow(); };
+    keyboard_ = new RowKeyboard(this, pageBar_, rowsInUse,
+                                [this](int i, RowKeyboard::Field field, int value) {
+                                    if (field == RowKeyboard::Field::StartDate)
+                                        model_.enterDate(i, value, Clock::today());
+                                    else
+                                        model_.enterRate(i, value);
+                                    draw();
+                                });
+    for (int i = 1; i <= kLines; ++i)
+        keyboard_->addRow(lines_[i]);
     runOnClick("aiuto", Command::Aiuto);
     runOnClick("guidainlinea", Command::Guida);
     runOnClick("indietro", Command::FinestraDati);

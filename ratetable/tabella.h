@@ -15,6 +15,7 @@
 #include "files/filecommands.h"
 #include "files/ratetablefileio.h"
 #include "platform/formcontrols.h"
+#include "platform/rowkeyboard.h"
 
 #include <array>
 
@@ -78,6 +79,7 @@ private:
     core::RateTable& model_;
     bool printing_ = false;
     bool colourChosen_ = false;
+    RowKeyboard* keyboard_ = nullptr;
 
     QLabel* title_ = nullptr;
     std::array<QPushButton*, 3> presetButtons_{};

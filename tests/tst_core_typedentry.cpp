@@ -58,6 +58,47 @@ private slots:
         QFETCH(int, hundredths);
         QCOMPARE(readTypedRate(typed.toStdString()).value_or(-1), hundredths);
     }
+
+    // What the bars can hold, at both ends. Today is 09/12/2026; the oldest
+    // start date is 32767 days before it.
+    void barValues_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("barValue"); // -1 when refused
+        QTest::newRow("today") << "date"
+                               << "09/12/2026" << 0;
+        QTest::newRow("tomorrow") << "date"
+                                  << "10/12/2026" << -1;
+        QTest::newRow("a year ago") << "date"
+                                    << "09/12/25" << 365;
+        QTest::newRow("oldest") << "date"
+                                << "24/03/1937" << 32767;
+        QTest::newRow("older than the bar") << "date"
+                                            << "23/03/1937" << -1;
+        QTest::newRow("not a date") << "date"
+                                    << "32/01/2000" << -1;
+        QTest::newRow("lowest rate") << "rate"
+                                     << "0,01" << 1;
+        QTest::newRow("highest rate") << "rate"
+                                      << "100" << 10000;
+        QTest::newRow("above 100") << "rate"
+                                   << "100,01" << -1;
+        QTest::newRow("zero") << "rate"
+                              << "0" << -1;
+        QTest::newRow("negative rate") << "rate"
+                                       << "-4" << -1;
+        QTest::newRow("three decimals") << "rate"
+                                        << "4,125" << -1;
+    }
+    void barValues() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(int, barValue);
+        const Date today{2026, 12, 9};
+        const auto value = field == "date" ? typedStartDateBarValue(typed.toStdString(), today)
+                                           : typedRateBarValue(typed.toStdString());
+        QCOMPARE(value.value_or(-1), barValue);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestTypedEntry)
