@@ -57,17 +57,18 @@ void showActive(QWidget& w) {
     QVERIFY(QTest::qWaitForWindowActive(&w));
 }
 
-// What a user sees of the Data window that a typed value may change.
+// What a user sees of the Data window that a typed value may change, each
+// quantity named, so that a difference says which one it is.
 QStringList dataView(Dati& w) {
     QStringList view;
     for (const char* name : {"capitales", "capitalec", "differ", "passo"})
-        view << text(w, name);
+        view << QString(name) + "=" + text(w, name);
     for (const char* column : {"data1", "al", "tas", "giorn", "interes", "totint", "capital"})
-        view << DatiTest::column(w, column);
-    for (int r = 1; r <= Dati::kRows; ++r)
-        view << QString::number(bar(w, row("hscroll1", r))->value())
-             << QString::number(bar(w, row("scrollatassi", r))->value());
-    view << QString::number(w.risultaticorrenti());
+        view << QString(column) + "=" + DatiTest::column(w, column).join(' ');
+    for (const char* bars : {"hscroll1", "scrollatassi"})
+        for (int r = 1; r <= Dati::kRows; ++r)
+            view << row(bars, r) + "=" + QString::number(bar(w, row(bars, r))->value());
+    view << "current=" + QString::number(w.risultaticorrenti());
     return view;
 }
 
@@ -166,8 +167,8 @@ private slots:
         QFETCH(int, barValue);
         QFETCH(QString, typed);
         QFETCH(QString, message);
-        const QString fields = "1000|31/12/20|";
-        const QString periods = "01/01/00=3 01/01/05=2";
+        const Header fields{"1000", "31/12/20", ""};
+        const Periods periods{{"01/01/00", "3"}, {"01/01/05", "2"}};
 
         // By the bar first, in a context of its own.
         auto moved = newWindow();
@@ -204,7 +205,7 @@ private slots:
     // Esc, or leaving the editor with the mouse, keeps what was there.
     void escapeChangesNothing() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/20|", "01/01/00=3");
+        enter(*w, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}});
         showActive(*w);
         const QStringList before = dataView(*w);
         bar(*w, "scrollatassi(1)")->setFocus();
@@ -224,7 +225,7 @@ private slots:
     // The arrows move a focused bar as its arrow buttons do.
     void arrowsMoveTheBars() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/20|", "01/01/00=3");
+        enter(*w, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}});
         showActive(*w);
         bar(*w, "scrollatassi(1)")->setFocus();
         press(Qt::Key_Right);
@@ -275,7 +276,7 @@ private slots:
     // does not step the date back a year.
     void doubleClickOpensTheCell() {
         auto w = newWindow();
-        enter(*w, "1000|31/12/20|", "01/01/00=3");
+        enter(*w, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}});
         showActive(*w);
         const QStringList before = dataView(*w);
         QTest::mouseDClick(findControl(w.get(), "data1(1)"), Qt::LeftButton);
