@@ -162,9 +162,11 @@ bool RowKeyboard::moveBar(QScrollBar* bar, int key) {
     };
     switch (key) {
     case Qt::Key_Right:
+    case Qt::Key_Up:
         bar->triggerAction(towards(true, false));
         return true;
     case Qt::Key_Left:
+    case Qt::Key_Down:
         bar->triggerAction(towards(false, false));
         return true;
     case Qt::Key_PageUp:

@@ -2,10 +2,10 @@
 #pragma once
 // Periods entered from the keyboard, in either working window.
 //
-// Every row bar takes the focus. The arrows move it as its arrow buttons do,
-// Page Up and Page Down as a click on its track to the right or the left,
-// Home and End to its left and right ends, so the window reacts as to the
-// mouse. Tab and Shift+Tab go from a row's start-date bar to its rate bar
+// Every row bar takes the focus. The arrows move it as its arrow buttons do
+// (Up as Right, Down as Left), Page Up and Page Down as a click on its track
+// to the right or the left, Home and End to its left and right ends, so the
+// window reacts as to the mouse. Tab and Shift+Tab go from a row's start-date bar to its rate bar
 // and on to the next row; past the last row (as far as the first period
 // not yet entered) or before the first, the rows scroll by one, so the
 // focused bar is always in view. The cell beside the focused bar is framed

@@ -232,6 +232,8 @@ private slots:
         QCOMPARE(text(*w, "tas(1)"), "3,01");
         press(Qt::Key_PageUp);
         QCOMPARE(text(*w, "tas(1)"), "4,01");
+        press(Qt::Key_Down);
+        QCOMPARE(text(*w, "tas(1)"), "4");
         press(Qt::Key_Home);
         QCOMPARE(text(*w, "tas(1)"), "0,01");
         bar(*w, "hscroll1(1)")->setFocus();
