@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +50,20 @@ void typeInto(const QString& typed, int key = Qt::Key_Return) {
     press(Qt::Key_F2);
     QTest::keyClicks(focused(), typed);
     press(key);
+}
+
+// What a real double-click delivers: a click, then a second press that
+// comes as a double-click, and its release. QTest's own sends no releases.
+void doubleClick(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 void showActive(QWidget& w) {
@@ -281,13 +296,31 @@ private slots:
         enter(*w, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}});
         showActive(*w);
         const QStringList before = dataView(*w);
-        QTest::mouseDClick(findControl(w.get(), "data1(1)"), Qt::LeftButton);
+        doubleClick(findControl(w.get(), "data1(1)"));
         QVERIFY(editor(*w));
         QCOMPARE(editor(*w)->text(), "01/01/00");
         QCOMPARE(dataView(*w), before);
         press(Qt::Key_Escape);
-        QTest::mouseDClick(findControl(w.get(), "tas(1)"), Qt::LeftButton);
+        doubleClick(findControl(w.get(), "tas(1)"));
         QCOMPARE(editor(*w)->text(), "3");
+        press(Qt::Key_Escape);
+    }
+
+    // Elsewhere a double-click is still two clicks: on a row number, two
+    // insertions.
+    void doubleClickOnANumber() {
+        auto clicked = newWindow();
+        enter(*clicked, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}, {"01/01/05", "2"}});
+        click(*clicked, "num(1)");
+        click(*clicked, "num(1)");
+        const QStringList expected = dataView(*clicked);
+        clicked.reset();
+        fixture->renewContext();
+
+        auto w = newWindow();
+        enter(*w, {"1000", "31/12/20", ""}, {{"01/01/00", "3"}, {"01/01/05", "2"}});
+        doubleClick(findControl(w.get(), "num(1)"));
+        QCOMPARE(dataView(*w), expected);
     }
 
     // The same typing in the rate-table window.
