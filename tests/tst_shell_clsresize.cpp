@@ -40,16 +40,14 @@ private slots:
         add(new QFrame(&form), "linea", {20, 200, 500, 3})->setFrameShape(QFrame::HLine);
         add(new QLabel(add(new QFrame(&form), "cornice", {60, 220, 240, 120})), "interno",
             {12, 18, 90, 24});
-        const auto layout = [&] {
-            QStringList all;
+        const auto layout = [&] { // a failure names the index in this order
+            QList<QRect> all;
             for (const char* name :
-                 {"etichetta", "fisso", "spostato", "moneta", "linea", "interno"}) {
-                const QRect r = findControl(&form, name)->geometry();
-                all << QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-            }
-            return all.join(" | ");
+                 {"etichetta", "fisso", "spostato", "moneta", "linea", "interno"})
+                all << findControl(&form, name)->geometry();
+            return all;
         };
-        const QString designed = layout();
+        const QList<QRect> designed = layout();
         clsResize resize;
         resize.setSourceForm(&form);
         const auto resizeTo = [&](QSize size) { form.resize(size), resize.ResizeControls(); };
@@ -61,8 +59,12 @@ private slots:
         QCOMPARE(layout(), designed);
         form.setWindowState(Qt::WindowNoState);
         resize.ResizeControls();
-        QCOMPARE(layout(), QString("60,90 240x60 | 10,350 80x20 | 800,40 60x20 | "
-                                   "400,120 300x26 | 40,400 1000x3 | 24,36 180x48"));
+        QCOMPARE(layout(), (QList<QRect>{{60, 90, 240, 60},
+                                         {10, 350, 80, 20},
+                                         {800, 40, 60, 20},
+                                         {400, 120, 300, 26},
+                                         {40, 400, 1000, 3},
+                                         {24, 36, 180, 48}}));
         for (const QSize size : {QSize(777, 333), QSize(1001, 999), QSize(600, 400)})
             resizeTo(size); // odd sizes on the way must leave no drift behind
         QCOMPARE(layout(), designed);
@@ -86,15 +88,18 @@ private slots:
         resize.setSourceForm(&form);
         resize.ResizeControls(); // records
         const int top = menu->height() + tools->height(), inner = 400 - top - status->height();
-        const QList<int> bars{menu->height(), tools->height(), status->height(), 1200, 399 + inner};
+        const int menuHeight = menu->height(), toolsHeight = tools->height();
+        const int statusHeight = status->height();
         label->setGeometry(30, top + 45, 120, 30);
         resize.ReInitialise();
         form.resize(1200, 400 + inner); // twice the inner area
         QApplication::processEvents();
         resize.ResizeControls();
-        QCOMPARE((QList<int>{menu->height(), tools->height(), status->height(), menu->width(),
-                             status->geometry().bottom()}),
-                 bars);
+        QCOMPARE(menu->height(), menuHeight);
+        QCOMPARE(tools->height(), toolsHeight);
+        QCOMPARE(status->height(), statusHeight);
+        QCOMPARE(menu->width(), 1200);
+        QCOMPARE(status->geometry().bottom(), 399 + inner);
         QCOMPARE(label->geometry(), QRect(60, top + 90, 240, 60));
     }
 };

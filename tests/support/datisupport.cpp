@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "datisupport.h"
 
+#include "core/numbertext.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractButton>
@@ -68,6 +69,40 @@ void enter(Dati& w, const Header& header, const Periods& periods) {
 
 void chooseType(Dati& w, core::CalculationType type) {
     findControl<QAbstractButton>(&w, row("Option1", static_cast<int>(type)))->click();
+}
+
+Held held(Dati& w) {
+    Held h{.type = w.tipocalcolo(),
+           .capital = text(w, "capiniz"),
+           .finalDate = text(w, "datfin"),
+           .reference = text(w, "riferimento"),
+           .simpleSum = text(w, "capitales"),
+           .compoundSum = text(w, "capitalec"),
+           .file = w.nomefile};
+    for (int k = 1; k <= periods().numperiodi; ++k) {
+        const core::PeriodSlot& s = periods().slot(k);
+        h.starts << QString::fromStdString(s.start);
+        h.ends << QString::fromStdString(s.end);
+        h.rates << QString::fromStdString(s.rate);
+        h.capitals << (s.capital ? QString::fromStdString(core::numberText(*s.capital)) : "");
+        h.days << int(s.days.value_or(-1));
+    }
+    return h;
+}
+
+void compareHeld(const Held& actual, const Held& expected) {
+    QCOMPARE(actual.type, expected.type);
+    QCOMPARE(actual.capital, expected.capital);
+    QCOMPARE(actual.finalDate, expected.finalDate);
+    QCOMPARE(actual.reference, expected.reference);
+    QCOMPARE(actual.simpleSum, expected.simpleSum);
+    QCOMPARE(actual.compoundSum, expected.compoundSum);
+    QCOMPARE(actual.file, expected.file);
+    QCOMPARE(actual.starts, expected.starts);
+    QCOMPARE(actual.ends, expected.ends);
+    QCOMPARE(actual.rates, expected.rates);
+    QCOMPARE(actual.capitals, expected.capitals);
+    QCOMPARE(actual.days, expected.days);
 }
 
 Periods monthsFrom2008(int n) {

@@ -45,6 +45,19 @@ void fillPeriods(Dati& w, const Periods& periods);
 void enter(Dati& w, const Header& header, const Periods& periods);
 void chooseType(Dati& w, core::CalculationType type);
 
+// What a window holds and shows, to see it again after a round trip: the
+// type, the fields, the final sums, the file, and each period's attributes
+// a list.
+struct Held { // every member initialised, for designated initialisers
+    core::CalculationType type{};
+    QString capital{}, finalDate{}, reference{}, simpleSum{}, compoundSum{}, file{};
+    QStringList starts{}, ends{}, rates{}, capitals{}; // a capital not worked out: ""
+    QList<int> days{};                                 // -1: not worked out
+};
+Held held(Dati& w);
+// Field by field; a caller returns on QTest::currentTestFailed().
+void compareHeld(const Held& actual, const Held& expected);
+
 // n periods a month apart from 15/01/08, rates 3,75 and 2,5 by turns.
 Periods monthsFrom2008(int n);
 // The long calculation of the benchmarks and the bad-input tests: these

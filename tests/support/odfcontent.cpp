@@ -139,28 +139,6 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
     return found;
 }
 
-QStringList outsideTables(const QString& odtFile) {
-    QStringList lines;
-    for (const Paragraph& p : paragraphs(odtFile)) {
-        if (!p.inTable)
-            lines << (p.pageBreak ? "\f" : "") + p.text + "|" + QString::number(p.size) +
-                         (p.family == "Century Gothic" ? "" : "|" + p.family);
-    }
-    return lines;
-}
-
-QStringList tableRows(const QString& odtFile) {
-    QStringList rows;
-    for (const Paragraph& p : paragraphs(odtFile)) {
-        if (!p.inTable) continue;
-        if (p.row > rows.size())
-            rows << p.text;
-        else
-            rows.last() += "|" + p.text;
-    }
-    return rows;
-}
-
 QStringList textsOutsideTables(const QString& odtFile) {
     QStringList texts;
     for (const Paragraph& p : paragraphs(odtFile))

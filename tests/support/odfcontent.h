@@ -34,10 +34,6 @@ struct Paragraph {
 // Every paragraph of the body of the file's content.xml, table cells
 // included, in document order.
 QList<Paragraph> paragraphs(const QString& odtFile);
-// Each paragraph outside tables in the form of testsupport's paragraphsOf().
-QStringList outsideTables(const QString& odtFile);
-// Each row of the first table, its cells joined by "|".
-QStringList tableRows(const QString& odtFile);
 // The text of each paragraph outside tables ("\f" first when a page break
 // comes before it), its size and its font family, in order.
 QStringList textsOutsideTables(const QString& odtFile);

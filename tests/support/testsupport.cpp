@@ -3,7 +3,6 @@
 
 #include "platform/documentopener.h"
 #include "platform/messagebox.h"
-#include "reports/reportmodel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -55,19 +54,6 @@ QString tempFile(const QTemporaryDir& dir, const QString& name, const QByteArray
     QFile f(dir.filePath(name));
     if (!bytes.isEmpty() && f.open(QIODevice::WriteOnly)) f.write(bytes);
     return f.fileName();
-}
-
-QStringList paragraphsOf(const Report::Document& document) {
-    QStringList paragraphs;
-    for (const auto* list : {&document.paragraphs, &document.after})
-        for (const Report::Paragraph& p : *list)
-            paragraphs << (p.newPage ? "\f" : "") + p.text + "|" + QString::number(p.size) +
-                              (p.font == "Century Gothic" ? "" : "|" + p.font);
-    return paragraphs;
-}
-
-QString tableRow(const Report::Table& table, int row) {
-    return table.rows.value(row - 1).join('|');
 }
 
 QString lastDocument() {

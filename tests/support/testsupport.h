@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers every window test shares: controls found and driven by object
-// name, the message boxes shown, files in a temporary folder, and a
-// document read back paragraph by paragraph.
+// name, the message boxes shown, files in a temporary folder, and the last
+// document written.
 
 #include "platform/messagebox.h"
 
@@ -12,10 +12,6 @@
 
 class QScrollBar;
 class QTemporaryDir;
-namespace Report {
-struct Document;
-struct Table;
-} // namespace Report
 
 // The styles of the program's message boxes, by what each box is for.
 namespace BoxStyle {
@@ -60,11 +56,6 @@ MessageBox::Shown lastBox();
 QByteArray contentsOf(const QString& path);
 // A file in `dir`, written when there are bytes.
 QString tempFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes = {});
-
-// Each paragraph outside the table as "text|size", led by "\f" when it
-// starts a page and followed by "|family" when not in Century Gothic.
-QStringList paragraphsOf(const Report::Document& document);
-QString tableRow(const Report::Table& table, int row); // 1-based, the cells joined by "|"
 
 // The last document the commands wrote and asked to open (empty: none).
 QString lastDocument();
