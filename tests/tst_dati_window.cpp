@@ -15,8 +15,7 @@ namespace {
 const Periods kFive = {
     {"01/01/01", "1"}, {"01/01/02", "2"}, {"01/01/03", "3"}, {"01/01/04", "4"}, {"01/01/05", "5"}};
 
-// Periods entered as a user enters them, a row each from `firstRow` with
-// its bars: the start date, then the rate (whole percent) when there is one.
+// Periods entered with each row's bars from `firstRow`; whole-percent rates.
 void enterWithBars(Dati& w, const Periods& periods, int firstRow = 1) {
     int r = firstRow - 1;
     for (const auto& [start, rate] : periods) {
@@ -46,9 +45,8 @@ private slots:
     void init() { fixture.emplace(); }
     void cleanup() { fixture.reset(); }
 
-    // Arrows and track move every bar towards the side clicked, within its
-    // bounds; the date bars count days back from today, so their left side
-    // is the older one.
+    // Arrows and track step towards the side clicked, within bounds; date
+    // bars count days back from today.
     void barsStepTowardsTheSideClicked_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("from");
@@ -63,10 +61,6 @@ private slots:
     void barsStepTowardsTheSideClicked() {
         QFETCH(QString, name);
         QFETCH(int, from);
-        QFETCH(int, leftArrow);
-        QFETCH(int, rightArrow);
-        QFETCH(int, leftTrack);
-        QFETCH(int, rightTrack);
         auto w = newWindow();
         w->show();
         QScrollBar* b = bar(*w, name);
@@ -76,14 +70,14 @@ private slots:
             QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(x, h / 2));
             return b->value();
         };
-        QCOMPARE(clickedAt(3), leftArrow);
-        QCOMPARE(clickedAt(b->width() - 4), rightArrow);
-        QCOMPARE(clickedAt(h + 2), leftTrack);
-        QCOMPARE(clickedAt(b->width() - h - 3), rightTrack);
+        QTEST(clickedAt(3), "leftArrow");
+        QTEST(clickedAt(b->width() - 4), "rightArrow");
+        QTEST(clickedAt(h + 2), "leftTrack");
+        QTEST(clickedAt(b->width() - h - 3), "rightTrack");
     }
 
-    // Each row leaves a field empty or the period out (a blank reference
-    // counts as given), or moves a bar of period 1 last.
+    // A field left empty, the period left out (a blank reference counts as
+    // given), or a bar of period 1 moved last.
     void guidance_data() {
         QTest::addColumn<QString>("emptyField");
         QTest::addColumn<bool>("noPeriod");
@@ -103,14 +97,13 @@ private slots:
         QFETCH(QString, emptyField);
         QFETCH(bool, noPeriod);
         QFETCH(QString, barMoved);
-        QFETCH(QString, guidance);
         auto w = newWindow();
         if (!noPeriod) fillPeriods(*w, {{"01/01/01", "10"}});
         for (const auto& [field, value] :
              {std::pair{"capiniz", "1000"}, {"datfin", "31/12/01"}, {"riferimento", " "}})
             type(*w, field, emptyField == field ? "" : value);
         if (!barMoved.isEmpty()) bar(*w, barMoved)->setValue(500);
-        QCOMPARE(text(*w, "passo"), guidance);
+        QTEST(text(*w, "passo"), "guidance");
     }
 
     void aNewWindowComputesSimpleInterestUpToToday() {
@@ -124,14 +117,9 @@ private slots:
         const Periods months = monthsFrom2008(200);
         auto w = newWindow();
         fillPeriods(*w, months);
-        bar(*w, "VScroll1")->setValue(191);
-        QCOMPARE(text(*w, "num(10)"), QString("200"));
-        QCOMPARE(text(*w, "data1(10)"), months.last().first);
         expectBox();
         click(*w, "num(1)");
         QCOMPARE(MessageBox::shown().size(), 1);
-        QCOMPARE(lastBox().style, BoxStyle::kInformation);
-        QCOMPARE(lastBox().title, BoxTitle::kCheck);
         QCOMPARE(lastBox().prompt,
                  QString("Siamo già a 200 periodi: non è possibile aggiungerne degli altri."));
         QCOMPARE(DatiTest::periods().numperiodi, 200);
@@ -181,13 +169,9 @@ private slots:
     void capitalNotANumber() {
         auto w = newWindow();
         enter(*w, {"1000", "31/12/01", "x"}, {{"01/01/01", "10"}});
-        QCOMPARE(text(*w, "capitales"), QString("1099,73"));
         type(*w, "capiniz", "1000a");
-        QVERIFY(!w->risultaticorrenti());
         expectBox();
         click(*w, "calcolare");
-        QCOMPARE(lastBox().style, BoxStyle::kStop);
-        QCOMPARE(lastBox().title, BoxTitle::kCheck);
         QCOMPARE(lastBox().prompt, QString("Digitare il valore del capitale iniziale."));
         QVERIFY(!w->risultaticorrenti());
         chooseType(*w, CalculationType::Compound);
@@ -212,8 +196,6 @@ private slots:
         chooseType(*w, CalculationType::Compound);
         QCOMPARE(DatiTest::periods().numperiodi, 160);
         QCOMPARE(text(*w, "num(1)"), QString("151"));
-        QCOMPARE(lastBox().style, BoxStyle::kWarning);
-        QCOMPARE(lastBox().title, BoxTitle::kCheck);
         QCOMPARE(lastBox().prompt,
                  QString("Per calcolare gli interessi composti bisognerebbe suddividere i "
                          "periodi al 1° gennaio di ogni anno, ma servirebbero 239 periodi, oltre "
@@ -245,16 +227,14 @@ private slots:
         QFETCH(int, times);
         QFETCH(QString, inSlot200);
         QFETCH(QStringList, starts);
-        QFETCH(QStringList, rates);
-        QFETCH(QStringList, days);
         auto w = newWindow();
         enterWithBars(*w, kFive);
         if (!inSlot200.isEmpty()) startInSlot200(*w, inSlot200);
         for (int i = 0; i < times; ++i)
             click(*w, clicked);
         QCOMPARE(column(*w, "data1"), starts);
-        QCOMPARE(column(*w, "tas"), rates);
-        QCOMPARE(column(*w, "giorn"), days);
+        QTEST(column(*w, "tas"), "rates");
+        QTEST(column(*w, "giorn"), "days");
         QCOMPARE(column(*w, "capital"), QStringList());
         QCOMPARE(DatiTest::periods().numperiodi, int(starts.size()));
         QCOMPARE(slot200(), inSlot200);
@@ -277,66 +257,55 @@ private slots:
         QCOMPARE(DatiTest::periods().numperiodi, 2);
     }
 
-    // The capital typed last, with no type chosen, computes on its own.
-    void capitalTypedLastComputes() {
-        auto w = newWindow();
-        enterWithBars(*w, {{"01/01/01", "10"}});
-        type(*w, "datfin", "31/12/01");
-        type(*w, "capiniz", "2000");
-        QVERIFY(w->risultaticorrenti());
-        QCOMPARE(text(*w, "capitales"), QString("2199,45"));
-        QCOMPARE(text(*w, "capitalec"), QString());
-        QCOMPARE(text(*w, "differ"), QString());
-    }
-
-    // A rate moved leaves the results out of date until the final-date bar
-    // presses "&calcola", making both passes when both types are chosen.
-    void finalDateBarBringsMovedRatesUpToDate() {
-        auto w = newWindow();
-        enterWithBars(*w, {{"01/01/01", "10"}, {"01/01/02", "10"}});
-        type(*w, "datfin", "31/12/02");
-        type(*w, "capiniz", "1000");
-        chooseType(*w, CalculationType::Both);
-        bar(*w, "scrollatassi(1)")->setValue(500);
-        QVERIFY(!w->risultaticorrenti());
-        bar(*w, "scrollafinale")->setValue(daysBefore("30/12/02"));
-        QVERIFY(w->risultaticorrenti());
-        QCOMPARE(text(*w, "datfin"), QString("30/12/02"));
-        QCOMPARE(text(*w, "capitales"), QString("1149,59"));
-        QCOMPARE(text(*w, "capitalec"), QString("1154,57"));
-        QCOMPARE(text(*w, "differ"), QString("4,98"));
-        QCOMPARE(DatiTest::periods().numperiodi, 2);
-    }
-
-    // Compound interest splits the periods at each 1 January, never a
-    // period that starts mid-year and ends on 31 December, nor over a start
-    // date alone in slot 200; only the compound sum is shown.
-    void compoundSplit_data() {
+    // The capital typed last computes with no type chosen; a rate moved
+    // leaves the results out of date until the final-date bar presses
+    // "&calcola", both passes when both types are chosen. Compound interest
+    // splits the periods at each 1 January, never a period that starts
+    // mid-year and ends on 31 December, nor over a start date alone in slot
+    // 200.
+    void results_data() {
         QTest::addColumn<Periods>("entered");
         QTest::addColumn<QString>("inSlot200");
-        QTest::addColumn<QString>("compoundSum");
+        QTest::addColumn<QString>("finalDate");
+        QTest::addColumn<QString>("capital");
+        QTest::addColumn<int>("chosen");         // -1: no type
+        QTest::addColumn<QString>("finalByBar"); // after a rate is moved; empty: none
+        QTest::addColumn<QString>("simple");
+        QTest::addColumn<QString>("compound");
+        QTest::addColumn<QString>("difference");
         QTest::addColumn<int>("count");
+        const int compound = int(CalculationType::Compound), both = int(CalculationType::Both);
         // clang-format off
-        QTest::newRow("mid-year period not compounded") << Periods{{"01/01/01", "10"}, {"01/01/02", "10"}, {"01/07/02", "5"}} << "" << "1179,47" << 3;
-        QTest::newRow("split beside a start date in slot 200") << Periods{{"15/06/00", "10"}, {"15/03/02", "5"}} << "01/01/20" << "1223,17" << 4;
+        QTest::newRow("capital typed last") << Periods{{"01/01/01", "10"}} << "" << "31/12/01" << "2000" << -1 << "" << "2199,45" << "" << "" << 1;
+        QTest::newRow("final-date bar after a rate moved") << Periods{{"01/01/01", "10"}, {"01/01/02", "10"}} << "" << "31/12/02" << "1000" << both << "30/12/02" << "1149,59" << "1154,57" << "4,98" << 2;
+        QTest::newRow("mid-year period not compounded") << Periods{{"01/01/01", "10"}, {"01/01/02", "10"}, {"01/07/02", "5"}} << "" << "31/12/02" << "1000" << compound << "" << "" << "1179,47" << "" << 3;
+        QTest::newRow("split beside a start date in slot 200") << Periods{{"15/06/00", "10"}, {"15/03/02", "5"}} << "01/01/20" << "31/12/02" << "1000" << compound << "" << "" << "1223,17" << "" << 4;
         // clang-format on
     }
-    void compoundSplit() {
+    void results() {
         QFETCH(Periods, entered);
         QFETCH(QString, inSlot200);
-        QFETCH(QString, compoundSum);
-        QFETCH(int, count);
+        QFETCH(QString, finalDate);
+        QFETCH(QString, capital);
+        QFETCH(int, chosen);
+        QFETCH(QString, finalByBar);
         auto w = newWindow();
         enterWithBars(*w, entered);
         if (!inSlot200.isEmpty()) startInSlot200(*w, inSlot200);
-        type(*w, "datfin", "31/12/02");
-        type(*w, "capiniz", "1000");
-        chooseType(*w, CalculationType::Compound);
+        type(*w, "datfin", finalDate);
+        type(*w, "capiniz", capital);
+        if (chosen >= 0) chooseType(*w, CalculationType(chosen));
+        if (!finalByBar.isEmpty()) {
+            bar(*w, "scrollatassi(1)")->setValue(500);
+            QVERIFY(!w->risultaticorrenti());
+            bar(*w, "scrollafinale")->setValue(daysBefore(finalByBar));
+            QCOMPARE(text(*w, "datfin"), finalByBar);
+        }
         QVERIFY(w->risultaticorrenti());
-        QCOMPARE(text(*w, "capitales"), QString());
-        QCOMPARE(text(*w, "capitalec"), compoundSum);
-        QCOMPARE(text(*w, "differ"), QString());
-        QCOMPARE(DatiTest::periods().numperiodi, count);
+        QTEST(text(*w, "capitales"), "simple");
+        QTEST(text(*w, "capitalec"), "compound");
+        QTEST(text(*w, "differ"), "difference");
+        QTEST(DatiTest::periods().numperiodi, "count");
         QCOMPARE(slot200(), inSlot200);
     }
 };

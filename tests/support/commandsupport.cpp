@@ -5,13 +5,9 @@
 
 #include "platform/clsresize.h"
 #include "platform/commandbars.h"
-#include "platform/commondialog.h"
 #include "platform/documentopener.h"
 #include "platform/formbackground.h"
-#include "platform/messagebox.h"
-#include "platform/modfenoverra.h"
 #include "platform/windowregistry.h"
-#include "shell/startup.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -102,10 +98,6 @@ QStringList Outcome::kinds() const {
     return kinds;
 }
 
-bool Outcome::empty() const {
-    return kinds().isEmpty();
-}
-
 Watch::Watch(QWidget& window, std::function<QString()> data)
     : window_(window), data_(std::move(data)), dataBefore_(data_()),
       visibleBefore_(visibleWindows()), colourBefore_(FormBackground::colour(&window)),
@@ -122,14 +114,13 @@ Watch::~Watch() {
 void Watch::give(const QString& command) {
     if (command.contains('+')) {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(command));
-        // Nothing at all is an outcome too: the wait ends empty-handed.
         (void)QTest::qWaitFor(
             [&] {
                 if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                     menuOpened_ = menu->objectName();
                     menu->close();
                 }
-                return !outcome().empty();
+                return !outcome().kinds().isEmpty();
             },
             500);
         return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Running the commands of the working windows as a person does (a menu
-// entry, a toolbar button, a button, a key) and watching what came of it.
+// Running the commands of the working windows as a person does and
+// watching what came of it.
 
 #include "platform/commondialog.h"
 #include "platform/messagebox.h"
@@ -14,18 +14,15 @@
 
 namespace CommandTest {
 
-// Wires the windows as the program does and shows one of them, active.
+// Shows a window, active.
 QWidget& show(const QString& name);
-// Deletes every top-level window left over.
 void closeAllWindows();
 
-// Queues the answers, in order: "yes", "no", "ok" for message boxes,
-// "cancel" for a file or colour dialog, "#rrggbb" for a colour chosen.
+// Queues answers: "yes", "no", "ok" for boxes, "cancel" or "#rrggbb" for dialogs.
 void script(const QStringList& answers);
 
-// Runs a command of the window: "Toolbar1(n)" clicks that toolbar button,
-// the name of a button (the right-hand title is "finestraTitolo") clicks it,
-// any other name triggers the window's action of that name.
+// Clicks toolbar button "Toolbar1(n)" or the button of that name, or
+// triggers the action of that name.
 void run(QWidget& window, const QString& command);
 
 // What came of the commands given since the watch began.
@@ -39,15 +36,12 @@ struct Outcome {
     bool dataChanged = false;
     QString menuOpened; // the menu a key opened (and the watch closed)
 
-    // The kinds of thing that happened, in the order of the members above
-    // ("boxes", "dialogs", "documents", "exits", "windows shown", "colour",
-    // "data changed", "menu opened"): a command that did more than it
-    // should shows it here.
+    // What happened, in the order above: "boxes", "dialogs", "documents",
+    // "exits", "windows shown", "colour", "data changed", "menu opened".
     QStringList kinds() const;
-    bool empty() const;
 };
 
-// Watches a window from construction on: the exit command is counted, not
+// Watches a window from construction on; the exit command is counted, not
 // run; `data` describes what the window holds.
 class Watch {
 public:
@@ -56,9 +50,8 @@ public:
     Watch(const Watch&) = delete;
     Watch& operator=(const Watch&) = delete;
 
-    // A command as run() gives it, or a key sequence ("Ctrl+A", "Alt+N")
-    // pressed where the focus is. A button's letter clicks it a moment
-    // later, as a click shows it pressed: an outcome is waited for.
+    // A command for run(), or keys ("Alt+N") pressed where the focus is,
+    // waiting a moment for an outcome.
     void give(const QString& command);
     Outcome outcome() const;
 
@@ -73,8 +66,7 @@ private:
     QString menuOpened_;
 };
 
-// The controls of the window that are not wholly below its bars and
-// inside it.
+// The controls not wholly below the window's bars and inside it.
 QStringList controlsOutsideTheArea(QWidget& window);
 
 } // namespace CommandTest
