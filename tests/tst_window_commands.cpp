@@ -20,6 +20,20 @@ Q_DECLARE_METATYPE(CommonDialog::Kind)
 namespace {
 
 const QString kColourTitle = "Fenoverra: colore di sfondo";
+const QString kDataUsage =
+    "- Aprire un file archiviato per prelevare i dati (Fenoverra-dati-...);\r"
+    "- digitare i dati seguendo le indicazioni della casella gialla posta in basso;\r"
+    "- visualizzare i periodi successivi con la barra di scorrimento verticale;\r"
+    "- inserire e modificare le date e i tassi con le barre di scorrimento laterali;\r"
+    "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+    "- effettuare i controlli dei dati cliccando sul tasto ABC.";
+const QString kTableUsage =
+    "- Visualizzare una tabella di dati cliccando su un tasto di scelta sulla destra;\r"
+    "- aprire un file archiviato per prelevare i dati della tabella (Fenoverra-tab-...);\r"
+    "- formare una nuova tabella usando le frecce per le date ed i tassi;\r"
+    "- inserire o eliminare una riga cliccando sui numeri o sulle X a sinistra;\r"
+    "- copiare i dati e trasportarli nella finestra di calcolo con i tasti a destra delle "
+    "freccette.";
 
 // What the window holds, to tell whether a command changed it.
 QString contents(QWidget& window) {
@@ -175,9 +189,11 @@ private slots:
         // clang-format off
         QTest::newRow("data: help question") << "dati" << QStringList{"fin1", "Toolbar1(6)", "Ctrl+A"} << "yes" << kQuestion << help.arg("Dati") << QStringList{"guidadati"};
         QTest::newRow("data: check") << "dati" << QStringList{"controlla", "Toolbar1(15)"} << "ok" << kInformation << "I dati sono stati immessi correttamente (per numero  2 periodi)." << QStringList();
+        QTest::newRow("data: usage") << "dati" << QStringList{"aiuto"} << "ok" << kInformation << kDataUsage << QStringList();
         QTest::newRow("table: help question, yes") << "tabella" << QStringList{"fin2"} << "yes" << kQuestion << help.arg("Tabella dei tassi") << QStringList{"guidatabella"};
         QTest::newRow("table: help question, no") << "tabella" << QStringList{"fin2", "Ctrl+B"} << "no" << kQuestion << help.arg("Tabella dei tassi") << QStringList();
         QTest::newRow("table: check") << "tabella" << QStringList{"controlla", "Toolbar1(15)"} << "ok" << kInformation << "I dati sono stati immessi correttamente" << QStringList();
+        QTest::newRow("table: usage") << "tabella" << QStringList{"aiuto"} << "ok" << kInformation << kTableUsage << QStringList();
         // clang-format on
     }
     void messages() {
