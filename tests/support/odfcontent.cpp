@@ -38,38 +38,38 @@ double points(QStringView length) {
 
 namespace OdfContent {
 
-QList<Entry> entries(const QString& odtFile) {
-    QList<Entry> list;
+QStringList entries(const QString& odtFile) {
+    QStringList list;
     const Archive archive = openArchive(odtFile);
     if (!archive) return list;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), zip_uint64_t(i), 0, &stat) == 0)
-            list.append({QString::fromUtf8(stat.name), stat.comp_method == ZIP_CM_STORE});
+            list << QString::fromUtf8(stat.name) +
+                        (stat.comp_method == ZIP_CM_STORE ? " stored" : "");
     }
     return list;
 }
 
 QByteArray entry(const QString& odtFile, const QString& name) {
     const Archive archive = openArchive(odtFile);
-    if (!archive) return {};
     zip_stat_t stat;
-    if (zip_stat(archive.get(), name.toUtf8().constData(), 0, &stat) != 0) return {};
-    zip_file_t* file = zip_fopen(archive.get(), name.toUtf8().constData(), 0);
+    zip_file_t* file = archive && zip_stat(archive.get(), name.toUtf8().constData(), 0, &stat) == 0
+                           ? zip_fopen_index(archive.get(), stat.index, 0)
+                           : nullptr;
     if (!file) return {};
     QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
-    const zip_int64_t read = zip_fread(file, bytes.data(), stat.size);
+    const bool whole = zip_fread(file, bytes.data(), stat.size) == zip_int64_t(stat.size);
     zip_fclose(file);
-    return read == zip_int64_t(stat.size) ? bytes : QByteArray();
+    return whole ? bytes : QByteArray();
 }
 
 QList<Paragraph> paragraphs(const QString& odtFile) {
-    // The automatic styles come before the body: one pass reads both.
-    QHash<QString, Paragraph> styles; // family, size, align and page break of each
+    QHash<QString, Paragraph> styles; // read before the body, in the same pass
     QString style;
     QList<Paragraph> found;
-    int tableDepth = 0, row = 0, column = 0;
+    int tableDepth = 0, row = 0;
     bool inHeading = false, inParagraph = false, literalBlank = false;
     QXmlStreamReader reader(entry(odtFile, "content.xml"));
     while (!reader.atEnd()) {
@@ -94,14 +94,10 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
                 inHeading = true;
             } else if (name == u"table-row" && tableDepth == 1) {
                 ++row;
-                column = 0;
-            } else if (name == u"table-cell" && tableDepth == 1) {
-                ++column;
             } else if (name == u"p") {
                 Paragraph p = styles.value(a.value("text:style-name").toString());
                 p.inTable = tableDepth > 0;
                 p.row = tableDepth ? row : 0;
-                p.column = tableDepth ? column : 0;
                 p.headingRow = tableDepth && inHeading;
                 found.append(p);
                 inParagraph = true;
@@ -126,8 +122,7 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
                 literalBlank = false;
             }
         } else if (reader.isCharacters() && inParagraph) {
-            // As a reader takes blanks in the text: a run counts once, none
-            // at the start; a blank the file spells out stays.
+            // A run of blanks counts once, none at the start; <text:s/> stays.
             for (const QChar c : reader.text()) {
                 QString& text = found.last().text;
                 if (c == u' ' && (text.isEmpty() || literalBlank)) continue;
@@ -139,25 +134,24 @@ QList<Paragraph> paragraphs(const QString& odtFile) {
     return found;
 }
 
-QStringList textsOutsideTables(const QString& odtFile) {
-    QStringList texts;
+template <class T, class Of> QList<T> outsideTables(const QString& odtFile, Of of) {
+    QList<T> list;
     for (const Paragraph& p : paragraphs(odtFile))
-        if (!p.inTable) texts << (p.pageBreak ? "\f" : "") + p.text;
-    return texts;
+        if (!p.inTable) list << of(p);
+    return list;
+}
+
+QStringList textsOutsideTables(const QString& odtFile) {
+    return outsideTables<QString>(
+        odtFile, [](const Paragraph& p) { return (p.pageBreak ? "\f" : "") + p.text; });
 }
 
 QStringList familiesOutsideTables(const QString& odtFile) {
-    QStringList families;
-    for (const Paragraph& p : paragraphs(odtFile))
-        if (!p.inTable) families << p.family;
-    return families;
+    return outsideTables<QString>(odtFile, [](const Paragraph& p) { return p.family; });
 }
 
 QList<double> sizesOutsideTables(const QString& odtFile) {
-    QList<double> sizes;
-    for (const Paragraph& p : paragraphs(odtFile))
-        if (!p.inTable) sizes << p.size;
-    return sizes;
+    return outsideTables<double>(odtFile, [](const Paragraph& p) { return p.size; });
 }
 
 QList<QStringList> tableCells(const QString& odtFile) {

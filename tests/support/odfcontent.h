@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reading back a written OpenDocument Text file, to check what a word
-// processor will find in it rather than what the program meant to write.
+// A written OpenDocument Text file read back as a word processor reads it.
 
 #include <QList>
 #include <QString>
@@ -9,33 +8,25 @@
 
 namespace OdfContent {
 
-// The archive's entries in their order, and whether each is stored as it is.
-struct Entry {
-    QString name;
-    bool stored = false;
-};
-QList<Entry> entries(const QString& odtFile);
+// The archive's entries in order, " stored" after those not compressed.
+QStringList entries(const QString& odtFile);
 QByteArray entry(const QString& odtFile, const QString& name); // empty when missing
 
 struct Paragraph {
-    // As a word processor reads it: <text:s/> and <text:tab/> the blanks and
-    // tabs they stand for, any other run of blanks one blank, and none at
-    // the start or the end.
-    QString text;
+    QString text;   // <text:s/>, <text:tab/> as blanks, tabs; other runs one blank, trimmed
     QString family; // of its style, or of its first span
     double size = 0;
     QString align; // fo:text-align of its paragraph style
     bool pageBreak = false;
     bool inTable = false;
-    int row = 0, column = 0; // 1-based, in the outermost table
+    int row = 0;             // 1-based, in the outermost table
     bool headingRow = false; // in the table's repeated heading rows
 };
 
-// Every paragraph of the body of the file's content.xml, table cells
-// included, in document order.
+// Every paragraph of content.xml's body, table cells included, in order.
 QList<Paragraph> paragraphs(const QString& odtFile);
-// The text of each paragraph outside tables ("\f" first when a page break
-// comes before it), its size and its font family, in order.
+// Of each paragraph outside tables: its text ("\f" first after a page break),
+// size and font family.
 QStringList textsOutsideTables(const QString& odtFile);
 QList<double> sizesOutsideTables(const QString& odtFile);
 QStringList familiesOutsideTables(const QString& odtFile);
